@@ -1,0 +1,85 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/foundation/Result.h"
+
+namespace foundation {
+
+struct FileAttributes {
+    std::chrono::system_clock::time_point modificationDate;
+    std::uint64_t size = 0;
+    bool isDirectory = false;
+};
+
+// File-system operations the fault hook can make fail, for tests of full disks and
+// unwritable folders.
+enum class FileOperation { createDirectory, copy, remove, rename, write };
+
+// The device's file system. Every path the system uses is the device's absolute path
+// ("/var/mobile/Kelvora/..."); the manager maps it under a root folder chosen by the host
+// ("/" on a device, the simulator's folder on the desktop, a temporary folder in tests).
+// A path is normalised lexically before it is mapped, so ".." never reaches outside the
+// root. Failures come back as errors whose description names the operation and the path
+// (the device path, never the host path) and the system's reason.
+class FileManager final {
+  public:
+    // Returns an errno value to make an operation on `devicePath` fail, or nothing to let it run.
+    using FaultHook = std::function<std::optional<int>(FileOperation, std::string_view devicePath)>;
+
+    static FileManager& defaultManager();
+
+    void setRoot(std::filesystem::path root);
+    const std::filesystem::path& root() const { return root_; }
+    std::filesystem::path hostPath(std::string_view devicePath) const;
+
+    void setFaultHook(FaultHook hook);
+
+    // True when any entry (file, folder, or a link, even a broken one) is at the path.
+    bool fileExists(std::string_view path) const;
+    bool fileExists(std::string_view path, bool& isDirectory) const;
+
+    // Without intermediate folders it fails when the folder exists or its parent is missing.
+    Result<void> createDirectory(std::string_view path, bool withIntermediateDirectories) const;
+    // Names of the direct entries, hidden ones included, in no defined order; nothing for a
+    // missing or unreadable folder.
+    std::optional<std::vector<std::string>> contentsOfDirectory(std::string_view path) const;
+    Result<FileAttributes> attributesOfItem(std::string_view path) const;
+
+    // Copies a file, or a folder with its contents; fails when anything exists at `to`.
+    Result<void> copyItem(std::string_view from, std::string_view to) const;
+    // Copies to a temporary name beside `to`, then renames it over `to`, so a failed copy
+    // leaves whatever was at `to` untouched and no temporary file behind. A replaced file's
+    // owner and permissions are kept; a new file gets its folder's owner. A source that is
+    // the same file as the target is left alone and reported as an error.
+    Result<void> copyItemReplacing(std::string_view from, std::string_view to) const;
+    // Removes a file, or a folder with its contents.
+    Result<void> removeItem(std::string_view path) const;
+
+    // Reads a whole regular file of at most `maxBytes`; larger files and folders are errors.
+    Result<std::string> contentsOfFile(std::string_view path, std::uint64_t maxBytes) const;
+    // Writes through a temporary file in the same folder, flushed to disk before it is
+    // renamed over the target: a reader sees the old contents or the new, never a part.
+    Result<void> writeAtomically(std::string_view path, std::string_view contents) const;
+
+  private:
+    std::optional<int> injectedFault(FileOperation operation, std::string_view path) const;
+
+    std::filesystem::path root_ = "/";
+    FaultHook faultHook_;
+};
+
+// Joins with exactly one "/" between folder and name, whether or not the folder ends in one.
+std::string appendingPathComponent(std::string_view folder, std::string_view name);
+std::string lastPathComponent(std::string_view path);
+// The extension without its dot ("plist" for "a.b.plist"), empty when there is none.
+std::string pathExtension(std::string_view path);
+
+}  // namespace foundation
