@@ -1,0 +1,102 @@
+#include "platform/kit/LinearSystem.h"
+
+#include <cmath>
+
+namespace kit {
+
+namespace {
+
+// Layout works in points; errors this small are rounding, not contradiction.
+constexpr double epsilon = 1e-7;
+
+void addScaled(LinearSystem::Terms& into, const LinearSystem::Terms& terms, double factor) {
+    for (const auto& [variable, coefficient] : terms) {
+        double sum = into[variable] + factor * coefficient;
+        if (std::abs(sum) < epsilon) {
+            into.erase(variable);
+        } else {
+            into[variable] = sum;
+        }
+    }
+}
+
+}  // namespace
+
+// Works on `terms + constant = 0` form: replaces pivots by their rows.
+void LinearSystem::substitute(Terms& terms, double& constant) const {
+    Terms result;
+    for (const auto& [variable, coefficient] : terms) {
+        auto row = rows_.find(variable);
+        if (row == rows_.end()) {
+            addScaled(result, {{variable, coefficient}}, 1);
+        } else {
+            addScaled(result, row->second.terms, coefficient);
+            constant += coefficient * row->second.constant;
+        }
+    }
+    terms = std::move(result);
+}
+
+LinearSystem::Outcome LinearSystem::add(const Terms& terms, double constant) {
+    Terms reduced = terms;
+    double offset = -constant;
+    substitute(reduced, offset);
+    if (reduced.empty()) {
+        return std::abs(offset) < 1e-6 ? Outcome::redundant : Outcome::conflicting;
+    }
+    // The largest coefficient keeps the division well-conditioned.
+    auto pivot = reduced.begin();
+    for (auto it = reduced.begin(); it != reduced.end(); ++it) {
+        if (std::abs(it->second) > std::abs(pivot->second)) {
+            pivot = it;
+        }
+    }
+    int variable = pivot->first;
+    double coefficient = pivot->second;
+    Row row;
+    for (const auto& [other, value] : reduced) {
+        if (other != variable) {
+            row.terms[other] = -value / coefficient;
+        }
+    }
+    row.constant = -offset / coefficient;
+    rows_[variable] = row;
+    eliminate(variable);
+    for (const auto& [other, value] : row.terms) {
+        rowsUsing_[other].insert(variable);
+    }
+    return Outcome::added;
+}
+
+void LinearSystem::eliminate(int pivot) {
+    auto users = rowsUsing_.find(pivot);
+    if (users == rowsUsing_.end()) {
+        return;
+    }
+    const Row& replacement = rows_[pivot];
+    for (int user : users->second) {
+        Row& row = rows_[user];
+        double coefficient = row.terms[pivot];
+        row.terms.erase(pivot);
+        addScaled(row.terms, replacement.terms, coefficient);
+        row.constant += coefficient * replacement.constant;
+        for (const auto& [variable, value] : replacement.terms) {
+            rowsUsing_[variable].insert(user);
+        }
+    }
+    rowsUsing_.erase(users);
+}
+
+bool LinearSystem::isDetermined(int variable) const {
+    auto row = rows_.find(variable);
+    return row != rows_.end() && row->second.terms.empty();
+}
+
+std::optional<double> LinearSystem::value(int variable) const {
+    if (!isDetermined(variable)) {
+        return std::nullopt;
+    }
+    return rows_.at(variable).constant;
+}
+
+}  // namespace kit

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/kit/ScrollViewDelegate.h"
+#include "platform/kit/View.h"
+
+namespace kit {
+
+enum class ContentInsetAdjustment { automatic, never };
+
+// A view that shows part of a larger content area. The content offset is the bounds
+// origin, so subviews are laid out in content coordinates and move when it scrolls.
+// Dragging and the host's wheel scroll it; with bounces on, a drag may pull the content
+// past its ends, and it settles back when the finger lifts.
+class ScrollView : public View {
+  public:
+    ScrollView() = default;
+    explicit ScrollView(Rect frame) : View(frame) {}
+
+    Size contentSize() const { return contentSize_; }
+    void setContentSize(Size size);
+    Point contentOffset() const { return bounds().origin; }
+    void setContentOffset(Point offset, bool animated = false);
+    EdgeInsets contentInset() const { return contentInset_; }
+    void setContentInset(EdgeInsets insets);
+    // The content inset plus, when adjustment is automatic, the safe-area insets.
+    EdgeInsets adjustedContentInset() const;
+    ContentInsetAdjustment contentInsetAdjustmentBehavior() const { return adjustment_; }
+    void setContentInsetAdjustmentBehavior(ContentInsetAdjustment behavior);
+
+    // The offsets the content rests between; bounces may pull it past them while dragged.
+    Point minimumContentOffset() const;
+    Point maximumContentOffset() const;
+
+    bool isScrollEnabled() const { return scrollEnabled_; }
+    void setScrollEnabled(bool enabled) { scrollEnabled_ = enabled; }
+    bool bounces() const { return bounces_; }
+    void setBounces(bool bounces) { bounces_ = bounces; }
+    bool showsVerticalScrollIndicator() const { return showsVertical_; }
+    void setShowsVerticalScrollIndicator(bool shows) { showsVertical_ = shows; }
+    bool showsHorizontalScrollIndicator() const { return showsHorizontal_; }
+    void setShowsHorizontalScrollIndicator(bool shows) { showsHorizontal_ = shows; }
+    bool isDragging() const { return dragging_; }
+
+    std::shared_ptr<ScrollViewDelegate> delegate() const { return delegate_.lock(); }
+    void setDelegate(std::weak_ptr<ScrollViewDelegate> delegate) {
+        delegate_ = std::move(delegate);
+    }
+
+    // The host's wheel: moves the content by `delta` within its resting range.
+    void scrollBy(Point delta);
+
+    void setBounds(Rect bounds) override;
+    void touchesBegan(const Touch& touch) override;
+    void touchesMoved(const Touch& touch) override;
+    void touchesEnded(const Touch& touch) override;
+    void touchesCancelled(const Touch& touch) override;
+
+  private:
+    Point clamped(Point offset) const;
+    void endDragging();
+
+    Size contentSize_;
+    EdgeInsets contentInset_;
+    ContentInsetAdjustment adjustment_ = ContentInsetAdjustment::automatic;
+    std::weak_ptr<ScrollViewDelegate> delegate_;
+    bool scrollEnabled_ = true;
+    bool bounces_ = true;
+    bool showsVertical_ = true;
+    bool showsHorizontal_ = true;
+    bool dragging_ = false;
+};
+
+}  // namespace kit

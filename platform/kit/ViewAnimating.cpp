@@ -1,0 +1,137 @@
+#include <algorithm>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/AnimationScope.h"
+#include "platform/kit/View.h"
+
+namespace kit {
+
+namespace {
+
+void scheduleCompletion(double after, std::function<void(bool)> completion) {
+    if (completion) {
+        foundation::MainQueue::main().after(
+            after, [completion = std::move(completion)] { completion(true); });
+    }
+}
+
+double now() {
+    return foundation::MainQueue::main().now();
+}
+
+}  // namespace
+
+void View::animate(double duration, const std::function<void()>& animations,
+                   std::function<void(bool)> completion) {
+    animate(duration, 0, animations, std::move(completion));
+}
+
+void View::animate(double duration, double delay, const std::function<void()>& animations,
+                   std::function<void(bool)> completion) {
+    duration = std::max(0.0, duration);
+    delay = std::max(0.0, delay);
+    {
+        AnimationScope scope(AnimationSettings{duration, delay});
+        if (animations) {
+            animations();
+        }
+    }
+    scheduleCompletion(delay + duration, std::move(completion));
+}
+
+void View::transition(const std::shared_ptr<View>& view, double duration, TransitionOption option,
+                      const std::function<void()>& animations,
+                      std::function<void(bool)> completion) {
+    duration = std::max(0.0, duration);
+    if (view && option == TransitionOption::crossDissolve) {
+        view->recordAnimation({AnimatedProperty::contents, {}, {}, now(), duration});
+    }
+    {
+        // The old picture fades into the new one; the changes themselves are immediate.
+        AnimationScope scope(std::nullopt);
+        if (animations) {
+            animations();
+        }
+    }
+    scheduleCompletion(duration, std::move(completion));
+}
+
+void View::recordAnimation(ViewAnimation animation) {
+    double time = now();
+    animations_.erase(std::remove_if(animations_.begin(), animations_.end(),
+                                     [&](const ViewAnimation& running) {
+                                         return running.isFinished(time) ||
+                                                running.property == animation.property;
+                                     }),
+                      animations_.end());
+    animations_.push_back(std::move(animation));
+    setNeedsDisplay();
+}
+
+void View::noteAnimatableChange(AnimatedProperty property, AnimationValue from, AnimationValue to) {
+    auto settings = AnimationScope::current();
+    if (!settings) {
+        // Set directly: the change shows at once, over any animation still running.
+        animations_.erase(std::remove_if(animations_.begin(), animations_.end(),
+                                         [&](const ViewAnimation& running) {
+                                             return running.property == property;
+                                         }),
+                          animations_.end());
+        return;
+    }
+    // A new animation takes over from what is on screen, not from the old model value.
+    if (const ViewAnimation* running = runningAnimation(property)) {
+        from = presentationValue(*running, now());
+    }
+    recordAnimation({property, std::move(from), std::move(to), now() + settings->delay,
+                     settings->duration, settings->curve, settings->dampingRatio});
+}
+
+const ViewAnimation* View::runningAnimation(AnimatedProperty property) const {
+    double time = now();
+    for (auto it = animations_.rbegin(); it != animations_.rend(); ++it) {
+        if (it->property == property && !it->isFinished(time)) {
+            return &*it;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<ViewAnimation> View::runningAnimations() const {
+    double time = now();
+    std::vector<ViewAnimation> running;
+    std::copy_if(animations_.begin(), animations_.end(), std::back_inserter(running),
+                 [time](const ViewAnimation& animation) { return !animation.isFinished(time); });
+    return running;
+}
+
+double View::presentationAlpha() const {
+    const ViewAnimation* running = runningAnimation(AnimatedProperty::alpha);
+    if (!running) {
+        return alpha_;
+    }
+    auto value = presentationValue(*running, now());
+    return std::holds_alternative<double>(value) ? std::get<double>(value) : alpha_;
+}
+
+AffineTransform View::presentationTransform() const {
+    const ViewAnimation* running = runningAnimation(AnimatedProperty::transform);
+    if (!running) {
+        return transform_;
+    }
+    auto value = presentationValue(*running, now());
+    auto* transform = std::get_if<AffineTransform>(&value);
+    return transform ? *transform : transform_;
+}
+
+Rect View::presentationFrame() const {
+    const ViewAnimation* running = runningAnimation(AnimatedProperty::frame);
+    if (!running) {
+        return frame_;
+    }
+    auto value = presentationValue(*running, now());
+    auto* frame = std::get_if<Rect>(&value);
+    return frame ? *frame : frame_;
+}
+
+}  // namespace kit

@@ -1,0 +1,158 @@
+#include <algorithm>
+#include <cassert>
+
+#include "platform/kit/LayoutConstraint.h"
+#include "platform/kit/LayoutSolver.h"
+#include "platform/kit/View.h"
+#include "platform/kit/Window.h"
+
+namespace kit {
+
+namespace {
+
+// A hierarchy whose layout keeps changing its own inputs (a layoutSubviews that resizes
+// what it depends on) is laid out this many times per call and then left as it is.
+constexpr int maximumLayoutRounds = 8;
+
+}  // namespace
+
+std::optional<double> View::heightForWidth(double) const {
+    return std::nullopt;
+}
+
+void View::invalidateIntrinsicContentSize() {
+    markNeedsLayoutUp();
+}
+
+void View::setTranslatesAutoresizingMaskIntoConstraints(bool translates) {
+    if (translates != translatesMask_) {
+        translatesMask_ = translates;
+        markNeedsLayoutUp();
+    }
+}
+
+LayoutYAxisAnchor View::topAnchor() const {
+    assert(self() && "anchors need a view owned by a shared_ptr");
+    return {self(), LayoutAttribute::top};
+}
+LayoutYAxisAnchor View::bottomAnchor() const {
+    return {self(), LayoutAttribute::bottom};
+}
+LayoutXAxisAnchor View::leadingAnchor() const {
+    assert(self() && "anchors need a view owned by a shared_ptr");
+    return {self(), LayoutAttribute::leading};
+}
+LayoutXAxisAnchor View::trailingAnchor() const {
+    return {self(), LayoutAttribute::trailing};
+}
+LayoutXAxisAnchor View::centerXAnchor() const {
+    return {self(), LayoutAttribute::centerX};
+}
+LayoutYAxisAnchor View::centerYAnchor() const {
+    return {self(), LayoutAttribute::centerY};
+}
+LayoutDimension View::widthAnchor() const {
+    assert(self() && "anchors need a view owned by a shared_ptr");
+    return {self(), LayoutAttribute::width};
+}
+LayoutDimension View::heightAnchor() const {
+    return {self(), LayoutAttribute::height};
+}
+
+const LayoutGuide& View::safeAreaLayoutGuide() const {
+    if (!safeAreaGuide_) {
+        safeAreaGuide_ = std::make_unique<LayoutGuide>(self());
+    }
+    return *safeAreaGuide_;
+}
+
+EdgeInsets View::safeAreaInsets() const {
+    auto window = this->window();
+    if (!window) {
+        return {};
+    }
+    EdgeInsets outer = window->windowSafeAreaInsets();
+    Rect screen = window->bounds();
+    // The part of each inset band of the window that this view overlaps.
+    Point topLeft = convertToWindow(bounds().origin);
+    Point bottomRight = convertToWindow({bounds().maxX(), bounds().maxY()});
+    auto overlap = [](double band, double distance, double extent) {
+        return std::clamp(band - distance, 0.0, std::max(0.0, extent));
+    };
+    Size size = frame_.size;
+    return {overlap(outer.top, topLeft.y - screen.minY(), size.height),
+            overlap(outer.left, topLeft.x - screen.minX(), size.width),
+            overlap(outer.bottom, screen.maxY() - bottomRight.y, size.height),
+            overlap(outer.right, screen.maxX() - bottomRight.x, size.width)};
+}
+
+void View::addConstraint(std::shared_ptr<LayoutConstraint> constraint) {
+    if (!constraint) {
+        return;
+    }
+    if (auto old = constraint->holder()) {
+        old->removeConstraint(constraint);
+    }
+    constraint->didMoveToHolder(self());
+    constraints_.push_back(std::move(constraint));
+    setNeedsLayout();
+}
+
+void View::removeConstraint(const std::shared_ptr<LayoutConstraint>& constraint) {
+    auto found = std::find(constraints_.begin(), constraints_.end(), constraint);
+    if (found == constraints_.end()) {
+        return;
+    }
+    auto keepAlive = constraint;
+    constraints_.erase(found);
+    keepAlive->didMoveToHolder(nullptr);
+    setNeedsLayout();
+}
+
+void View::setNeedsLayout() {
+    needsLayout_ = true;
+    markNeedsLayoutUp();
+}
+
+void View::markNeedsLayoutUp() {
+    for (View* view = this; view; view = view->superview_.lock().get()) {
+        view->subtreeNeedsLayout_ = true;
+    }
+}
+
+void View::setNeedsDisplay() {
+    needsDisplay_ = true;
+}
+
+void View::layoutIfNeeded() {
+    auto top = topmostAncestor();
+    for (int round = 0; round < maximumLayoutRounds && top->subtreeNeedsLayout_; ++round) {
+        LayoutSolver(top).solve();
+        top->layoutSubviewsWhereNeeded();
+    }
+}
+
+void View::layoutSubviewsWhereNeeded() {
+    subtreeNeedsLayout_ = false;
+    if (needsLayout_) {
+        needsLayout_ = false;
+        layoutSubviews();
+    }
+    for (auto& subview : std::vector<std::shared_ptr<View>>(subviews_)) {
+        subview->layoutSubviewsWhereNeeded();
+    }
+}
+
+void View::applySolvedFrame(Rect frame) {
+    if (frame == frame_) {
+        return;
+    }
+    noteAnimatableChange(AnimatedProperty::frame, frame_, frame);
+    if (frame.size != frame_.size) {
+        needsLayout_ = true;
+    }
+    frame_ = frame;
+    needsDisplay_ = true;
+}
+
+}  // namespace kit

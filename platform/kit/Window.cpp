@@ -1,0 +1,109 @@
+#include "platform/kit/Window.h"
+
+namespace kit {
+
+Window::Window(Screen screen) : View(screen.bounds()), screen_(screen) {}
+
+void Window::setRootView(std::shared_ptr<View> view) {
+    if (rootView_ == view) {
+        return;
+    }
+    if (rootView_) {
+        rootView_->removeFromSuperview();
+    }
+    rootView_ = std::move(view);
+    if (rootView_) {
+        rootView_->setTranslatesAutoresizingMaskIntoConstraints(true);
+        rootView_->setFrame(bounds());
+        addSubview(rootView_);
+    }
+}
+
+void Window::makeKeyAndVisible() {
+    key_ = true;
+    setHidden(false);
+    setNeedsLayout();
+}
+
+InterfaceStyle Window::interfaceStyle() const {
+    return overrideStyle_.value_or(screen_.interfaceStyle());
+}
+
+void Window::setOverrideInterfaceStyle(std::optional<InterfaceStyle> style) {
+    overrideStyle_ = style;
+    // Dynamic colours are resolved when drawn, so a redraw is all a new style needs.
+    std::vector<std::shared_ptr<View>> pending{subviews()};
+    setNeedsDisplay();
+    while (!pending.empty()) {
+        auto view = pending.back();
+        pending.pop_back();
+        view->setNeedsDisplay();
+        pending.insert(pending.end(), view->subviews().begin(), view->subviews().end());
+    }
+}
+
+bool Window::makeFirstResponder(const std::shared_ptr<View>& view) {
+    auto old = firstResponder();
+    if (old == view) {
+        return true;
+    }
+    firstResponder_ = view;
+    // The old responder resigns after the swap, so that it no longer counts as first
+    // responder while it cleans up.
+    if (old) {
+        old->resignFirstResponder();
+    }
+    return true;
+}
+
+std::shared_ptr<View> Window::sendTouch(TouchPhase phase, Point location) {
+    if (phase == TouchPhase::began) {
+        if (touchView_) {
+            // A new touch while one is still down: the old one is over.
+            sendTouch(TouchPhase::cancelled, touch_.location);
+        }
+        touchView_ = hitTest(convertFromSuperview(location));
+        touch_ = Touch{location, location, phase, touchView_};
+    } else {
+        touch_.previousLocation = touch_.location;
+        touch_.location = location;
+        touch_.phase = phase;
+    }
+    auto view = touchView_;
+    if (!view) {
+        return nullptr;
+    }
+    if (phase == TouchPhase::ended || phase == TouchPhase::cancelled) {
+        touchView_.reset();
+    }
+    switch (phase) {
+        case TouchPhase::began:
+            view->touchesBegan(touch_);
+            break;
+        case TouchPhase::moved:
+            view->touchesMoved(touch_);
+            break;
+        case TouchPhase::ended:
+            view->touchesEnded(touch_);
+            break;
+        case TouchPhase::cancelled:
+            view->touchesCancelled(touch_);
+            break;
+    }
+    return view;
+}
+
+void Window::setApplication(std::weak_ptr<Responder> application) {
+    application_ = std::move(application);
+}
+
+std::shared_ptr<Responder> Window::nextResponder() const {
+    return application_.lock();
+}
+
+std::shared_ptr<Window> Window::window() const {
+    return std::static_pointer_cast<Window>(
+        std::const_pointer_cast<Responder>(weak_from_this().lock()));
+}
+
+}  // namespace kit

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "platform/kit/Screen.h"
+#include "platform/kit/View.h"
+
+namespace kit {
+
+// The view at the top of the hierarchy: it fills its screen, resolves dynamic colours by
+// its interface style, hands touches to the view they began on, and keeps the first
+// responder. Its next responder is the application.
+class Window final : public View {
+  public:
+    explicit Window(Screen screen = Screen::main());
+
+    const Screen& screen() const { return screen_; }
+
+    std::shared_ptr<View> rootView() const { return rootView_; }
+    // The root view fills the window and is positioned by its frame.
+    void setRootView(std::shared_ptr<View> view);
+
+    void makeKeyAndVisible();
+    bool isKeyWindow() const { return key_; }
+
+    // The window's own style, or the screen's when none was set.
+    InterfaceStyle interfaceStyle() const;
+    void setOverrideInterfaceStyle(std::optional<InterfaceStyle> style);
+
+    EdgeInsets windowSafeAreaInsets() const { return screen_.safeAreaInsets(); }
+
+    std::shared_ptr<View> firstResponder() const { return firstResponder_.lock(); }
+    // Makes `view` the first responder, after asking the old one to resign. Pass nullptr
+    // to have none.
+    bool makeFirstResponder(const std::shared_ptr<View>& view);
+
+    // The host's input: a touch begins where hit testing says, and every later phase
+    // goes to the same view. Returns the view the touch went to, if any.
+    std::shared_ptr<View> sendTouch(TouchPhase phase, Point location);
+
+    void setApplication(std::weak_ptr<Responder> application);
+    std::shared_ptr<Responder> nextResponder() const override;
+    std::shared_ptr<Window> window() const override;
+
+  private:
+    Screen screen_;
+    std::shared_ptr<View> rootView_;
+    std::weak_ptr<View> firstResponder_;
+    std::weak_ptr<Responder> application_;
+    std::shared_ptr<View> touchView_;
+    Touch touch_;
+    std::optional<InterfaceStyle> overrideStyle_;
+    bool key_ = false;
+};
+
+}  // namespace kit
