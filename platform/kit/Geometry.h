@@ -60,6 +60,10 @@ struct Rect {
     Rect offsetBy(double dx, double dy) const {
         return {origin.x + dx, origin.y + dy, size.width, size.height};
     }
+    bool isFinite() const {
+        return std::isfinite(origin.x) && std::isfinite(origin.y) && std::isfinite(size.width) &&
+               std::isfinite(size.height);
+    }
 };
 
 // A 2D affine transform, x' = a x + c y + tx, y' = b x + d y + ty, as the phone's layer
@@ -81,6 +85,10 @@ struct AffineTransform {
     bool isIdentity() const { return *this == identity(); }
     double determinant() const { return a * d - b * c; }
     bool isInvertible() const { return std::abs(determinant()) > 1e-12; }
+    bool isFinite() const {
+        return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d) &&
+               std::isfinite(tx) && std::isfinite(ty);
+    }
 
     Point apply(Point p) const { return {a * p.x + c * p.y + tx, b * p.x + d * p.y + ty}; }
 

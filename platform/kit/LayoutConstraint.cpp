@@ -70,7 +70,7 @@ std::string LayoutConstraint::description() const {
 }
 
 void LayoutConstraint::setConstant(double constant) {
-    if (constant == constant_) {
+    if (constant == constant_ || !std::isfinite(constant)) {
         return;
     }
     constant_ = constant;

@@ -38,6 +38,10 @@ void LinearSystem::substitute(Terms& terms, double& constant) const {
 }
 
 LinearSystem::Outcome LinearSystem::add(const Terms& terms, double constant) {
+    // Not a number contradicts every value, and would spread to every variable it touches.
+    if (!std::isfinite(constant)) {
+        return Outcome::conflicting;
+    }
     Terms reduced = terms;
     double offset = -constant;
     substitute(reduced, offset);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 
 #include "platform/kit/LayoutConstraint.h"
 #include "platform/kit/Window.h"
@@ -61,6 +62,13 @@ void View::removeFromSuperview() {
         return;
     }
     auto me = self();
+    // A text field taken off screen must stop taking the keyboard's input.
+    if (auto window = this->window()) {
+        auto responder = window->firstResponder();
+        if (responder && responder->isDescendantOf(*this)) {
+            responder->resignFirstResponder();
+        }
+    }
     // Constraints between this subtree and the rest of the hierarchy can no longer be
     // solved; like the phone, removing a view removes them.
     for (auto ancestor = parent; ancestor; ancestor = ancestor->superview()) {
@@ -126,7 +134,8 @@ std::shared_ptr<View> View::topmostAncestor() {
 // Geometry
 
 void View::setFrame(Rect frame) {
-    if (frame == frame_) {
+    // A frame that is not a number would poison the layout of the whole hierarchy.
+    if (frame == frame_ || !frame.isFinite()) {
         return;
     }
     noteAnimatableChange(AnimatedProperty::frame, frame_, frame);
@@ -145,7 +154,7 @@ void View::setFrame(Rect frame) {
 
 void View::setBounds(Rect bounds) {
     Rect old = this->bounds();
-    if (bounds == old) {
+    if (bounds == old || !bounds.isFinite()) {
         return;
     }
     noteAnimatableChange(AnimatedProperty::bounds, old, bounds);
@@ -166,7 +175,7 @@ void View::setCenter(Point center) {
 }
 
 void View::setTransform(AffineTransform transform) {
-    if (transform == transform_) {
+    if (transform == transform_ || !transform.isFinite()) {
         return;
     }
     noteAnimatableChange(AnimatedProperty::transform, transform_, transform);
@@ -227,6 +236,9 @@ void View::setBackgroundColor(Color color) {
 }
 
 void View::setAlpha(double alpha) {
+    if (std::isnan(alpha)) {
+        return;
+    }
     alpha = std::clamp(alpha, 0.0, 1.0);
     noteAnimatableChange(AnimatedProperty::alpha, alpha_, alpha);
     alpha_ = alpha;
@@ -342,8 +354,8 @@ bool View::becomeFirstResponder() {
 }
 
 bool View::resignFirstResponder() {
-    if (auto window = this->window(); window && isFirstResponder()) {
-        window->makeFirstResponder(nullptr);
+    if (auto window = this->window()) {
+        window->dropFirstResponder(*this);
     }
     return true;
 }

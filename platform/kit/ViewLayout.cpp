@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cassert>
 
 #include "platform/kit/LayoutConstraint.h"
 #include "platform/kit/LayoutSolver.h"
@@ -32,14 +31,12 @@ void View::setTranslatesAutoresizingMaskIntoConstraints(bool translates) {
 }
 
 LayoutYAxisAnchor View::topAnchor() const {
-    assert(self() && "anchors need a view owned by a shared_ptr");
     return {self(), LayoutAttribute::top};
 }
 LayoutYAxisAnchor View::bottomAnchor() const {
     return {self(), LayoutAttribute::bottom};
 }
 LayoutXAxisAnchor View::leadingAnchor() const {
-    assert(self() && "anchors need a view owned by a shared_ptr");
     return {self(), LayoutAttribute::leading};
 }
 LayoutXAxisAnchor View::trailingAnchor() const {
@@ -52,7 +49,6 @@ LayoutYAxisAnchor View::centerYAnchor() const {
     return {self(), LayoutAttribute::centerY};
 }
 LayoutDimension View::widthAnchor() const {
-    assert(self() && "anchors need a view owned by a shared_ptr");
     return {self(), LayoutAttribute::width};
 }
 LayoutDimension View::heightAnchor() const {

@@ -47,13 +47,17 @@ bool Window::makeFirstResponder(const std::shared_ptr<View>& view) {
     if (old == view) {
         return true;
     }
-    firstResponder_ = view;
-    // The old responder resigns after the swap, so that it no longer counts as first
-    // responder while it cleans up.
-    if (old) {
-        old->resignFirstResponder();
+    if (old && !old->resignFirstResponder()) {
+        return false;
     }
+    firstResponder_ = view;
     return true;
+}
+
+void Window::dropFirstResponder(const View& view) {
+    if (firstResponder().get() == &view) {
+        firstResponder_.reset();
+    }
 }
 
 std::shared_ptr<View> Window::sendTouch(TouchPhase phase, Point location) {

@@ -31,9 +31,10 @@ class Window final : public View {
     EdgeInsets windowSafeAreaInsets() const { return screen_.safeAreaInsets(); }
 
     std::shared_ptr<View> firstResponder() const { return firstResponder_.lock(); }
-    // Makes `view` the first responder, after asking the old one to resign. Pass nullptr
-    // to have none.
+    // Makes `view` the first responder once the old one has agreed to resign.
     bool makeFirstResponder(const std::shared_ptr<View>& view);
+    // Forgets `view` as first responder, without asking it anything: it is resigning.
+    void dropFirstResponder(const View& view);
 
     // The host's input: a touch begins where hit testing says, and every later phase
     // goes to the same view. Returns the view the touch went to, if any.

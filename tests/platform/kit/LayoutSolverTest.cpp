@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <string>
@@ -180,6 +181,18 @@ TEST_F(LayoutSolverTest, AContradictingConstraintIsDroppedAndLoggedOnce) {
     // Later passes do not repeat the line.
     root->setNeedsLayout();
     root->layoutIfNeeded();
+    EXPECT_EQ(log.lines().size(), 1u);
+}
+
+TEST_F(LayoutSolverTest, AConstantThatIsNotANumberIsDroppedAndLogged) {
+    auto box = addTo(root);
+    box->setFrame({1, 2, 3, 4});
+    auto broken = box->widthAnchor().constraintEqualToConstant(std::nan(""));
+    activate({broken});
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(box->frame(), Rect(1, 2, 3, 4));
+    EXPECT_TRUE(broken->wasDropped());
     EXPECT_EQ(log.lines().size(), 1u);
 }
 

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/LayoutConstraint.h"
+#include "platform/kit/PropertyAnimator.h"
+#include "platform/kit/View.h"
+
+using foundation::MainQueue;
+using kit::AnimatedProperty;
+using kit::Rect;
+using kit::View;
+
+namespace {
+
+class AnimationTest : public testing::Test {
+  protected:
+    void SetUp() override { queue.reset(); }
+    void TearDown() override { queue.reset(); }
+
+    std::optional<kit::ViewAnimation> running(AnimatedProperty property) const {
+        for (const auto& animation : view->runningAnimations()) {
+            if (animation.property == property) {
+                return animation;
+            }
+        }
+        return std::nullopt;
+    }
+
+    MainQueue& queue = MainQueue::main();
+    std::shared_ptr<View> view = std::make_shared<View>(Rect{0, 0, 100, 100});
+    std::vector<bool> completions;
+};
+
+TEST_F(AnimationTest, ModelValueChangesAtOnceAndCompletionRunsOnlyWhenTheDurationHasPassed) {
+    queue.advance(1);
+    View::animate(
+        0.2, [&] { view->setAlpha(0.5); }, [&](bool finished) { completions.push_back(finished); });
+
+    EXPECT_EQ(view->alpha(), 0.5);
+    queue.advance(0.1999);
+    EXPECT_TRUE(completions.empty());
+    queue.advance(0.0001);
+    EXPECT_EQ(completions, std::vector<bool>{true});
+
+    queue.advance(5);
+    EXPECT_EQ(completions.size(), 1u);
+}
+
+TEST_F(AnimationTest, RecordedAnimationLetsARendererDrawTheValuesInBetween) {
+    queue.advance(2);
+    View::animate(1, [&] { view->setAlpha(0); });
+
+    auto alpha = running(AnimatedProperty::alpha);
+    ASSERT_TRUE(alpha.has_value());
+    EXPECT_EQ(std::get<double>(alpha->from), 1);
+    EXPECT_EQ(std::get<double>(alpha->to), 0);
+    EXPECT_EQ(alpha->start, 2);
+    EXPECT_EQ(alpha->duration, 1);
+
+    EXPECT_EQ(view->presentationAlpha(), 1);
+    queue.advance(0.5);
+    EXPECT_DOUBLE_EQ(view->presentationAlpha(), 0.5);  // half way, by symmetry of the curve
+    queue.advance(0.25);
+    EXPECT_LT(view->presentationAlpha(), 0.5);
+    EXPECT_GT(view->presentationAlpha(), 0);
+    queue.advance(0.25);
+    EXPECT_EQ(view->presentationAlpha(), 0);
+    EXPECT_TRUE(view->runningAnimations().empty());
+}
+
+TEST_F(AnimationTest, ANewAnimationTakesOverFromWhatIsOnScreen) {
+    View::animate(1, [&] { view->setAlpha(0); });
+    queue.advance(0.5);
+    View::animate(1, [&] { view->setAlpha(1); });
+
+    auto alpha = running(AnimatedProperty::alpha);
+    ASSERT_TRUE(alpha.has_value());
+    EXPECT_DOUBLE_EQ(std::get<double>(alpha->from), 0.5);
+    EXPECT_DOUBLE_EQ(view->presentationAlpha(), 0.5);
+    EXPECT_EQ(view->runningAnimations().size(), 1u);
+}
+
+TEST_F(AnimationTest, SettingAPropertyDirectlyShowsItAtOnce) {
+    View::animate(1, [&] { view->setAlpha(0); });
+    view->setAlpha(1);
+    EXPECT_EQ(view->presentationAlpha(), 1);
+    EXPECT_FALSE(running(AnimatedProperty::alpha).has_value());
+
+    View::animate(1, [&] {
+        View::performWithoutAnimation(
+            [&] { view->setTransform(kit::AffineTransform::scale(2, 2)); });
+    });
+    EXPECT_EQ(view->presentationTransform(), kit::AffineTransform::scale(2, 2));
+}
+
+TEST_F(AnimationTest, DelayPostponesBothTheMovementAndTheCompletion) {
+    View::animate(
+        0.2, 0.3, [&] { view->setTransform(kit::AffineTransform::scale(0.5, 0.5)); },
+        [&](bool finished) { completions.push_back(finished); });
+
+    EXPECT_EQ(view->transform(), kit::AffineTransform::scale(0.5, 0.5));
+    queue.advance(0.3);
+    EXPECT_EQ(view->presentationTransform(), kit::AffineTransform::identity());
+    queue.advance(0.1999);
+    EXPECT_TRUE(completions.empty());
+    queue.advance(0.0001);
+    EXPECT_EQ(completions.size(), 1u);
+}
+
+TEST_F(AnimationTest, LayoutInsideAnAnimationMovesFramesSmoothly) {
+    auto root = std::make_shared<View>(Rect{0, 0, 390, 844});
+    root->addSubview(view);
+    view->setTranslatesAutoresizingMaskIntoConstraints(false);
+    auto top = view->topAnchor().constraintEqualToAnchor(root->topAnchor(), 0);
+    kit::LayoutConstraint::activateConstraints(
+        {top, view->heightAnchor().constraintEqualToConstant(100)});
+    root->layoutIfNeeded();
+
+    top->setConstant(200);
+    View::animate(0.4, [&] { root->layoutIfNeeded(); });
+
+    EXPECT_EQ(view->frame().minY(), 200);
+    auto frame = running(AnimatedProperty::frame);
+    ASSERT_TRUE(frame.has_value());
+    EXPECT_EQ(std::get<Rect>(frame->from).minY(), 0);
+    queue.advance(0.2);
+    EXPECT_DOUBLE_EQ(view->presentationFrame().minY(), 100);
+}
+
+TEST_F(AnimationTest, CrossDissolveChangesContentAtOnceAndFadesThePicture) {
+    View::transition(
+        view, 0.3, kit::TransitionOption::crossDissolve, [&] { view->setAlpha(0.4); },
+        [&](bool finished) { completions.push_back(finished); });
+
+    EXPECT_EQ(view->presentationAlpha(), 0.4);
+    EXPECT_FALSE(running(AnimatedProperty::alpha).has_value());
+    EXPECT_TRUE(running(AnimatedProperty::contents).has_value());
+    queue.advance(0.29);
+    EXPECT_TRUE(completions.empty());
+    queue.advance(0.01);
+    EXPECT_EQ(completions.size(), 1u);
+}
+
+TEST_F(AnimationTest, SpringAnimatorKeepsItselfAliveAndCompletesOnce) {
+    std::vector<kit::AnimatingPosition> positions;
+    {
+        auto animator =
+            std::make_shared<kit::PropertyAnimator>(1.0, 2.0, [&] { view->setAlpha(0.25); });
+        animator->addCompletion([&](kit::AnimatingPosition at) { positions.push_back(at); });
+        animator->startAnimation();
+        animator->startAnimation();
+        EXPECT_TRUE(animator->isRunning());
+    }
+    EXPECT_EQ(view->alpha(), 0.25);
+    auto alpha = running(AnimatedProperty::alpha);
+    ASSERT_TRUE(alpha.has_value());
+    EXPECT_EQ(alpha->curve, kit::AnimationCurve::spring);
+
+    queue.advance(0.999);
+    EXPECT_TRUE(positions.empty());
+    queue.advance(0.001);
+    EXPECT_EQ(positions, std::vector<kit::AnimatingPosition>{kit::AnimatingPosition::end});
+    EXPECT_EQ(view->presentationAlpha(), 0.25);
+}
+
+TEST_F(AnimationTest, ZeroDurationCompletesOnTheNextTurnNotDuringTheCall) {
+    View::animate(
+        0, [&] { view->setAlpha(0); }, [&](bool) { completions.push_back(true); });
+    EXPECT_TRUE(completions.empty());
+    queue.runDue();
+    EXPECT_EQ(completions.size(), 1u);
+}
+
+}  // namespace

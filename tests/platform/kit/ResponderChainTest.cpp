@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/kit/View.h"
+#include "platform/kit/Window.h"
+
+using kit::Responder;
+using kit::View;
+
+namespace {
+
+// Stands in for a view controller or the application: a responder with named actions.
+class Performer final : public Responder {
+  public:
+    explicit Performer(std::weak_ptr<Responder> next = {}) : next_(std::move(next)) {}
+    std::shared_ptr<Responder> nextResponder() const override { return next_.lock(); }
+    void define(const std::string& name, std::function<void()> work = {}) {
+        defineAction(name, [this, name, work](const std::shared_ptr<Responder>& sender) {
+            performed.push_back(name);
+            senders.push_back(sender);
+            if (work) {
+                work();
+            }
+        });
+    }
+    std::vector<std::string> performed;
+    std::vector<std::shared_ptr<Responder>> senders;
+
+  private:
+    std::weak_ptr<Responder> next_;
+};
+
+class ResponderChainTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        window->setApplication(application);
+        window->setRootView(screenView);
+        screenView->setOwningController(controller);
+        screenView->addSubview(bar);
+        bar->addSubview(button);
+    }
+
+    std::shared_ptr<Performer> application = std::make_shared<Performer>();
+    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>();
+    // The controller's next responder is the window, as for a window's root controller.
+    std::shared_ptr<Performer> controller = std::make_shared<Performer>(window);
+    std::shared_ptr<View> screenView = std::make_shared<View>();
+    std::shared_ptr<View> bar = std::make_shared<View>();
+    std::shared_ptr<View> button = std::make_shared<View>();
+};
+
+TEST_F(ResponderChainTest, ActionFromADeepButtonReachesTheControllerThatDefinesIt) {
+    controller->define("saveChanges");
+    application->define("saveChanges");
+
+    EXPECT_TRUE(button->tryToPerform("saveChanges", button));
+
+    EXPECT_EQ(controller->performed, std::vector<std::string>{"saveChanges"});
+    ASSERT_EQ(controller->senders.size(), 1u);
+    EXPECT_EQ(controller->senders[0], button);
+    // The first responder that defines it performs it; no one further up does.
+    EXPECT_TRUE(application->performed.empty());
+}
+
+TEST_F(ResponderChainTest, ChainRunsThroughControllerAndWindowToTheApplication) {
+    EXPECT_EQ(button->nextResponder(), bar);
+    EXPECT_EQ(bar->nextResponder(), screenView);
+    // A controller's root view hands on to its controller before its superview.
+    EXPECT_EQ(screenView->nextResponder(), controller);
+    EXPECT_EQ(window->nextResponder(), application);
+
+    application->define("openSettings");
+    EXPECT_TRUE(button->tryToPerform("openSettings", button));
+    EXPECT_EQ(application->performed, std::vector<std::string>{"openSettings"});
+}
+
+TEST_F(ResponderChainTest, ActionNobodyDefinesIsDroppedWithoutEffect) {
+    controller->define("dismissVC");
+    EXPECT_FALSE(button->tryToPerform("saveChange", button));
+    EXPECT_TRUE(controller->performed.empty());
+
+    auto loose = std::make_shared<View>();
+    EXPECT_FALSE(loose->tryToPerform("dismissVC", loose));
+}
+
+TEST_F(ResponderChainTest, ActionMayTearDownTheViewsThatSentIt) {
+    // Closing a screen releases its views while the action is still running.
+    std::weak_ptr<View> weakButton = button;
+    controller->define("dismissVC", [this] {
+        window->setRootView(nullptr);
+        screenView.reset();
+        bar.reset();
+    });
+    auto sender = std::move(button);
+
+    EXPECT_TRUE(sender->tryToPerform("dismissVC", sender));
+    controller->senders.clear();
+    sender.reset();
+    EXPECT_TRUE(weakButton.expired());
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/ScrollView.h"
+#include "platform/kit/Window.h"
+
+using kit::Point;
+using kit::Rect;
+using kit::ScrollView;
+using kit::TouchPhase;
+
+namespace {
+
+class OffsetRecorder final : public kit::ScrollViewDelegate {
+  public:
+    void scrollViewDidScroll(ScrollView& scrollView) override {
+        offsets.push_back(scrollView.contentOffset());
+    }
+    std::vector<Point> offsets;
+};
+
+class ScrollViewTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        foundation::MainQueue::main().reset();
+        window->setRootView(root);
+        root->addSubview(scroll);
+        scroll->addSubview(label);
+        scroll->setContentSize({390, 2000});
+        scroll->setDelegate(recorder);
+        scroll->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
+    }
+
+    void drag(Point from, Point to) {
+        window->sendTouch(TouchPhase::began, from);
+        window->sendTouch(TouchPhase::moved, to);
+    }
+
+    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>();
+    std::shared_ptr<kit::View> root = std::make_shared<kit::View>();
+    std::shared_ptr<ScrollView> scroll = std::make_shared<ScrollView>(Rect{0, 0, 390, 844});
+    std::shared_ptr<kit::View> label = std::make_shared<kit::View>(Rect{0, 0, 390, 2000});
+    std::shared_ptr<OffsetRecorder> recorder = std::make_shared<OffsetRecorder>();
+};
+
+TEST_F(ScrollViewTest, DelegateHearsOfEveryOffsetChangeAndOnlyOfChanges) {
+    scroll->setContentOffset({0, 100});
+    scroll->setContentOffset({0, 100});
+    scroll->scrollBy({0, 50});
+    scroll->setContentOffset({0, 0}, true);
+
+    EXPECT_EQ(recorder->offsets, (std::vector<Point>{{0, 100}, {0, 150}, {0, 0}}));
+
+    // A delegate that has gone away is simply not told.
+    recorder.reset();
+    scroll->setContentOffset({0, 10});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, 10}));
+}
+
+TEST_F(ScrollViewTest, DraggingContentMovesItWithTheFingerThroughViewsThatIgnoreTouches) {
+    drag({100, 500}, {100, 380});  // over the label, which passes touches up
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, 120}));
+    EXPECT_TRUE(scroll->isDragging());
+    window->sendTouch(TouchPhase::ended, {100, 380});
+    EXPECT_FALSE(scroll->isDragging());
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, 120}));
+}
+
+TEST_F(ScrollViewTest, ContentPulledPastItsTopBouncesBackWhenReleased) {
+    drag({100, 100}, {100, 350});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, -250}));
+    EXPECT_EQ(recorder->offsets.back(), (Point{0, -250}));
+
+    window->sendTouch(TouchPhase::ended, {100, 350});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, 0}));
+    EXPECT_EQ(recorder->offsets.back(), (Point{0, 0}));
+    EXPECT_FALSE(scroll->runningAnimations().empty());  // it slides back on screen
+}
+
+TEST_F(ScrollViewTest, WithoutBouncesOrScrollingTheContentStaysInRange) {
+    scroll->setBounces(false);
+    drag({100, 100}, {100, 350});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, 0}));
+    window->sendTouch(TouchPhase::ended, {100, 350});
+
+    scroll->setScrollEnabled(false);
+    drag({100, 500}, {100, 100});
+    scroll->scrollBy({0, 300});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, 0}));
+    EXPECT_TRUE(recorder->offsets.empty());
+}
+
+TEST_F(ScrollViewTest, RestingRangeAllowsForInsetsAndContentSize) {
+    scroll->setContentInset({56, 0, 70, 0});
+    scroll->scrollBy({0, 10000});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, 2000 + 70 - 844}));
+    scroll->scrollBy({0, -10000});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, -56}));
+
+    // Content shorter than the view cannot scroll down at all.
+    scroll->setContentSize({390, 100});
+    scroll->scrollBy({0, 500});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, -56}));
+}
+
+TEST_F(ScrollViewTest, AutomaticAdjustmentAddsTheSafeAreaToTheInsets) {
+    scroll->setContentInset({10, 0, 10, 0});
+    EXPECT_EQ(scroll->adjustedContentInset(), (kit::EdgeInsets{10, 0, 10, 0}));
+    scroll->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::automatic);
+    EXPECT_EQ(scroll->adjustedContentInset(), (kit::EdgeInsets{57, 0, 44, 0}));
+}
+
+}  // namespace

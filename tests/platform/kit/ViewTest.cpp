@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "platform/kit/View.h"
+#include "platform/kit/Window.h"
+
+using kit::Color;
+using kit::Point;
+using kit::Rect;
+using kit::View;
+
+namespace {
+
+class TintWatcher final : public View {
+  public:
+    void tintColorDidChange() override { seen = tintColor(); }
+    std::optional<Color> seen;
+};
+
+class Editable final : public View {
+  public:
+    bool canBecomeFirstResponder() const override { return true; }
+    bool resignFirstResponder() override {
+        ++resigned;
+        return View::resignFirstResponder();
+    }
+    int resigned = 0;
+};
+
+TEST(ViewHierarchyTest, AViewHasOneSuperviewAndCannotContainItsAncestor) {
+    auto a = std::make_shared<View>();
+    auto b = std::make_shared<View>();
+    auto child = std::make_shared<View>();
+    a->addSubview(child);
+    b->addSubview(child);
+    EXPECT_TRUE(a->subviews().empty());
+    EXPECT_EQ(b->subviews().size(), 1u);
+    EXPECT_EQ(child->superview(), b);
+
+    child->addSubview(b);  // would make a cycle
+    EXPECT_TRUE(child->subviews().empty());
+    EXPECT_EQ(b->superview(), nullptr);
+    child->addSubview(child);
+    EXPECT_TRUE(child->subviews().empty());
+}
+
+TEST(ViewHierarchyTest, SubviewOutlivingItsSuperviewForgetsIt) {
+    auto child = std::make_shared<View>();
+    {
+        auto parent = std::make_shared<View>();
+        parent->addSubview(child);
+    }
+    EXPECT_EQ(child->superview(), nullptr);
+    EXPECT_EQ(child->window(), nullptr);
+}
+
+TEST(ViewHierarchyTest, InsertingAndReorderingKeepsDrawingOrder) {
+    auto parent = std::make_shared<View>();
+    auto a = std::make_shared<View>();
+    auto b = std::make_shared<View>();
+    auto c = std::make_shared<View>();
+    parent->addSubview(a);
+    parent->addSubview(b);
+    parent->insertSubview(c, 0);
+    EXPECT_EQ(parent->subviews(), (std::vector<std::shared_ptr<View>>{c, a, b}));
+    parent->bringSubviewToFront(c);
+    EXPECT_EQ(parent->subviews(), (std::vector<std::shared_ptr<View>>{a, b, c}));
+}
+
+TEST(ViewAppearanceTest, TintIsInheritedDownTheTreeUntilAViewSetsItsOwn) {
+    auto window = std::make_shared<kit::Window>();
+    auto root = std::make_shared<View>();
+    auto own = std::make_shared<View>();
+    auto watcher = std::make_shared<TintWatcher>();
+    window->setRootView(root);
+    root->addSubview(own);
+    own->addSubview(watcher);
+
+    EXPECT_EQ(watcher->tintColor(), Color::systemBlueColor());
+    window->setTintColor(Color::systemPinkColor());
+    EXPECT_EQ(watcher->tintColor(), Color::systemPinkColor());
+    EXPECT_EQ(watcher->seen, Color::systemPinkColor());
+
+    own->setTintColor(Color::systemGreenColor());
+    EXPECT_EQ(watcher->seen, Color::systemGreenColor());
+    // Below a view with its own tint, an ancestor's change is not felt.
+    watcher->seen.reset();
+    window->setTintColor(Color::systemRedColor());
+    EXPECT_FALSE(watcher->seen.has_value());
+    EXPECT_EQ(watcher->tintColor(), Color::systemGreenColor());
+
+    // Moving to another tree changes the tint in effect, and the view is told.
+    root->addSubview(watcher);
+    EXPECT_EQ(watcher->seen, Color::systemRedColor());
+}
+
+TEST(ViewAppearanceTest, DynamicColoursResolveByTheWindowStyle) {
+    auto window = std::make_shared<kit::Window>();
+    auto view = std::make_shared<View>();
+    Color label = Color::labelColor();
+    EXPECT_EQ(view->resolvedColor(label), label.resolved(kit::InterfaceStyle::light));
+
+    window->setRootView(view);
+    window->setOverrideInterfaceStyle(kit::InterfaceStyle::dark);
+    EXPECT_EQ(view->resolvedColor(label), label.resolved(kit::InterfaceStyle::dark));
+    EXPECT_TRUE(view->needsDisplay());
+}
+
+TEST(ViewGeometryTest, SafeAreaInsetsAreWhatAViewOverlapsOfTheWindowsBands) {
+    auto window = std::make_shared<kit::Window>(kit::Screen::notched());
+    auto root = std::make_shared<View>();
+    window->setRootView(root);
+    auto top = std::make_shared<View>(Rect{0, 30, 390, 100});
+    auto middle = std::make_shared<View>(Rect{0, 300, 390, 100});
+    auto bottom = std::make_shared<View>(Rect{0, 780, 390, 64});
+    root->addSubview(top);
+    root->addSubview(middle);
+    root->addSubview(bottom);
+
+    EXPECT_EQ(root->safeAreaInsets(), (kit::EdgeInsets{47, 0, 34, 0}));
+    EXPECT_EQ(top->safeAreaInsets(), (kit::EdgeInsets{17, 0, 0, 0}));
+    EXPECT_EQ(middle->safeAreaInsets(), (kit::EdgeInsets{}));
+    EXPECT_EQ(bottom->safeAreaInsets(), (kit::EdgeInsets{0, 0, 34, 0}));
+    EXPECT_EQ(std::make_shared<View>()->safeAreaInsets(), (kit::EdgeInsets{}));
+}
+
+TEST(ViewGeometryTest, PointsConvertThroughScrolledAndScaledViews) {
+    auto root = std::make_shared<View>(Rect{0, 0, 390, 844});
+    auto panel = std::make_shared<View>(Rect{100, 100, 100, 100});
+    auto inner = std::make_shared<View>(Rect{10, 10, 20, 20});
+    root->addSubview(panel);
+    panel->addSubview(inner);
+
+    EXPECT_EQ(inner->convert({0, 0}, *root), (Point{110, 110}));
+    panel->setBounds({{0, 50}, {100, 100}});  // scrolled down by 50
+    EXPECT_EQ(inner->convert({0, 0}, *root), (Point{110, 60}));
+    panel->setTransform(kit::AffineTransform::scale(2, 2));
+    // Scaled about the panel's centre (150, 150).
+    EXPECT_EQ(inner->convert({0, 0}, *root), (Point{70, -30}));
+    EXPECT_EQ(root->convert({70, -30}, *inner), (Point{0, 0}));
+}
+
+TEST(FirstResponderTest, OneViewAtATimeAndOnlyInsideAWindow) {
+    auto window = std::make_shared<kit::Window>();
+    auto root = std::make_shared<View>();
+    window->setRootView(root);
+    auto first = std::make_shared<Editable>();
+    auto second = std::make_shared<Editable>();
+    auto plain = std::make_shared<View>();
+    root->addSubview(first);
+    root->addSubview(second);
+    root->addSubview(plain);
+
+    EXPECT_FALSE(plain->becomeFirstResponder());
+    EXPECT_FALSE(std::make_shared<Editable>()->becomeFirstResponder());
+
+    EXPECT_TRUE(first->becomeFirstResponder());
+    EXPECT_TRUE(first->isFirstResponder());
+    EXPECT_TRUE(second->becomeFirstResponder());
+    EXPECT_FALSE(first->isFirstResponder());
+    EXPECT_EQ(first->resigned, 1);
+
+    second->resignFirstResponder();
+    EXPECT_EQ(window->firstResponder(), nullptr);
+    EXPECT_EQ(second->resigned, 1);
+
+    // Taken off screen, a first responder stops being one.
+    ASSERT_TRUE(first->becomeFirstResponder());
+    first->removeFromSuperview();
+    EXPECT_EQ(window->firstResponder(), nullptr);
+    EXPECT_EQ(first->resigned, 2);
+}
+
+TEST(ViewGeometryTest, ValuesThatAreNotNumbersAreRefused) {
+    auto view = std::make_shared<View>(Rect{1, 2, 3, 4});
+    double nan = std::nan("");
+    view->setFrame({nan, 0, 10, 10});
+    view->setBounds({0, 0, std::numeric_limits<double>::infinity(), 10});
+    view->setAlpha(nan);
+    view->setTransform(kit::AffineTransform::scale(nan, 1));
+    EXPECT_EQ(view->frame(), Rect(1, 2, 3, 4));
+    EXPECT_EQ(view->alpha(), 1);
+    EXPECT_TRUE(view->transform().isIdentity());
+}
+
+}  // namespace
