@@ -142,47 +142,54 @@ bool LayoutSolver::addAnchor(LinearSystem::Terms& terms, double& constant,
     }
     int index = found->second;
     LayoutAttribute attribute = anchor.attribute();
-    LayoutAxis axis = axisOf(attribute);
-    auto add = [&terms, sign](int variable, double factor) { terms[variable] += sign * factor; };
     bool content = anchor.area() == LayoutArea::frame && isEdge(attribute) && other &&
                    other != view.get() && other->isDescendantOf(*view) &&
                    dynamic_cast<const ScrollView*>(view.get()) != nullptr;
-    if (content) {
-        usesContent_[index] = true;
-        add(positionOf(index), 1);
-        if (attribute == LayoutAttribute::trailing || attribute == LayoutAttribute::bottom) {
-            add(contentOf(index), 1);
-        }
+    if (!content) {
+        addFrameAnchor(terms, constant, anchor, index, sign);
         return true;
     }
+    usesContent_[index] = true;
+    terms[positionOf(index)] += sign;
+    if (attribute == LayoutAttribute::trailing || attribute == LayoutAttribute::bottom) {
+        terms[contentOf(index)] += sign;
+    }
+    return true;
+}
+
+// A line of the view's frame, or of its safe-area guide: the frame less the insets.
+void LayoutSolver::addFrameAnchor(LinearSystem::Terms& terms, double& constant,
+                                  const LayoutAnchor& anchor, int index, double sign) const {
+    LayoutAttribute attribute = anchor.attribute();
     auto [start, end] = anchor.area() == LayoutArea::safeArea
-                            ? insetsAlong(axis, view->safeAreaInsets())
+                            ? insetsAlong(axisOf(attribute), views_[index]->safeAreaInsets())
                             : std::pair<double, double>{0, 0};
+    int position = positionOf(index);
+    int size = sizeOf(index);
     switch (attribute) {
         case LayoutAttribute::leading:
         case LayoutAttribute::top:
-            add(positionOf(index), 1);
+            terms[position] += sign;
             constant -= sign * start;
             break;
         case LayoutAttribute::trailing:
         case LayoutAttribute::bottom:
-            add(positionOf(index), 1);
-            add(sizeOf(index), 1);
+            terms[position] += sign;
+            terms[size] += sign;
             constant += sign * end;
             break;
         case LayoutAttribute::centerX:
         case LayoutAttribute::centerY:
-            add(positionOf(index), 1);
-            add(sizeOf(index), 0.5);
+            terms[position] += sign;
+            terms[size] += sign / 2;
             constant -= sign * (start - end) / 2;
             break;
         case LayoutAttribute::width:
         case LayoutAttribute::height:
-            add(sizeOf(index), 1);
+            terms[size] += sign;
             constant += sign * (start + end);
             break;
     }
-    return true;
 }
 
 void LayoutSolver::addIntrinsicSizes(LinearSystem& system, LayoutAxis axis) const {

@@ -56,6 +56,8 @@ class LayoutSolver final {
     void keepCurrentFrames(LinearSystem& system, LayoutAxis axis);
     bool addAnchor(LinearSystem::Terms& terms, double& constant, const LayoutAnchor& anchor,
                    double sign, const View* other);
+    void addFrameAnchor(LinearSystem::Terms& terms, double& constant, const LayoutAnchor& anchor,
+                        int index, double sign) const;
     void apply(const Solution& horizontal, const Solution& vertical);
 
     static int positionOf(int index) { return 3 * index; }

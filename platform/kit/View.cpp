@@ -87,6 +87,7 @@ void View::removeFromSuperview() {
 }
 
 void View::setSuperview(const std::shared_ptr<View>& superview) {
+    auto oldWindow = window();
     superview_ = superview;
     if (superview) {
         superview->setNeedsLayout();
@@ -94,7 +95,9 @@ void View::setSuperview(const std::shared_ptr<View>& superview) {
     }
     setNeedsLayout();
     didMoveToSuperview();
-    notifyMovedToWindow();
+    if (window() != oldWindow) {
+        notifyMovedToWindow();
+    }
     notifyTintChange();
 }
 

@@ -2,7 +2,9 @@
 
 namespace kit {
 
-Window::Window(Screen screen) : View(screen.bounds()), screen_(screen) {}
+Window::Window(Screen screen) : View(screen.bounds()), screen_(screen) {
+    setHidden(true);
+}
 
 void Window::setRootView(std::shared_ptr<View> view) {
     if (rootView_ == view) {

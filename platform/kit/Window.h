@@ -10,7 +10,8 @@ namespace kit {
 
 // The view at the top of the hierarchy: it fills its screen, resolves dynamic colours by
 // its interface style, hands touches to the view they began on, and keeps the first
-// responder. Its next responder is the application.
+// responder. Its next responder is the application. Like the phone's, a new window is
+// hidden, and so takes no touches, until it is made key and visible.
 class Window final : public View {
   public:
     explicit Window(Screen screen = Screen::main());

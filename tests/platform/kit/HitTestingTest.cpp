@@ -37,6 +37,7 @@ class HitTestingTest : public testing::Test {
   protected:
     void SetUp() override {
         window->setRootView(root);
+        window->makeKeyAndVisible();
         root->addSubview(back);
         root->addSubview(front);
     }
@@ -115,6 +116,16 @@ TEST_F(HitTestingTest, EveryPhaseOfATouchGoesToTheViewItBeganOn) {
 
     // After the end, moves of no touch reach no one.
     EXPECT_EQ(window->sendTouch(TouchPhase::moved, {100, 200}), nullptr);
+}
+
+TEST_F(HitTestingTest, AWindowNotYetVisibleTakesNoTouches) {
+    auto hidden = std::make_shared<kit::Window>();
+    auto content = std::make_shared<RecordingView>(Rect{0, 0, 390, 844});
+    hidden->setRootView(content);
+    EXPECT_EQ(hidden->sendTouch(TouchPhase::began, {10, 10}), nullptr);
+    EXPECT_TRUE(content->phases.empty());
+    hidden->makeKeyAndVisible();
+    EXPECT_EQ(hidden->sendTouch(TouchPhase::began, {10, 10}), content);
 }
 
 TEST_F(HitTestingTest, ANewTouchCancelsOneStillDown) {

@@ -27,6 +27,7 @@ class ScrollViewTest : public testing::Test {
     void SetUp() override {
         foundation::MainQueue::main().reset();
         window->setRootView(root);
+        window->makeKeyAndVisible();
         root->addSubview(scroll);
         scroll->addSubview(label);
         scroll->setContentSize({390, 2000});
