@@ -1,6 +1,8 @@
 #include "platform/kit/LinearSystem.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace kit {
 
@@ -37,6 +39,30 @@ void LinearSystem::substitute(Terms& terms, double& constant) const {
     terms = std::move(result);
 }
 
+// The variable that fewest rows use is the cheapest to substitute out: a new position
+// rather than a size that a whole chain of positions depends on. Tiny coefficients are
+// passed over, so that the division stays well-conditioned.
+int LinearSystem::choosePivot(const Terms& terms) const {
+    double largest = 0;
+    for (const auto& [variable, coefficient] : terms) {
+        largest = std::max(largest, std::abs(coefficient));
+    }
+    int best = terms.begin()->first;
+    std::size_t fewestUsers = SIZE_MAX;
+    for (const auto& [variable, coefficient] : terms) {
+        if (std::abs(coefficient) < 0.1 * largest) {
+            continue;
+        }
+        auto users = rowsUsing_.find(variable);
+        std::size_t count = users == rowsUsing_.end() ? 0 : users->second.size();
+        if (count < fewestUsers) {
+            fewestUsers = count;
+            best = variable;
+        }
+    }
+    return best;
+}
+
 LinearSystem::Outcome LinearSystem::add(const Terms& terms, double constant) {
     // Not a number contradicts every value, and would spread to every variable it touches.
     if (!std::isfinite(constant)) {
@@ -48,15 +74,8 @@ LinearSystem::Outcome LinearSystem::add(const Terms& terms, double constant) {
     if (reduced.empty()) {
         return std::abs(offset) < 1e-6 ? Outcome::redundant : Outcome::conflicting;
     }
-    // The largest coefficient keeps the division well-conditioned.
-    auto pivot = reduced.begin();
-    for (auto it = reduced.begin(); it != reduced.end(); ++it) {
-        if (std::abs(it->second) > std::abs(pivot->second)) {
-            pivot = it;
-        }
-    }
-    int variable = pivot->first;
-    double coefficient = pivot->second;
+    int variable = choosePivot(reduced);
+    double coefficient = reduced.at(variable);
     Row row;
     for (const auto& [other, value] : reduced) {
         if (other != variable) {

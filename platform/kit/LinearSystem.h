@@ -30,6 +30,7 @@ class LinearSystem final {
     };
 
     void substitute(Terms& terms, double& constant) const;
+    int choosePivot(const Terms& terms) const;
     void eliminate(int pivot);
 
     std::map<int, Row> rows_;
