@@ -45,9 +45,15 @@ void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
         setNeedsDisplay();
         return;
     }
-    view->removeFromSuperview();
+    auto oldWindow = view->window();
+    if (oldWindow != window()) {
+        view->resignFirstResponderLeaving(oldWindow);
+    }
+    if (view->superview()) {
+        view->detachFromSuperview();
+    }
     subviews_.insert(subviews_.begin() + std::min(index, subviews_.size()), view);
-    view->setSuperview(me);
+    view->setSuperview(me, oldWindow);
 }
 
 void View::bringSubviewToFront(const std::shared_ptr<View>& view) {
@@ -57,18 +63,25 @@ void View::bringSubviewToFront(const std::shared_ptr<View>& view) {
 }
 
 void View::removeFromSuperview() {
-    auto parent = superview();
-    if (!parent) {
+    if (!superview()) {
         return;
     }
-    auto me = self();
-    // A text field taken off screen must stop taking the keyboard's input.
-    if (auto window = this->window()) {
-        auto responder = window->firstResponder();
-        if (responder && responder->isDescendantOf(*this)) {
-            responder->resignFirstResponder();
-        }
+    auto oldWindow = window();
+    resignFirstResponderLeaving(oldWindow);
+    detachFromSuperview();
+    setSuperview(nullptr, oldWindow);
+}
+
+// A text field taken off screen must stop taking the keyboard's input.
+void View::resignFirstResponderLeaving(const std::shared_ptr<Window>& window) {
+    auto responder = window ? window->firstResponder() : nullptr;
+    if (responder && responder->isDescendantOf(*this)) {
+        responder->resignFirstResponder();
     }
+}
+
+void View::detachFromSuperview() {
+    auto parent = superview();
     // Constraints between this subtree and the rest of the hierarchy can no longer be
     // solved; like the phone, removing a view removes them.
     for (auto ancestor = parent; ancestor; ancestor = ancestor->superview()) {
@@ -79,15 +92,16 @@ void View::removeFromSuperview() {
             }
         }
     }
+    auto me = self();
     auto& siblings = parent->subviews_;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), me), siblings.end());
     parent->setNeedsLayout();
     parent->setNeedsDisplay();
-    setSuperview(nullptr);
+    superview_.reset();
 }
 
-void View::setSuperview(const std::shared_ptr<View>& superview) {
-    auto oldWindow = window();
+void View::setSuperview(const std::shared_ptr<View>& superview,
+                        const std::shared_ptr<Window>& oldWindow) {
     superview_ = superview;
     if (superview) {
         superview->setNeedsLayout();

@@ -188,7 +188,10 @@ class View : public Responder {
 
     // This view as a shared_ptr, or empty while it is being constructed.
     std::shared_ptr<View> self() const;
-    void setSuperview(const std::shared_ptr<View>& superview);
+    void detachFromSuperview();
+    void resignFirstResponderLeaving(const std::shared_ptr<Window>& window);
+    void setSuperview(const std::shared_ptr<View>& superview,
+                      const std::shared_ptr<Window>& oldWindow);
     void markNeedsLayoutUp();
     void notifyTintChange();
     void notifyMovedToWindow();

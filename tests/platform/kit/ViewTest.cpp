@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <vector>
 
 #include "platform/kit/View.h"
 #include "platform/kit/Window.h"
@@ -55,6 +56,25 @@ TEST(ViewHierarchyTest, SubviewOutlivingItsSuperviewForgetsIt) {
     }
     EXPECT_EQ(child->superview(), nullptr);
     EXPECT_EQ(child->window(), nullptr);
+}
+
+TEST(ViewHierarchyTest, ViewsHearOfAWindowChangeOnlyWhenTheirWindowChanges) {
+    struct Watcher final : View {
+        void didMoveToWindow() override { windows.push_back(window()); }
+        std::vector<std::shared_ptr<kit::Window>> windows;
+    };
+    auto window = std::make_shared<kit::Window>();
+    auto root = std::make_shared<View>();
+    auto panel = std::make_shared<View>();
+    auto watcher = std::make_shared<Watcher>();
+    panel->addSubview(watcher);
+    EXPECT_TRUE(watcher->windows.empty());
+
+    root->addSubview(panel);
+    window->setRootView(root);  // the grandparent arrives in a window
+    root->addSubview(watcher);  // moved, but within the same window
+    watcher->removeFromSuperview();
+    EXPECT_EQ(watcher->windows, (std::vector<std::shared_ptr<kit::Window>>{window, nullptr}));
 }
 
 TEST(ViewHierarchyTest, InsertingAndReorderingKeepsDrawingOrder) {
