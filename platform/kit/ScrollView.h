@@ -12,7 +12,8 @@ enum class ContentInsetAdjustment { automatic, never };
 // A view that shows part of a larger content area. The content offset is the bounds
 // origin, so subviews are laid out in content coordinates and move when it scrolls.
 // Dragging and the host's wheel scroll it; with bounces on, a drag may pull the content
-// past its ends, and it settles back when the finger lifts.
+// past its ends, and it settles back when the finger lifts. There is no momentum: the
+// content stops where the finger leaves it.
 class ScrollView : public View {
   public:
     ScrollView() = default;
