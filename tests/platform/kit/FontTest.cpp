@@ -55,16 +55,6 @@ TEST(Font, CancelInSeventeenRegularIsAboutFiftyFiveWide) {
     EXPECT_LT(size.height, 25);
 }
 
-TEST(Font, WidthFollowsSizeAndWeight) {
-    Font regular = Font::systemFontOfSize(17);
-    double width = regular.sizeOfText("Setup name...").width;
-    EXPECT_NEAR(Font::systemFontOfSize(34).sizeOfText("Setup name...").width, 2 * width,
-                0.02 * width);
-    EXPECT_GT(Font::boldSystemFontOfSize(17).sizeOfText("Setup name...").width, width);
-    EXPECT_LT(Font::systemFontOfSize(17, FontWeight::medium).sizeOfText("Setup name...").width,
-              Font::systemFontOfSize(17, FontWeight::bold).sizeOfText("Setup name...").width);
-}
-
 TEST(Font, SizesThatAreNotPositiveFallBackToTheDefault) {
     Font fallback = Font::systemFontOfSize(kit::Font::defaultSize);
     for (double size : {0.0, -4.0, std::numeric_limits<double>::quiet_NaN(),

@@ -1,27 +1,15 @@
 #include "platform/kit/Image.h"
 
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "tests/platform/kit/TestImages.h"
+
 namespace {
 
 using kit::Image;
-
-cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned int length) {
-    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
-    return CAIRO_STATUS_SUCCESS;
-}
-
-// A real PNG written by Cairo, so the decoder is checked against an independent writer.
-std::string pngBytes(int width, int height) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    std::string bytes;
-    cairo_surface_write_to_png_stream(surface, appendBytes, &bytes);
-    cairo_surface_destroy(surface);
-    return bytes;
-}
+using kittest::pngBytes;
 
 // Start of image, an application segment, then a baseline frame header of 640 x 480.
 std::string jpegHeader() {

@@ -28,13 +28,6 @@ TextLayout::Options options(std::optional<double> width, int lines,
     return result;
 }
 
-TEST(TextLayout, OneLineThatFitsIsShownWhole) {
-    TextLayout layout("New Setup", Font::boldSystemFontOfSize(19), options(300, 1));
-    EXPECT_EQ(layout.shownText(), "New Setup");
-    EXPECT_FALSE(layout.isTruncated());
-    EXPECT_EQ(layout.numberOfLines(), 1);
-}
-
 TEST(TextLayout, OneLineTooWideEndsInAnEllipsisWithinTheWidth) {
     const std::string title = "A very long section title that cannot fit";
     TextLayout layout(title, Font::systemFontOfSize(18, kit::FontWeight::semibold),

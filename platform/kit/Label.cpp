@@ -1,0 +1,76 @@
+#include "platform/kit/Label.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kit {
+
+void Label::setText(std::string text) {
+    text_ = std::move(text);
+    attachment_.reset();
+    contentDidChange();
+}
+
+void Label::setAttachmentImage(std::optional<Image> image) {
+    attachment_ = std::move(image);
+    text_.clear();
+    contentDidChange();
+}
+
+void Label::setFont(Font font) {
+    font_ = font;
+    contentDidChange();
+}
+
+void Label::setTextColor(Color color) {
+    textColor_ = color;
+    setNeedsDisplay();
+}
+
+void Label::setTextAlignment(TextAlignment alignment) {
+    alignment_ = alignment;
+    setNeedsDisplay();
+}
+
+void Label::setNumberOfLines(int lines) {
+    numberOfLines_ = std::max(lines, 0);
+    contentDidChange();
+}
+
+void Label::setLineBreakMode(LineBreakMode mode) {
+    lineBreakMode_ = mode;
+    contentDidChange();
+}
+
+TextLayout::Options Label::layoutOptions(std::optional<double> width) const {
+    TextLayout::Options options;
+    options.width = width;
+    options.maximumNumberOfLines = numberOfLines_;
+    options.lineBreakMode = lineBreakMode_;
+    options.alignment = alignment_;
+    return options;
+}
+
+// Rounded up to whole points, so text measured as 55.3 wide is never squeezed into 55.
+Size Label::intrinsicContentSize() const {
+    if (attachment_) {
+        Size image = attachment_->size();
+        return {std::ceil(image.width), std::ceil(std::max(image.height, font_.lineHeight()))};
+    }
+    Size size = TextLayout(text_, font_, layoutOptions(std::nullopt)).size();
+    return {std::ceil(size.width), std::ceil(size.height)};
+}
+
+std::optional<double> Label::heightForWidth(double width) const {
+    if (numberOfLines_ == 1 || attachment_) {
+        return std::nullopt;
+    }
+    return std::ceil(TextLayout(text_, font_, layoutOptions(width)).size().height);
+}
+
+void Label::contentDidChange() {
+    invalidateIntrinsicContentSize();
+    setNeedsDisplay();
+}
+
+}  // namespace kit
