@@ -115,7 +115,7 @@ void Control::touchesEnded(const Touch& touch) {
         // Kept alive until the control has acted: an action may take it off its screen.
         auto self = weak_from_this().lock();
         sendActionsForControlEvents(ControlEvents::touchUpInside);
-        touchEndedInside();
+        touchEndedInside(touch);
     }
 }
 

@@ -89,7 +89,7 @@ class Control : public View {
   protected:
     // Called when a touch that began on the control lifts inside it, after touch-up-inside
     // was sent; switches and text fields act here.
-    virtual void touchEndedInside() {}
+    virtual void touchEndedInside(const Touch& /*touch*/) {}
 
   private:
     struct Registration {

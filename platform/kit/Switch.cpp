@@ -25,7 +25,7 @@ void Switch::setThumbTintColor(std::optional<Color> color) {
     setNeedsDisplay();
 }
 
-void Switch::touchEndedInside() {
+void Switch::touchEndedInside(const Touch&) {
     setOn(!on_);
     sendActionsForControlEvents(ControlEvents::valueChanged);
 }

@@ -29,7 +29,7 @@ class Switch final : public Control {
     Size intrinsicContentSize() const override { return size; }
 
   protected:
-    void touchEndedInside() override;
+    void touchEndedInside(const Touch& touch) override;
 
   private:
     std::optional<Color> onTintColor_;

@@ -190,12 +190,24 @@ bool TextField::replace(TextRange range, const std::string& replacement) {
     return true;
 }
 
+// The 19-point circle sits 6 points in from the trailing edge; the area that takes its tap
+// has 6 points around it and the field's full height, so that it is easy to hit.
+Rect TextField::clearButtonRect() const {
+    Rect area = bounds();
+    return {area.maxX() - 31, area.minY(), 31, area.height()};
+}
+
 Size TextField::intrinsicContentSize() const {
     double width = std::max(font_.sizeOfText(text_).width, font_.sizeOfText(placeholder_).width);
     return {std::ceil(width), std::ceil(font_.lineHeight())};
 }
 
-void TextField::touchEndedInside() {
+// A tap on a shown clear button clears; any other tap starts editing.
+void TextField::touchEndedInside(const Touch& touch) {
+    if (isClearButtonShown() && clearButtonRect().contains(touch.locationIn(*this))) {
+        clearText();
+        return;
+    }
     becomeFirstResponder();
 }
 

@@ -60,14 +60,16 @@ class TextField final : public Control {
     // The keyboard's input; ignored unless the field is editing.
     void insertText(std::string_view typed);
     void deleteBackward();
-    // The clear button's tap.
+    // What a tap on the clear button does.
     void clearText();
+    // Where the clear button is, at the trailing end, in the field's coordinates.
+    Rect clearButtonRect() const;
 
     // One line of the text, or of the placeholder when that is wider.
     Size intrinsicContentSize() const override;
 
   protected:
-    void touchEndedInside() override;
+    void touchEndedInside(const Touch& touch) override;
 
   private:
     std::shared_ptr<TextField> self();

@@ -143,14 +143,18 @@ TEST(TextField, TappingAnotherFieldEndsEditingInTheFirst) {
     EXPECT_EQ(form.delegate->calls.back(), "didEnd");
 }
 
-TEST(TextField, ClearButtonShowsOnlyWhileEditingNonEmptyText) {
+TEST(TextField, ClearButtonWorksOnlyWhileEditingNonEmptyText) {
     Form form;
     form.field->setClearButtonMode(kit::TextFieldViewMode::whileEditing);
     form.field->setText("Search");
+    const kit::Point clearButton{300, 120};
     EXPECT_FALSE(form.field->isClearButtonShown());
-    form.screen.tap({50, 120});
+    form.screen.tap(clearButton);
+    EXPECT_EQ(form.field->text(), "Search") << "the first tap starts editing";
     EXPECT_TRUE(form.field->isClearButtonShown());
-    form.field->clearText();
+    form.screen.tap({50, 120});
+    EXPECT_EQ(form.field->text(), "Search");
+    form.screen.tap(clearButton);
     EXPECT_EQ(form.field->text(), "");
     EXPECT_FALSE(form.field->isClearButtonShown());
     EXPECT_EQ(form.editingChanges, 1);
