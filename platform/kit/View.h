@@ -173,6 +173,8 @@ class View : public Responder {
     static void transition(const std::shared_ptr<View>& view, double duration,
                            TransitionOption option, const std::function<void()>& animations,
                            std::function<void(bool finished)> completion = {});
+    // Runs `changes` with no animation, even inside an animation block.
+    static void performWithoutAnimation(const std::function<void()>& changes);
     // The recorded animations still running at the main queue's current time.
     std::vector<ViewAnimation> runningAnimations() const;
     void recordAnimation(ViewAnimation animation);

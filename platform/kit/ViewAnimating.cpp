@@ -46,14 +46,16 @@ void View::transition(const std::shared_ptr<View>& view, double duration, Transi
     if (view && option == TransitionOption::crossDissolve) {
         view->recordAnimation({AnimatedProperty::contents, {}, {}, now(), duration});
     }
-    {
-        // The old picture fades into the new one; the changes themselves are immediate.
-        AnimationScope scope(std::nullopt);
-        if (animations) {
-            animations();
-        }
-    }
+    // The old picture fades into the new one; the changes themselves are immediate.
+    performWithoutAnimation(animations);
     scheduleCompletion(duration, std::move(completion));
+}
+
+void View::performWithoutAnimation(const std::function<void()>& changes) {
+    AnimationScope scope(std::nullopt);
+    if (changes) {
+        changes();
+    }
 }
 
 void View::recordAnimation(ViewAnimation animation) {

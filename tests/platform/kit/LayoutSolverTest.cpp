@@ -1,0 +1,366 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/LayoutConstraint.h"
+#include "platform/kit/ScrollView.h"
+#include "platform/kit/View.h"
+#include "platform/kit/Window.h"
+#include "tests/support/LogCapture.h"
+
+using kit::LayoutConstraint;
+using kit::Rect;
+using kit::Size;
+using kit::View;
+
+namespace {
+
+// A view with a fixed content size, like an image or a one-line label.
+class SizedView final : public View {
+  public:
+    explicit SizedView(Size size) : size_(size) {}
+    Size intrinsicContentSize() const override { return size_; }
+    void setSize(Size size) {
+        size_ = size;
+        invalidateIntrinsicContentSize();
+    }
+
+  private:
+    Size size_;
+};
+
+// Text that wraps: ten points per character, twenty per line, as wide as it is given.
+class WrappingView final : public View {
+  public:
+    explicit WrappingView(int characters) : characters_(characters) {}
+    Size intrinsicContentSize() const override { return {characters_ * 10.0, 20}; }
+    std::optional<double> heightForWidth(double width) const override {
+        measuredAt = width;
+        int perLine = std::max(1, static_cast<int>(width / 10));
+        return 20.0 * ((characters_ + perLine - 1) / perLine);
+    }
+    mutable double measuredAt = -1;
+
+  private:
+    int characters_;
+};
+
+class LayoutSolverTest : public testing::Test {
+  protected:
+    void SetUp() override { foundation::MainQueue::main().reset(); }
+
+    template <class T = View, class... Args>
+    static std::shared_ptr<T> addTo(const std::shared_ptr<View>& parent, Args&&... args) {
+        auto view = std::make_shared<T>(std::forward<Args>(args)...);
+        parent->addSubview(view);
+        view->setTranslatesAutoresizingMaskIntoConstraints(false);
+        return view;
+    }
+
+    static void activate(std::initializer_list<std::shared_ptr<LayoutConstraint>> list) {
+        LayoutConstraint::activateConstraints(list);
+    }
+
+    static bool anyConstraintMentions(const View& holder, const View& view) {
+        const auto& held = holder.constraints();
+        return std::any_of(held.begin(), held.end(),
+                           [&](const auto& constraint) { return constraint->mentions(view); });
+    }
+
+    std::shared_ptr<View> root = std::make_shared<View>(Rect{0, 0, 390, 844});
+    testsupport::LogCapture log;
+};
+
+TEST_F(LayoutSolverTest, ChainedAnchorsStackViewsAndOpenSidesKeepTheirFrame) {
+    auto a = addTo(root);
+    auto b = addTo(root);
+    auto c = addTo(root);
+    c->setFrame({7, 0, 33, 0});
+    activate({a->topAnchor().constraintEqualToAnchor(root->topAnchor(), 10),
+              a->heightAnchor().constraintEqualToConstant(30),
+              a->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 20),
+              a->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor(), -20),
+              b->topAnchor().constraintEqualToAnchor(a->bottomAnchor(), 5),
+              b->heightAnchor().constraintEqualToAnchor(a->heightAnchor()),
+              b->leadingAnchor().constraintEqualToAnchor(a->leadingAnchor()),
+              b->widthAnchor().constraintEqualToAnchor(a->widthAnchor(), -50),
+              c->topAnchor().constraintEqualToAnchor(b->bottomAnchor(), 5),
+              c->bottomAnchor().constraintEqualToAnchor(root->bottomAnchor(), -10)});
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(a->frame(), Rect(20, 10, 350, 30));
+    EXPECT_EQ(b->frame(), Rect(20, 45, 300, 30));
+    // c has no horizontal constraint: it keeps its x and width.
+    EXPECT_EQ(c->frame(), Rect(7, 80, 33, 754));
+    EXPECT_TRUE(log.lines().empty());
+}
+
+TEST_F(LayoutSolverTest, CentredBoxWithALabelUnderItIsPlacedAsWorkedOutByHand) {
+    auto box = addTo(root);
+    auto label = addTo<SizedView>(root, Size{80, 20});
+    activate({box->widthAnchor().constraintEqualToConstant(120),
+              box->heightAnchor().constraintEqualToConstant(120),
+              box->centerXAnchor().constraintEqualToAnchor(root->centerXAnchor()),
+              box->centerYAnchor().constraintEqualToAnchor(root->centerYAnchor()),
+              label->topAnchor().constraintEqualToAnchor(box->bottomAnchor(), 8),
+              label->centerXAnchor().constraintEqualToAnchor(box->centerXAnchor())});
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(box->frame(), Rect(135, 362, 120, 120));
+    // The label's size comes from its content: 80 x 20, centred under the box.
+    EXPECT_EQ(label->frame(), Rect(155, 490, 80, 20));
+}
+
+TEST_F(LayoutSolverTest, ProgressPanelWithSpinnerAndWrappedMessageMatchesHandLayout) {
+    // An overlay filling the screen, a 120-high panel centred in it and 40 in from each
+    // side, a 70 x 70 spinner at its top and a two-line message 10 above its bottom.
+    auto overlay = addTo(root);
+    auto panel = addTo(overlay);
+    auto spinner = addTo(panel);
+    auto message = addTo<WrappingView>(panel, 40);
+    activate({overlay->topAnchor().constraintEqualToAnchor(root->topAnchor()),
+              overlay->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
+              overlay->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor()),
+              overlay->bottomAnchor().constraintEqualToAnchor(root->bottomAnchor()),
+              panel->heightAnchor().constraintEqualToConstant(120),
+              panel->centerXAnchor().constraintEqualToAnchor(overlay->centerXAnchor()),
+              panel->centerYAnchor().constraintEqualToAnchor(overlay->centerYAnchor()),
+              panel->leadingAnchor().constraintEqualToAnchor(overlay->leadingAnchor(), 40),
+              panel->trailingAnchor().constraintEqualToAnchor(overlay->trailingAnchor(), -40),
+              spinner->widthAnchor().constraintEqualToConstant(70),
+              spinner->heightAnchor().constraintEqualToConstant(70),
+              spinner->centerXAnchor().constraintEqualToAnchor(panel->centerXAnchor()),
+              spinner->topAnchor().constraintEqualToAnchor(panel->topAnchor(), 5),
+              message->centerXAnchor().constraintEqualToAnchor(panel->centerXAnchor()),
+              message->bottomAnchor().constraintEqualToAnchor(panel->bottomAnchor(), -10),
+              message->leadingAnchor().constraintEqualToAnchor(panel->leadingAnchor(), 20),
+              message->trailingAnchor().constraintEqualToAnchor(panel->trailingAnchor(), -20)});
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(overlay->frame(), Rect(0, 0, 390, 844));
+    EXPECT_EQ(panel->frame(), Rect(40, 362, 310, 120));
+    EXPECT_EQ(spinner->frame(), Rect(120, 5, 70, 70));
+    // 40 characters at 27 per line of 270 points: two lines, measured at the real width.
+    EXPECT_EQ(message->measuredAt, 270);
+    EXPECT_EQ(message->frame(), Rect(20, 70, 270, 40));
+    // Centring a view pinned on both sides says nothing new: no conflict is reported.
+    EXPECT_TRUE(log.lines().empty());
+}
+
+TEST_F(LayoutSolverTest, IntrinsicSizeFillsOnlyWhatConstraintsLeaveOpen) {
+    auto image = addTo<SizedView>(root, Size{80, 20});
+    activate({image->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
+              image->topAnchor().constraintEqualToAnchor(root->topAnchor()),
+              image->widthAnchor().constraintEqualToConstant(200)});
+    root->layoutIfNeeded();
+    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 20));
+
+    image->setSize({80, 64});
+    root->layoutIfNeeded();
+    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 64));
+}
+
+TEST_F(LayoutSolverTest, AContradictingConstraintIsDroppedAndLoggedOnce) {
+    auto box = addTo(root);
+    auto first = box->widthAnchor().constraintEqualToConstant(100);
+    auto contradiction = box->widthAnchor().constraintEqualToConstant(200);
+    activate({first, contradiction});
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(box->frame().width(), 100);
+    EXPECT_TRUE(contradiction->wasDropped());
+    EXPECT_FALSE(first->wasDropped());
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_NE(log.lines()[0].find("width = 200"), std::string::npos) << log.lines()[0];
+
+    // Later passes do not repeat the line.
+    root->setNeedsLayout();
+    root->layoutIfNeeded();
+    EXPECT_EQ(log.lines().size(), 1u);
+}
+
+TEST_F(LayoutSolverTest, EarlierActivationWinsWhicheverViewHoldsTheConstraint) {
+    // The width is held by the box itself and activated first; the later pins are held by
+    // the root, which the solver meets first when it walks the hierarchy.
+    auto box = addTo(root);
+    activate({box->widthAnchor().constraintEqualToConstant(50)});
+    auto leading = box->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 10);
+    auto trailing = box->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor());
+    activate({leading, trailing});
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(box->frame().minX(), 10);
+    EXPECT_EQ(box->frame().width(), 50);
+    EXPECT_TRUE(trailing->wasDropped());
+    EXPECT_EQ(log.lines().size(), 1u);
+}
+
+TEST_F(LayoutSolverTest, AFramePositionedViewKeepsItsFrameOverConstraintsAgainstIt) {
+    auto placed = std::make_shared<View>(Rect{10, 20, 30, 40});
+    root->addSubview(placed);
+    auto follower = addTo(root);
+    auto fight = placed->widthAnchor().constraintEqualToConstant(99);
+    activate({fight, follower->leadingAnchor().constraintEqualToAnchor(placed->trailingAnchor()),
+              follower->topAnchor().constraintEqualToAnchor(placed->bottomAnchor(), 1)});
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(placed->frame(), Rect(10, 20, 30, 40));
+    EXPECT_TRUE(fight->wasDropped());
+    EXPECT_EQ(follower->frame().origin, (kit::Point{40, 61}));
+}
+
+TEST_F(LayoutSolverTest, ConstraintsAreHeldByTheNearestCommonAncestor) {
+    auto left = addTo(root);
+    auto leftChild = addTo(left);
+    auto right = addTo(root);
+    auto across = leftChild->topAnchor().constraintEqualToAnchor(right->topAnchor());
+    auto inside = leftChild->topAnchor().constraintEqualToAnchor(left->topAnchor());
+    auto own = leftChild->widthAnchor().constraintEqualToConstant(5);
+    activate({across, inside, own});
+
+    EXPECT_EQ(across->holder(), root);
+    EXPECT_EQ(inside->holder(), left);
+    EXPECT_EQ(own->holder(), leftChild);
+}
+
+TEST_F(LayoutSolverTest, ConstraintBetweenSeparateHierarchiesIsRefusedAndLogged) {
+    auto stranger = std::make_shared<View>();
+    auto box = addTo(root);
+    auto constraint = box->topAnchor().constraintEqualToAnchor(stranger->topAnchor());
+    constraint->setActive(true);
+
+    EXPECT_FALSE(constraint->isActive());
+    EXPECT_EQ(log.lines().size(), 1u);
+}
+
+TEST_F(LayoutSolverTest, RemovingAViewRemovesEveryConstraintThatMentionsItsSubtree) {
+    auto container = addTo(root);
+    auto child = addTo(container);
+    auto sibling = addTo(root);
+    activate({container->topAnchor().constraintEqualToAnchor(root->topAnchor(), 10),
+              child->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 5),
+              sibling->topAnchor().constraintEqualToAnchor(container->bottomAnchor()),
+              child->widthAnchor().constraintEqualToConstant(12),
+              sibling->heightAnchor().constraintEqualToConstant(8)});
+    root->layoutIfNeeded();
+
+    container->removeFromSuperview();
+
+    EXPECT_FALSE(anyConstraintMentions(*root, *container));
+    EXPECT_FALSE(anyConstraintMentions(*root, *child));
+    // What lies wholly inside the removed subtree, and what does not touch it, stays.
+    EXPECT_EQ(child->constraints().size(), 1u);
+    EXPECT_EQ(sibling->constraints().size(), 1u);
+    root->layoutIfNeeded();
+    EXPECT_TRUE(log.lines().empty());
+}
+
+TEST_F(LayoutSolverTest, ChangingAConstantOrDeactivatingMovesTheViewOnTheNextPass) {
+    auto box = addTo(root);
+    auto top = box->topAnchor().constraintEqualToAnchor(root->topAnchor(), 10);
+    activate({top, box->heightAnchor().constraintEqualToConstant(10)});
+    root->layoutIfNeeded();
+    ASSERT_EQ(box->frame().minY(), 10);
+
+    top->setConstant(25);
+    root->layoutIfNeeded();
+    EXPECT_EQ(box->frame().minY(), 25);
+
+    top->setActive(false);
+    EXPECT_TRUE(box->needsLayout() || root->needsLayout());
+    root->layoutIfNeeded();
+    EXPECT_EQ(box->frame().minY(), 25);  // now open, it keeps where it was
+}
+
+TEST_F(LayoutSolverTest, ScrollViewEdgesMeanItsContentSoTheLastViewSetsTheContentHeight) {
+    auto scroll = addTo<kit::ScrollView>(root);
+    auto first = addTo(scroll);
+    auto last = addTo(scroll);
+    auto badge = addTo(scroll);
+    scroll->setContentOffset({0, 200});
+    activate({scroll->topAnchor().constraintEqualToAnchor(root->topAnchor()),
+              scroll->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
+              scroll->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor()),
+              scroll->bottomAnchor().constraintEqualToAnchor(root->bottomAnchor()),
+              first->topAnchor().constraintEqualToAnchor(scroll->topAnchor(), 100),
+              first->heightAnchor().constraintEqualToConstant(300),
+              // Width and centre of a scroll view mean its frame.
+              first->widthAnchor().constraintEqualToAnchor(scroll->widthAnchor(), -20),
+              first->centerXAnchor().constraintEqualToAnchor(scroll->centerXAnchor()),
+              last->topAnchor().constraintEqualToAnchor(first->bottomAnchor(), 20),
+              last->heightAnchor().constraintEqualToConstant(500),
+              last->bottomAnchor().constraintEqualToAnchor(scroll->bottomAnchor()),
+              badge->widthAnchor().constraintEqualToConstant(10),
+              badge->heightAnchor().constraintEqualToConstant(10),
+              badge->centerYAnchor().constraintEqualToAnchor(scroll->centerYAnchor())});
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(scroll->frame(), Rect(0, 0, 390, 844));
+    EXPECT_EQ(scroll->contentSize().height, 920);
+    EXPECT_EQ(first->frame(), Rect(10, 100, 370, 300));
+    EXPECT_EQ(last->frame().minY(), 420);
+    // Frames are in content coordinates, whatever the offset.
+    EXPECT_EQ(badge->frame().minY(), 417);
+    EXPECT_EQ(scroll->contentOffset().y, 200);
+    EXPECT_TRUE(log.lines().empty());
+}
+
+TEST_F(LayoutSolverTest, SafeAreaGuideKeepsContentClearOfNotchAndHomeIndicator) {
+    for (auto screen : {kit::Screen::notched(), kit::Screen::classic()}) {
+        auto window = std::make_shared<kit::Window>(screen);
+        auto rootView = std::make_shared<View>();
+        window->setRootView(rootView);
+        auto content = addTo(rootView);
+        const auto& guide = rootView->safeAreaLayoutGuide();
+        activate({content->topAnchor().constraintEqualToAnchor(guide.topAnchor()),
+                  content->bottomAnchor().constraintEqualToAnchor(guide.bottomAnchor()),
+                  content->leadingAnchor().constraintEqualToAnchor(guide.leadingAnchor()),
+                  content->trailingAnchor().constraintEqualToAnchor(guide.trailingAnchor())});
+        window->layoutIfNeeded();
+
+        Rect bounds = screen.bounds();
+        kit::EdgeInsets insets = screen.safeAreaInsets();
+        EXPECT_EQ(rootView->frame(), bounds);
+        EXPECT_EQ(content->frame(), Rect(0, insets.top, bounds.width(),
+                                         bounds.height() - insets.top - insets.bottom));
+    }
+}
+
+TEST_F(LayoutSolverTest, DimensionEquatedAcrossAxesIsDroppedAndLogged) {
+    auto box = addTo(root);
+    box->setFrame({0, 0, 10, 10});
+    auto square = box->widthAnchor().constraintEqualToAnchor(box->heightAnchor());
+    activate({box->heightAnchor().constraintEqualToConstant(40), square});
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(box->frame().height(), 40);
+    EXPECT_EQ(box->frame().width(), 10);
+    EXPECT_TRUE(square->wasDropped());
+    EXPECT_EQ(log.lines().size(), 1u);
+}
+
+TEST_F(LayoutSolverTest, LayoutSubviewsRunsForViewsThatWereResized) {
+    struct Counting final : View {
+        void layoutSubviews() override { ++runs; }
+        int runs = 0;
+    };
+    auto counting = addTo<Counting>(root);
+    auto width = counting->widthAnchor().constraintEqualToConstant(10);
+    activate({width});
+    root->layoutIfNeeded();
+    int afterFirst = counting->runs;
+    EXPECT_GE(afterFirst, 1);
+
+    root->layoutIfNeeded();
+    EXPECT_EQ(counting->runs, afterFirst);  // nothing changed, nothing to do
+
+    width->setConstant(20);
+    root->layoutIfNeeded();
+    EXPECT_EQ(counting->runs, afterFirst + 1);
+}
+
+}  // namespace
