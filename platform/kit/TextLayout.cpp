@@ -168,7 +168,8 @@ void TextLayout::limitLines(const std::string& text, const Options& options) {
     }
     std::string rest = text.substr(static_cast<std::size_t>(last->start_index));
     if (truncatesTail) {
-        std::replace(rest.begin(), rest.end(), '\n', ' ');
+        std::replace_if(
+            rest.begin(), rest.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
         std::string fitted = fitLastLine(rest, options);
         truncated_ = fitted != rest;
         rest = fitted;

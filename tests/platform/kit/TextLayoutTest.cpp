@@ -55,6 +55,8 @@ TEST(TextLayout, LineLimitCountsParagraphsAndWrappedLinesAlike) {
     EXPECT_EQ(paragraphs.numberOfLines(), 2);
     EXPECT_EQ(paragraphs.shownText().rfind("one\n", 0), 0u);
     EXPECT_NEAR(paragraphs.size().height, 2 * font.lineHeight(), 0.01);
+    TextLayout crlf("one\r\ntwo\r\nthree\rfour", font, options(std::nullopt, 2));
+    EXPECT_EQ(crlf.numberOfLines(), 2) << "every kind of line break counts";
 
     const std::string message =
         "Copying files into the setup folder, please wait while every file is copied.";
