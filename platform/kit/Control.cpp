@@ -4,10 +4,6 @@ namespace kit {
 
 void Control::addTarget(const std::weak_ptr<Responder>& target, std::string action,
                         ControlEvents events) {
-    if (target.expired()) {
-        addTarget(nullptr, std::move(action), events);
-        return;
-    }
     // The target itself must define the action; a target that does not is not an error
     // worth a crash, so the event is dropped.
     addAction(

@@ -64,7 +64,8 @@ class Control : public View {
             },
             events);
     }
-    // `target` performs the named action itself; an empty target means the responder chain.
+    // `target` performs the named action itself, and nothing happens once it is gone; a null
+    // target sends the action up the responder chain instead.
     void addTarget(const std::weak_ptr<Responder>& target, std::string action,
                    ControlEvents events);
     void addTarget(std::nullptr_t, std::string action, ControlEvents events);

@@ -139,6 +139,12 @@ TEST(Control, NamedActionsTravelUpTheChainOrAreDropped) {
     screen.tap({20, 60});
     EXPECT_EQ(host->senders.size(), 2u) << "a target that lacks the action is not a relay";
     EXPECT_EQ(other->senders.size(), 1u);
+
+    other.reset();
+    std::weak_ptr<kit::Responder> neverAlive = std::make_shared<Host>();
+    button->addTarget(neverAlive, "saveChanges", ControlEvents::touchUpInside);
+    screen.tap({20, 60});
+    EXPECT_EQ(host->senders.size(), 3u) << "released targets do not hand their action on";
 }
 
 TEST(Control, AnActionMayRemoveTheControlWhileEventsAreSent) {
