@@ -53,22 +53,29 @@ TextLayout::Options Label::layoutOptions(std::optional<double> width) const {
 
 // Rounded up to whole points, so text measured as 55.3 wide is never squeezed into 55.
 Size Label::intrinsicContentSize() const {
-    if (attachment_) {
-        Size image = attachment_->size();
-        return {std::ceil(image.width), std::ceil(std::max(image.height, font_.lineHeight()))};
+    if (!intrinsicSize_) {
+        Size size = attachment_ ? Size{attachment_->size().width,
+                                       std::max(attachment_->size().height, font_.lineHeight())}
+                                : TextLayout(text_, font_, layoutOptions(std::nullopt)).size();
+        intrinsicSize_ = Size{std::ceil(size.width), std::ceil(size.height)};
     }
-    Size size = TextLayout(text_, font_, layoutOptions(std::nullopt)).size();
-    return {std::ceil(size.width), std::ceil(size.height)};
+    return *intrinsicSize_;
 }
 
 std::optional<double> Label::heightForWidth(double width) const {
     if (numberOfLines_ == 1 || attachment_) {
         return std::nullopt;
     }
-    return std::ceil(TextLayout(text_, font_, layoutOptions(width)).size().height);
+    if (!heightAtWidth_ || heightAtWidth_->width != width) {
+        double height = TextLayout(text_, font_, layoutOptions(width)).size().height;
+        heightAtWidth_ = HeightAtWidth{width, std::ceil(height)};
+    }
+    return heightAtWidth_->height;
 }
 
 void Label::contentDidChange() {
+    intrinsicSize_.reset();
+    heightAtWidth_.reset();
     invalidateIntrinsicContentSize();
     setNeedsDisplay();
 }

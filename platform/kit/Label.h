@@ -45,6 +45,15 @@ class Label final : public View {
   private:
     void contentDidChange();
 
+    // Layout asks for sizes far more often than the text changes, and each answer costs a
+    // Pango layout, so the last answers are kept until the content changes.
+    struct HeightAtWidth {
+        double width;
+        double height;
+    };
+    mutable std::optional<Size> intrinsicSize_;
+    mutable std::optional<HeightAtWidth> heightAtWidth_;
+
     std::string text_;
     std::optional<Image> attachment_;
     Font font_ = Font::systemFontOfSize(17);
