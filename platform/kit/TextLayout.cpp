@@ -1,0 +1,252 @@
+#include "platform/kit/TextLayout.h"
+
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace kit {
+
+namespace {
+
+constexpr std::string_view ellipsis = "\u2026";
+
+// One Pango context for all measuring, made from an image surface so that no display is
+// needed. Hinting is off so that widths do not snap to device pixels.
+PangoContext* measuringContext() {
+    static PangoContext* context = [] {
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+        cairo_t* cairo = cairo_create(surface);
+        PangoContext* made = pango_cairo_create_context(cairo);
+        cairo_font_options_t* fontOptions = cairo_font_options_create();
+        cairo_font_options_set_hint_metrics(fontOptions, CAIRO_HINT_METRICS_OFF);
+        cairo_font_options_set_hint_style(fontOptions, CAIRO_HINT_STYLE_NONE);
+        pango_cairo_context_set_font_options(made, fontOptions);
+        pango_context_set_round_glyph_positions(made, FALSE);
+        cairo_font_options_destroy(fontOptions);
+        cairo_destroy(cairo);
+        cairo_surface_destroy(surface);
+        return made;
+    }();
+    return context;
+}
+
+PangoWeight pangoWeight(FontWeight weight) {
+    switch (weight) {
+        case FontWeight::medium:
+            return PANGO_WEIGHT_MEDIUM;
+        case FontWeight::semibold:
+            return PANGO_WEIGHT_SEMIBOLD;
+        case FontWeight::bold:
+            return PANGO_WEIGHT_BOLD;
+        case FontWeight::regular:
+            break;
+    }
+    return PANGO_WEIGHT_NORMAL;
+}
+
+PangoLayout* newLayout(const Font& font) {
+    PangoLayout* layout = pango_layout_new(measuringContext());
+    PangoFontDescription* description = pango_font_description_new();
+    pango_font_description_set_family(description, font.familyName().c_str());
+    pango_font_description_set_weight(description, pangoWeight(font.weight()));
+    pango_font_description_set_absolute_size(description, font.pointSize() * PANGO_SCALE);
+    pango_layout_set_font_description(layout, description);
+    pango_font_description_free(description);
+    return layout;
+}
+
+PangoAlignment pangoAlignment(TextAlignment alignment) {
+    switch (alignment) {
+        case TextAlignment::center:
+            return PANGO_ALIGN_CENTER;
+        case TextAlignment::right:
+            return PANGO_ALIGN_RIGHT;
+        case TextAlignment::natural:
+        case TextAlignment::left:
+            break;
+    }
+    return PANGO_ALIGN_LEFT;
+}
+
+std::string validUtf8(std::string_view text) {
+    gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+    std::string result(valid);
+    g_free(valid);
+    return result;
+}
+
+std::optional<int> pangoWidth(const std::optional<double>& width) {
+    if (!width || std::isnan(*width)) {
+        return std::nullopt;
+    }
+    double clamped = std::clamp(*width, 0.0, 1e6);
+    return static_cast<int>(std::floor(clamped * PANGO_SCALE));
+}
+
+int unwrappedWidth(PangoLayout* scratch, const std::string& text) {
+    pango_layout_set_text(scratch, text.data(), static_cast<int>(text.size()));
+    PangoRectangle logical;
+    pango_layout_get_extents(scratch, nullptr, &logical);
+    return logical.width;
+}
+
+void trimTrailingSpaces(std::string& text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+}
+
+}  // namespace
+
+TextLayout::TextLayout(std::string_view text, const Font& font, Options options)
+    : layout_(newLayout(font)) {
+    pango_layout_set_alignment(layout_, pangoAlignment(options.alignment));
+    std::optional<int> width = pangoWidth(options.width);
+    bool wraps = width && options.maximumNumberOfLines != 1;
+    pango_layout_set_width(layout_, wraps ? *width : -1);
+    pango_layout_set_wrap(layout_, PANGO_WRAP_WORD_CHAR);
+    std::string valid = validUtf8(text);
+    setText(valid);
+    limitLines(valid, options);
+    measure(options);
+}
+
+TextLayout::~TextLayout() {
+    g_object_unref(layout_);
+}
+
+int TextLayout::numberOfLines() const {
+    return shownText_.empty() ? 0 : pango_layout_get_line_count(layout_);
+}
+
+std::string TextLayout::describeUsedFont() const {
+    PangoLayoutIter* iterator = pango_layout_get_iter(layout_);
+    PangoLayoutRun* run = pango_layout_iter_get_run_readonly(iterator);
+    std::string described;
+    if (run != nullptr) {
+        PangoFontDescription* used = pango_font_describe(run->item->analysis.font);
+        char* text = pango_font_description_to_string(used);
+        described = text;
+        g_free(text);
+        pango_font_description_free(used);
+    }
+    pango_layout_iter_free(iterator);
+    return described;
+}
+
+double TextLayout::lineHeight(const Font& font) {
+    TextLayout probe("X", font);
+    return probe.size().height;
+}
+
+void TextLayout::setText(const std::string& text) {
+    shownText_ = text;
+    pango_layout_set_text(layout_, text.data(), static_cast<int>(text.size()));
+}
+
+// Cuts the text after the last line allowed. The lines before it end where they ended in
+// the full layout: a line break goes where the cut was, so a shorter last line cannot move
+// up onto them. The last line holds the rest of the text with its line breaks as spaces,
+// shortened with an ellipsis only when it does not fit.
+void TextLayout::limitLines(const std::string& text, const Options& options) {
+    int limit = options.maximumNumberOfLines;
+    std::optional<int> width = pangoWidth(options.width);
+    bool tooManyLines = limit > 0 && pango_layout_get_line_count(layout_) > limit;
+    PangoRectangle logical;
+    pango_layout_get_extents(layout_, nullptr, &logical);
+    bool tooWide = limit == 1 && width && logical.width > *width;
+    bool truncatesTail = options.lineBreakMode == LineBreakMode::byTruncatingTail;
+    if (!tooManyLines && !(tooWide && truncatesTail)) {
+        return;
+    }
+    PangoLayoutLine* last = pango_layout_get_line_readonly(layout_, std::max(limit, 1) - 1);
+    std::string prefix = text.substr(0, static_cast<std::size_t>(last->start_index));
+    if (!prefix.empty() && prefix.back() != '\n') {
+        prefix += '\n';
+    }
+    std::string rest = text.substr(static_cast<std::size_t>(last->start_index));
+    if (truncatesTail) {
+        std::replace_if(
+            rest.begin(), rest.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+        std::string fitted = fitLastLine(rest, options);
+        truncated_ = fitted != rest;
+        rest = fitted;
+    } else {
+        rest.resize(static_cast<std::size_t>(last->length));
+        truncated_ = true;
+    }
+    setText(prefix + rest);
+}
+
+// The longest start of `rest` that fits the width on one line with an ellipsis after it,
+// cut only where a cursor may stand so that no character or emoji is split; `rest` itself
+// when it fits whole.
+std::string TextLayout::fitLastLine(const std::string& rest, const Options& options) const {
+    std::optional<int> width = pangoWidth(options.width);
+    PangoLayout* scratch = pango_layout_copy(layout_);
+    pango_layout_set_width(scratch, -1);
+    if (!width || unwrappedWidth(scratch, rest) <= *width) {
+        g_object_unref(scratch);
+        return rest;
+    }
+    pango_layout_set_text(scratch, rest.data(), static_cast<int>(rest.size()));
+    int attributeCount = 0;
+    const PangoLogAttr* attributes = pango_layout_get_log_attrs_readonly(scratch, &attributeCount);
+    std::vector<std::size_t> cuts;
+    const char* start = rest.c_str();
+    const char* position = start;
+    for (int index = 0; index < attributeCount; ++index) {
+        if (attributes[index].is_cursor_position) {
+            cuts.push_back(static_cast<std::size_t>(position - start));
+        }
+        position = g_utf8_next_char(position);
+    }
+    auto fits = [&](std::size_t cut) {
+        std::string candidate = rest.substr(0, cut);
+        trimTrailingSpaces(candidate);
+        return unwrappedWidth(scratch, candidate + std::string(ellipsis)) <= *width;
+    };
+    auto best = std::partition_point(cuts.begin(), cuts.end(), fits);
+    std::string fitted = rest.substr(0, best == cuts.begin() ? 0 : *(best - 1));
+    g_object_unref(scratch);
+    trimTrailingSpaces(fitted);
+    return fitted + std::string(ellipsis);
+}
+
+void TextLayout::measure(const Options& options) {
+    if (shownText_.empty()) {
+        size_ = Size{0, 0};
+        return;
+    }
+    PangoRectangle logical;
+    pango_layout_get_extents(layout_, nullptr, &logical);
+    double width = static_cast<double>(logical.width) / PANGO_SCALE;
+    if (options.width && !std::isnan(*options.width)) {
+        width = std::min(width, std::max(*options.width, 0.0));
+    }
+    size_ = Size{width, static_cast<double>(logical.height) / PANGO_SCALE};
+}
+
+}  // namespace kit
+
+// Fontconfig keeps the font patterns it loads until the process ends and never frees them,
+// so the leak checker of a sanitized build would fail every program that lays out text.
+// Only that library is excused, and only in such builds.
+#if defined(__SANITIZE_ADDRESS__)
+#define KELVORA_LEAK_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KELVORA_LEAK_CHECKED 1
+#endif
+#endif
+
+#ifdef KELVORA_LEAK_CHECKED
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+extern "C" const char* __lsan_default_options() {
+    return "print_suppressions=0";
+}
+#endif

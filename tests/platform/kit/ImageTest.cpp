@@ -1,0 +1,101 @@
+#include "platform/kit/Image.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/platform/kit/TestImages.h"
+
+namespace {
+
+using kit::Image;
+using kittest::pngBytes;
+
+// Start of image, an application segment, then a baseline frame header of 640 x 480.
+std::string jpegHeader() {
+    std::string bytes = "\xFF\xD8";
+    bytes += std::string("\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 18);
+    bytes += std::string("\xFF\xC0\x00\x11\x08\x01\xE0\x02\x80\x03", 10);
+    bytes += std::string("\x01\x22\x00\x02\x11\x01\x03\x11\x01", 9);
+    return bytes;
+}
+
+TEST(Image, PngDataKeepsItsBytesAndDecodedSize) {
+    std::string bytes = pngBytes(3, 5);
+    std::optional<Image> image = Image::imageWithData(bytes);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->format(), Image::Format::png);
+    EXPECT_EQ(image->size(), (kit::Size{3, 5}));
+    EXPECT_EQ(image->data(), bytes);
+}
+
+TEST(Image, JpegDataTakesItsSizeFromTheFrameHeader) {
+    std::optional<Image> image = Image::imageWithData(jpegHeader());
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->format(), Image::Format::jpeg);
+    EXPECT_EQ(image->size(), (kit::Size{640, 480}));
+}
+
+TEST(Image, DataThatIsNotAWholeImageGivesNoImage) {
+    std::string png = pngBytes(4, 4);
+    std::string jpeg = jpegHeader();
+    std::string overlongSegment = jpeg.substr(0, 4) + std::string("\x7F\xFF", 2) + jpeg.substr(6);
+    std::string corruptPng = png;
+    std::size_t pixels = png.find("IDAT") + 6;
+    corruptPng[pixels] = static_cast<char>(corruptPng[pixels] ^ 0x5A);
+    for (const std::string& bytes :
+         {std::string(), std::string("not an image"), png.substr(0, png.size() - 20), corruptPng,
+          jpeg.substr(0, 14), overlongSegment, std::string("\xFF\xD8\xFF\xD9", 4)}) {
+        EXPECT_FALSE(Image::imageWithData(bytes)) << bytes.size() << " bytes";
+    }
+}
+
+TEST(Image, PicturesClaimingTooManyPixelsAreRefusedUnread) {
+    std::string png = pngBytes(2, 2);
+    // Width and height in the header become 100000 x 100000.
+    png.replace(16, 8, std::string("\x00\x01\x86\xA0\x00\x01\x86\xA0", 8));
+    EXPECT_FALSE(Image::imageWithData(png));
+    std::string jpeg = jpegHeader();
+    jpeg.replace(25, 4, std::string("\xFF\xFF\xFF\xFF", 4));
+    EXPECT_FALSE(Image::imageWithData(jpeg));
+}
+
+TEST(Image, SymbolsTakeTheirSizeFromTheConfiguration) {
+    std::optional<Image> plain = Image::systemImageNamed("folder.fill.badge.plus");
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->kind(), Image::Kind::symbol);
+    EXPECT_EQ(plain->name(), "folder.fill.badge.plus");
+    EXPECT_EQ(plain->size(), (kit::Size{17, 17}));
+    EXPECT_TRUE(plain->isTemplate());
+    auto configuration = kit::ImageSymbolConfiguration::configurationWithPointSize(20);
+    EXPECT_EQ(Image::systemImageNamed("magnifyingglass", configuration)->size(),
+              (kit::Size{20, 20}));
+}
+
+TEST(Image, NamesThatCannotBeSymbolsOrAssetsGiveNoImage) {
+    for (std::string_view name : {"", "gear fill", "../gear", "Gear", ".gear", "gear.", "a/b"}) {
+        EXPECT_FALSE(Image::systemImageNamed(name)) << name;
+    }
+    for (std::string_view name : {"", "..", "../kelvora", "a/b", "bell\n"}) {
+        EXPECT_FALSE(Image::imageNamed(name)) << name;
+    }
+    EXPECT_TRUE(Image::imageNamed("colour-wheel"));
+}
+
+TEST(Image, TintedCopyKeepsSizeAndLeavesTheOriginalAlone) {
+    Image symbol = *Image::systemImageNamed("gear");
+    Image tinted = symbol.imageWithTintColor(kit::Color::whiteColor());
+    EXPECT_EQ(tinted.size(), symbol.size());
+    EXPECT_EQ(tinted.name(), "gear");
+    EXPECT_EQ(tinted.tintColor(), kit::Color::whiteColor());
+    EXPECT_FALSE(tinted.isTemplate());
+    EXPECT_FALSE(symbol.tintColor());
+    EXPECT_FALSE(tinted == symbol);
+
+    Image picture = *Image::imageWithData(pngBytes(7, 9));
+    Image tintedPicture = picture.imageWithTintColor(kit::Color::systemRedColor());
+    EXPECT_EQ(tintedPicture.size(), (kit::Size{7, 9}));
+    EXPECT_EQ(tintedPicture.data(), picture.data());
+}
+
+}  // namespace
