@@ -36,13 +36,13 @@ foundation::PlistDictionary fiftyKeys() {
 foundation::PlistArray hundredRecords() {
     foundation::PlistArray records;
     for (int i = 0; i < 100; ++i) {
-        records.push_back(foundation::PlistDictionary{
-            {"setupFolderName", "setup" + std::to_string(i)},
-            {"setupName", "Setup " + std::to_string(i)},
-            {"setupIcon", "star.fill"},
-            {"setupColour", "04C7BE"},
-            {"createdDate", "Sunday 6 Dec, 2026 13:30"},
-            {"creationDate", "0612202601300042"}});
+        records.push_back(
+            foundation::PlistDictionary{{"setupFolderName", "setup" + std::to_string(i)},
+                                        {"setupName", "Setup " + std::to_string(i)},
+                                        {"setupIcon", "star.fill"},
+                                        {"setupColour", "04C7BE"},
+                                        {"createdDate", "Sunday 6 Dec, 2026 13:30"},
+                                        {"creationDate", "0612202601300042"}});
     }
     return records;
 }

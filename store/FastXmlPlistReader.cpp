@@ -84,7 +84,6 @@ class Scanner final {
     std::optional<PlistValue> data();
 
     bool skipPrefix(std::string_view prefix);
-    bool skipPast(std::string_view terminator);
     void skipSpace();
     std::optional<std::string_view> tag();
 
@@ -98,15 +97,6 @@ bool Scanner::skipPrefix(std::string_view prefix) {
         return true;
     }
     return false;
-}
-
-bool Scanner::skipPast(std::string_view terminator) {
-    std::size_t found = text_.find(terminator, at_);
-    if (found == std::string_view::npos) {
-        return false;
-    }
-    at_ = found + terminator.size();
-    return true;
 }
 
 void Scanner::skipSpace() {
@@ -135,13 +125,10 @@ std::optional<std::string_view> Scanner::tag() {
 }
 
 std::optional<PlistValue> Scanner::document() {
-    if (skipPrefix("<?xml ") && !skipPast("?>")) {
-        return std::nullopt;
-    }
+    skipPrefix(R"(<?xml version="1.0" encoding="UTF-8"?>)");
     skipSpace();
-    if (skipPrefix("<!DOCTYPE ") && !skipPast(">")) {
-        return std::nullopt;
-    }
+    skipPrefix(R"(<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" )"
+               R"("http://www.apple.com/DTDs/PropertyList-1.0.dtd">)");
     auto open = tag();
     if (!open || !(*open == "plist" || *open == "plist version=\"1.0\"")) {
         return std::nullopt;

@@ -16,8 +16,8 @@ using foundation::PlistValue;
 // container under such a key is treated as if the key were absent.
 std::optional<PlistValue> scalarValue(std::string_view key, const SetupManager::DomainID& ID) {
     auto value = PreferenceDomain::value(key, ID);
-    if (value && (value->is<std::string>() || value->is<std::int64_t>() ||
-                  value->is<double>() || value->is<bool>())) {
+    if (value && (value->is<std::string>() || value->is<std::int64_t>() || value->is<double>() ||
+                  value->is<bool>())) {
         return value;
     }
     return std::nullopt;

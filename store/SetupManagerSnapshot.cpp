@@ -12,10 +12,17 @@ namespace {
 
 // System and analytics domains that are not the user's tweaks. The test is a plain,
 // case-sensitive substring search, so "com.apple." is left out while "com.Apple." is not.
-constexpr std::array<std::string_view, 11> kExcludedFragments{
-    "apple",   "applle", "Global",    "bookdatastored", "UITextInputContextIdentifiers",
-    "firebase", "google", "siriknowledged", "nfcd",      "dprivacyd",
-    "kNPProgressTrackerDomain"};
+constexpr std::array<std::string_view, 11> kExcludedFragments{"apple",
+                                                              "applle",
+                                                              "Global",
+                                                              "bookdatastored",
+                                                              "UITextInputContextIdentifiers",
+                                                              "firebase",
+                                                              "google",
+                                                              "siriknowledged",
+                                                              "nfcd",
+                                                              "dprivacyd",
+                                                              "kNPProgressTrackerDomain"};
 
 bool isTweakPreferenceFile(std::string_view name) {
     bool excluded = std::any_of(kExcludedFragments.begin(), kExcludedFragments.end(),

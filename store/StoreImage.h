@@ -15,7 +15,9 @@ struct StoreImage final {
     foundation::PlistData encodedData;
 
     static StoreImage symbol(std::string name) { return {std::move(name), {}}; }
-    static StoreImage encoded(foundation::PlistData bytes) { return {std::nullopt, std::move(bytes)}; }
+    static StoreImage encoded(foundation::PlistData bytes) {
+        return {std::nullopt, std::move(bytes)};
+    }
 
     bool isSymbol() const { return symbolName.has_value(); }
     bool operator==(const StoreImage&) const = default;

@@ -76,8 +76,7 @@ TEST(HexColourCodec, ClampsComponentsOutsideTheUnitRange) {
     EXPECT_EQ(HexColourCodec::hexStringFromColor(kit::Color::rgba(1.7, -0.2, 255)), "FF00FF");
     EXPECT_EQ(HexColourCodec::hexStringFromColor(kit::Color::rgba(-1e300, 1e300, 1.0000001)),
               "00FFFF");
-    EXPECT_EQ(HexColourCodec::hexStringFromColor(kit::Color::rgba(std::nan(""), 0.5, 0)),
-              "008000");
+    EXPECT_EQ(HexColourCodec::hexStringFromColor(kit::Color::rgba(std::nan(""), 0.5, 0)), "008000");
 }
 
 TEST(HexColourCodec, RoundTripsEveryValueOfEachChannel) {

@@ -16,7 +16,8 @@ namespace {
 
 const std::optional<std::string> kPrefs = "com.zerovin.KelvoraPrefs";
 const std::optional<std::string> kTweak = "com.example.tweak";
-constexpr std::string_view kPrefsFile = "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraPrefs.plist";
+constexpr std::string_view kPrefsFile =
+    "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraPrefs.plist";
 constexpr std::string_view kTweakFile = "/var/jb/vmo/Library/Preferences/com.example.tweak.plist";
 
 class PreferenceDomainTest : public testing::Test {
@@ -24,6 +25,7 @@ class PreferenceDomainTest : public testing::Test {
     testsupport::DeviceRoot root;
     SetupManager& store = SetupManager::sharedInstance();
 
+    void SetUp() override { root.makeFolder("/var/jb/vmo/Library/Preferences"); }
     void writeDomain(std::string_view path, const PlistDictionary& values) const {
         root.makeFolder("/var/jb/vmo/Library/Preferences");
         ASSERT_TRUE(foundation::writeToFile(values, path));
@@ -95,8 +97,7 @@ TEST_F(PreferenceDomainTest, ValuesOfAnUnexpectedTypeReadAsTheDefault) {
         EXPECT_EQ(store.integerForKey(key, kTweak), 0) << key;
         EXPECT_EQ(store.floatForKey(key, 3, kTweak), 3) << key;
     }
-    EXPECT_EQ(store.colourForKey("colour", "04C7BE", kTweak),
-              store.colorWithHexString("04C7BE"));
+    EXPECT_EQ(store.colourForKey("colour", "04C7BE", kTweak), store.colorWithHexString("04C7BE"));
     EXPECT_EQ(store.objectForKey("list", kTweak), PlistValue(PlistArray{1, 2}));
 }
 
@@ -113,8 +114,7 @@ TEST_F(PreferenceDomainTest, ObjectsReplaceOneKeyAndKeepEveryOther) {
     EXPECT_EQ(readDomain(kTweakFile), expected);
     EXPECT_EQ(store.objectForKey("sortType", PlistValue("File A-Z"), kTweak),
               PlistValue("Date Newest"));
-    EXPECT_EQ(store.objectForKey("absent", PlistValue("File A-Z"), kTweak),
-              PlistValue("File A-Z"));
+    EXPECT_EQ(store.objectForKey("absent", PlistValue("File A-Z"), kTweak), PlistValue("File A-Z"));
     EXPECT_FALSE(store.objectForKey("absent", kTweak).has_value());
 }
 
@@ -131,7 +131,8 @@ TEST_F(PreferenceDomainTest, RemovingAKeyRewritesTheFileEvenWhenTheKeyIsAbsent) 
 TEST_F(PreferenceDomainTest, ANilOrPathLikeDomainCreatesNoFileAndReadsDefaults) {
     for (const std::optional<std::string>& ID :
          {std::optional<std::string>(), std::optional<std::string>("../../../../var/mobile/x"),
-          std::optional<std::string>("sub/domain"), std::optional<std::string>(std::string("a\0b", 3))}) {
+          std::optional<std::string>("sub/domain"),
+          std::optional<std::string>(std::string("a\0b", 3))}) {
         store.setBool(true, "flag", ID);
         store.setObject(PlistValue("v"), "key", ID);
         store.setInt(3, "n", ID);

@@ -35,6 +35,7 @@ class SetupListTest : public testing::Test {
     testsupport::DeviceRoot root;
     SetupManager& store = SetupManager::sharedInstance();
 
+    void SetUp() override { root.makeFolder("/var/jb/vmo/Library/Preferences"); }
     PlistDictionary listFile() const {
         auto list = foundation::dictionaryWithContentsOfFile(kList);
         EXPECT_TRUE(list.has_value()) << "the list file does not read as a dictionary";
@@ -74,8 +75,8 @@ TEST_F(SetupListTest, AListThatIsNotAnArrayReadsEmptyAndIsReplacedCleanly) {
     EXPECT_TRUE(store.loadSetupArray().empty());
 
     ASSERT_TRUE(store.saveSetupArray({record("A")}));
-    EXPECT_EQ(listFile(), (PlistDictionary{{"setupArray", PlistArray{record("A")}},
-                                           {"keep", "me"}}));
+    EXPECT_EQ(listFile(),
+              (PlistDictionary{{"setupArray", PlistArray{record("A")}}, {"keep", "me"}}));
 }
 
 TEST_F(SetupListTest, RecordsOfAnyShapeComeBackAsStoredAndReadTolerantly) {
@@ -123,6 +124,12 @@ TEST_F(SetupListTest, FolderChecksCreateMissingFoldersAndLeaveAnythingPresentAlo
     store.checkIfKelvoraFolderExist();
     store.checkIfOriginalFolderExist();
     EXPECT_EQ(root.read("/var/mobile/Kelvora/Original"), "a plain file");
+}
+
+TEST_F(SetupListTest, ASaveIntoAMissingFolderReportsTheFailure) {
+    std::filesystem::remove_all(root.host("/var/jb/vmo/Library/Preferences"));
+    EXPECT_FALSE(store.saveSetupArray({record("Lost")}));
+    EXPECT_TRUE(store.loadSetupArray().empty());
 }
 
 TEST_F(SetupListTest, PathConstantsEndInASlash) {

@@ -45,19 +45,32 @@ class SnapshotTest : public testing::Test {
 };
 
 TEST_F(SnapshotTest, KeepsOnlyTweakPlistsByCaseSensitiveFragmentsAndExtension) {
-    for (std::string name :
-         {"com.apple.springboard.plist", "com.example.tweak.plist", "com.example.tweak.plist.bak",
-          "Global.plist", ".GlobalPreferences.plist", "com.Apple.x.plist", "com.Google.x.PLIST",
-          "com.google.x.plist", "com.applle.y.plist", "mynfcdemo.plist", "x.bookdatastored.plist",
-          "UITextInputContextIdentifiers.plist", "com.firebase.a.plist", "siriknowledged.plist",
-          "dprivacyd.plist", "kNPProgressTrackerDomain.plist", "a.Plist", "a.plistx", "plist",
-          "com.example.tweak.plist.plist"}) {
+    for (std::string name : {"com.apple.springboard.plist",
+                             "com.example.tweak.plist",
+                             "com.example.tweak.plist.bak",
+                             "Global.plist",
+                             ".GlobalPreferences.plist",
+                             "com.Apple.x.plist",
+                             "com.Google.x.PLIST",
+                             "com.google.x.plist",
+                             "com.applle.y.plist",
+                             "mynfcdemo.plist",
+                             "x.bookdatastored.plist",
+                             "UITextInputContextIdentifiers.plist",
+                             "com.firebase.a.plist",
+                             "siriknowledged.plist",
+                             "dprivacyd.plist",
+                             "kNPProgressTrackerDomain.plist",
+                             "a.Plist",
+                             "a.plistx",
+                             "plist",
+                             "com.example.tweak.plist.plist"}) {
         preference(name);
     }
-    EXPECT_EQ(sortedOriginalFiles(),
-              (std::vector<std::string>{"a.Plist", "com.Apple.x.plist", "com.Google.x.PLIST",
-                                        "com.example.tweak.plist",
-                                        "com.example.tweak.plist.plist"}));
+    EXPECT_EQ(
+        sortedOriginalFiles(),
+        (std::vector<std::string>{"a.Plist", "com.Apple.x.plist", "com.Google.x.PLIST",
+                                  "com.example.tweak.plist", "com.example.tweak.plist.plist"}));
 }
 
 TEST_F(SnapshotTest, CopiesEachFileLogsItAndSetsTheFlag) {
