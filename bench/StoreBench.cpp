@@ -36,13 +36,14 @@ foundation::PlistDictionary fiftyKeys() {
 foundation::PlistArray hundredRecords() {
     foundation::PlistArray records;
     for (int i = 0; i < 100; ++i) {
-        records.push_back(
-            foundation::PlistDictionary{{"setupFolderName", "setup" + std::to_string(i)},
-                                        {"setupName", "Setup " + std::to_string(i)},
-                                        {"setupIcon", "star.fill"},
-                                        {"setupColour", "04C7BE"},
-                                        {"createdDate", "Sunday 6 Dec, 2026 13:30"},
-                                        {"creationDate", "0612202601300042"}});
+        foundation::PlistDictionary record;
+        record["setupFolderName"] = "setup" + std::to_string(i);
+        record["setupName"] = "Setup " + std::to_string(i);
+        record["setupIcon"] = "star.fill";
+        record["setupColour"] = "04C7BE";
+        record["createdDate"] = "Sunday 6 Dec, 2026 13:30";
+        record["creationDate"] = "0612202601300042";
+        records.emplace_back(std::move(record));
     }
     return records;
 }

@@ -79,6 +79,7 @@ class Scanner final {
     std::optional<PlistValue> array(int depth);
     std::optional<PlistValue> dictionary(int depth);
     std::optional<std::string> text(std::string_view name);
+    static std::optional<std::string> decodedEntities(std::string_view raw);
     std::optional<PlistValue> integer();
     std::optional<PlistValue> real();
     std::optional<PlistValue> data();
@@ -138,7 +139,10 @@ std::optional<PlistValue> Scanner::document() {
         return std::nullopt;
     }
     skipSpace();
-    return at_ == text_.size() ? root : std::nullopt;
+    if (at_ != text_.size()) {
+        return std::nullopt;
+    }
+    return root;
 }
 
 std::optional<PlistValue> Scanner::value(int depth) {
@@ -202,7 +206,7 @@ std::optional<PlistValue> Scanner::dictionary(int depth) {
     while (true) {
         auto name = tag();
         if (name == std::optional<std::string_view>("/dict")) {
-            return PlistValue(std::move(entries));
+            return std::optional<PlistValue>(std::in_place, std::move(entries));
         }
         auto key = name == std::optional<std::string_view>("key") ? text("key") : std::nullopt;
         if (!key) {
@@ -217,17 +221,23 @@ std::optional<PlistValue> Scanner::dictionary(int depth) {
 
 // Character data up to the closing tag, with the five named entities decoded.
 std::optional<std::string> Scanner::text(std::string_view name) {
-    std::string closing = "</" + std::string(name) + ">";
-    std::size_t end = text_.find(closing, at_);
+    std::size_t end = text_.find('<', at_);
     if (end == std::string_view::npos) {
         return std::nullopt;
     }
+    std::string_view closing = text_.substr(end);
+    bool closes = closing.size() >= name.size() + 3 && closing[1] == '/' &&
+                  closing.substr(2, name.size()) == name && closing[name.size() + 2] == '>';
     std::string_view raw = text_.substr(at_, end - at_);
-    at_ = end + closing.size();
-    if (raw.find('<') != std::string_view::npos || raw.find('>') != std::string_view::npos ||
-        !isPlainText(raw)) {
+    if (!closes || raw.find('>') != std::string_view::npos || !isPlainText(raw)) {
         return std::nullopt;
     }
+    at_ = end + name.size() + 3;
+    return raw.find('&') == std::string_view::npos ? std::optional<std::string>(raw)
+                                                   : decodedEntities(raw);
+}
+
+std::optional<std::string> Scanner::decodedEntities(std::string_view raw) {
     static constexpr std::array<std::pair<std::string_view, char>, 5> entities{
         {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}}};
     std::string decoded;
