@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/foundation/FileManager.h"
-#include "platform/foundation/PlistNesting.h"
+#include "platform/foundation/PlistPrecheck.h"
 #include "platform/foundation/PropertyList.h"
 
 // Reading goes through libplist, with its pitfalls handled here: its integers are unsigned
@@ -109,19 +109,16 @@ std::optional<PlistValue> convertedScalar(plist_t node) {
     }
 }
 
+// Through the pointer accessors: a text may hold NUL bytes, on which the copying accessor
+// of this libplist build fails an assertion.
 std::optional<PlistValue> convertedBytes(plist_t node) {
-    if (plist_get_node_type(node) == PLIST_STRING) {
-        char* raw = nullptr;
-        plist_get_string_val(node, &raw);
-        Owned text(raw);
-        return text ? std::optional(PlistValue(std::string(text.get()))) : std::nullopt;
-    }
-    char* raw = nullptr;
     std::uint64_t length = 0;
-    plist_get_data_val(node, &raw, &length);
-    Owned data(raw);
-    auto begin = reinterpret_cast<const std::uint8_t*>(raw);
-    return PlistValue(raw ? PlistData(begin, begin + length) : PlistData());
+    if (plist_get_node_type(node) == PLIST_STRING) {
+        const char* text = plist_get_string_ptr(node, &length);
+        return text ? std::optional(PlistValue(std::string(text, length))) : std::nullopt;
+    }
+    auto begin = reinterpret_cast<const std::uint8_t*>(plist_get_data_ptr(node, &length));
+    return PlistValue(begin ? PlistData(begin, begin + length) : PlistData());
 }
 
 std::optional<PlistValue> converted(plist_t node, int depth) {
@@ -150,7 +147,7 @@ std::optional<PlistValue> converted(plist_t node, int depth) {
 
 std::optional<PlistValue> parsePropertyList(std::string_view bytes) {
     if (bytes.empty() || bytes.size() > maximumPropertyListBytes ||
-        !PlistNesting::within(bytes, maximumPropertyListNesting)) {
+        !PlistPrecheck::acceptable(bytes, maximumPropertyListNesting)) {
         return std::nullopt;
     }
     plist_t raw = nullptr;

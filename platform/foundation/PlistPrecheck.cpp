@@ -1,8 +1,9 @@
-#include "platform/foundation/PlistNesting.h"
+#include "platform/foundation/PlistPrecheck.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace foundation {
@@ -77,6 +78,10 @@ struct BinaryGraph {
 
     bool read(std::string_view data);
     std::optional<Object> object(std::uint64_t index) const;
+    bool textWithoutNul(std::uint64_t index) const;
+    // The member or character count of the object at `offset` (in its marker, or in an
+    // integer after it when the marker holds 0xF), and where its members begin.
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> countAt(std::uint64_t offset) const;
 };
 
 bool BinaryGraph::read(std::string_view data) {
@@ -106,7 +111,34 @@ std::optional<BinaryGraph::Object> BinaryGraph::object(std::uint64_t index) cons
     if (kind != 0xA && kind != 0xC && kind != 0xD) {
         return Object{};
     }
-    std::uint64_t count = marker & 0xF;
+    auto counted = countAt(offset);
+    if (!counted) {
+        return std::nullopt;
+    }
+    auto [count, at] = *counted;
+    std::uint64_t refs = kind == 0xD ? count * 2 : count;
+    if (count > table || refs > (table - at) / refSize) {
+        return std::nullopt;
+    }
+    Object result{true, {}};
+    result.members.reserve(refs);
+    for (std::uint64_t i = 0; i < refs; ++i) {
+        std::uint64_t ref = bigEndian(bytes, at + i * refSize, refSize);
+        if (ref >= objectCount) {
+            return std::nullopt;
+        }
+        // A dictionary lists its keys first.
+        if (kind == 0xD && i < count && !textWithoutNul(ref)) {
+            return std::nullopt;
+        }
+        result.members.push_back(ref);
+    }
+    return result;
+}
+
+std::optional<std::pair<std::uint64_t, std::uint64_t>> BinaryGraph::countAt(
+    std::uint64_t offset) const {
+    std::uint64_t count = static_cast<unsigned char>(bytes[offset]) & 0xF;
     std::uint64_t at = offset + 1;
     if (count == 0xF) {
         if (at >= table || (static_cast<unsigned char>(bytes[at]) & 0xF0) != 0x10) {
@@ -119,32 +151,48 @@ std::optional<BinaryGraph::Object> BinaryGraph::object(std::uint64_t index) cons
         count = bigEndian(bytes, at + 1, size);
         at += 1 + size;
     }
-    std::uint64_t refs = kind == 0xD ? count * 2 : count;
-    if (count > table || refs > (table - at) / refSize) {
-        return std::nullopt;
+    return std::pair(count, at);
+}
+
+// True for an ASCII or UTF-16 text object without a NUL character; any other kind of object
+// is left to the parser.
+bool BinaryGraph::textWithoutNul(std::uint64_t index) const {
+    std::uint64_t offset = bigEndian(bytes, table + index * offsetSize, offsetSize);
+    if (offset >= table) {
+        return false;
     }
-    Object result{true, {}};
-    result.members.reserve(refs);
-    for (std::uint64_t i = 0; i < refs; ++i) {
-        std::uint64_t ref = bigEndian(bytes, at + i * refSize, refSize);
-        if (ref >= objectCount) {
-            return std::nullopt;
+    auto marker = static_cast<unsigned char>(bytes[offset]);
+    unsigned kind = marker >> 4;
+    if (kind != 0x5 && kind != 0x6) {
+        return true;
+    }
+    auto counted = countAt(offset);
+    if (!counted) {
+        return false;
+    }
+    auto [count, at] = *counted;
+    std::uint64_t unit = kind == 0x6 ? 2 : 1;
+    if (count > (table - at) / unit) {
+        return false;
+    }
+    for (std::uint64_t i = 0; i < count; ++i) {
+        if (bigEndian(bytes, at + i * unit, unit) == 0) {
+            return false;
         }
-        result.members.push_back(ref);
     }
-    return result;
+    return true;
 }
 
 }  // namespace
 
-bool PlistNesting::within(std::string_view bytes, int maxDepth) {
+bool PlistPrecheck::acceptable(std::string_view bytes, int maxDepth) {
     if (bytes.starts_with(binaryMagic)) {
         return binaryWithin(bytes, maxDepth);
     }
-    return xmlWithin(bytes, maxDepth);
+    return bytes.find('\0') == std::string_view::npos && xmlWithin(bytes, maxDepth);
 }
 
-bool PlistNesting::xmlWithin(std::string_view bytes, int maxDepth) {
+bool PlistPrecheck::xmlWithin(std::string_view bytes, int maxDepth) {
     int depth = 0;
     std::size_t at = bytes.find('<');
     while (at != std::string_view::npos) {
@@ -170,7 +218,7 @@ bool PlistNesting::xmlWithin(std::string_view bytes, int maxDepth) {
 
 // Longest chain of containers from the top object, found depth first with each object's
 // height remembered, so that shared members are measured once and a cycle is caught.
-bool PlistNesting::binaryWithin(std::string_view bytes, int maxDepth) {
+bool PlistPrecheck::binaryWithin(std::string_view bytes, int maxDepth) {
     BinaryGraph graph;
     if (!graph.read(bytes)) {
         return false;
