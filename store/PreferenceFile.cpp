@@ -12,7 +12,8 @@ namespace {
 // making copies rather than fill the folder.
 constexpr int kMaxSetAsideCopies = 100;
 
-// Preference files are small; one this large is not a settings file and is left alone.
+// Preference files are small; one larger than this reads as unreadable, so it is kept aside
+// rather than read whole into memory on every lookup.
 constexpr std::uint64_t kMaxFileBytes = 64 * 1024 * 1024;
 
 constexpr std::string_view kBinaryMagic = "bplist00";

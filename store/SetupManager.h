@@ -18,9 +18,9 @@
 // first-run snapshot of the Preferences folder and the hex colour conversions.
 //
 // Nothing here fails loudly: a missing or unreadable file reads as empty, and a value of
-// an unexpected type reads as absent (the default). A file that cannot be read is never
-// overwritten in place (see PreferenceFile), and a domain ID that is nil or not a plain file
-// name turns setters into no-ops and getters into the absent case.
+// an unexpected type under a typed getter reads as absent (the default). A file that cannot be read
+// is never overwritten in place (see PreferenceFile), and a domain ID that is nil or not a plain
+// file name turns setters into no-ops and getters into the absent case.
 class SetupManager final {
   public:
     using DomainID = std::optional<std::string>;
