@@ -1,6 +1,7 @@
 // SetupManager's first-run snapshot of the Preferences folder into the Original folder.
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/Log.h"
