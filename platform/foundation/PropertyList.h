@@ -70,13 +70,25 @@ class PlistValue {
     Storage storage_;
 };
 
+// What the reader accepts: files of at most this size, containers nested at most this deep
+// (the root container is level 1). Anything larger or deeper reads as nothing, because the
+// parser underneath recurses once per level and would run out of stack.
+inline constexpr std::uint64_t maximumPropertyListBytes = 64u << 20;
+inline constexpr int maximumPropertyListNesting = 512;
+
 // Reads an XML or binary property list. Anything unreadable, malformed, nested deeper
 // than the reader allows, or with a root that is not a dictionary reads as nothing.
 std::optional<PlistDictionary> dictionaryWithContentsOfFile(std::string_view devicePath);
 std::optional<PlistValue> parsePropertyList(std::string_view bytes);
 
 // Writes `dictionary` as an XML property list that replaces the file atomically and durably.
+// A value the text form cannot hold (a NUL character in a text, nesting deeper than the
+// reader accepts) is refused with an error, leaving the file as it was.
 Result<void> writeToFile(const PlistDictionary& dictionary, std::string_view devicePath);
+// The XML text of a value: the standard header, tab indentation, keys in the dictionary's
+// order. Control characters are written as character references and NUL characters, which
+// no XML can hold, are left out. Dates are written to the whole second, as the phone's own
+// writer does (the format has no fractions), and years are kept within 1 to 9999.
 std::string xmlPropertyList(const PlistValue& root);
 
 }  // namespace foundation

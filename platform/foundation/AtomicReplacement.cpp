@@ -1,0 +1,184 @@
+#include "platform/foundation/AtomicReplacement.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "platform/foundation/FileDescriptor.h"
+#include "platform/foundation/FileError.h"
+#include "platform/foundation/TemporarySibling.h"
+
+namespace foundation {
+
+namespace {
+
+constexpr mode_t newFileMode = 0644;
+constexpr mode_t keptModeBits = 07777;
+
+int writeAll(int out, std::string_view data) {
+    while (!data.empty()) {
+        ssize_t written = ::write(out, data.data(), data.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0) {
+            return errno;
+        }
+        data.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+bool sameItem(const std::filesystem::path& a, const std::filesystem::path& b) {
+    struct stat first;
+    struct stat second;
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+}  // namespace
+
+AtomicReplacement::AtomicReplacement(FileLocation target, FileTree::Fault fault)
+    : target_(std::move(target)), fault_(std::move(fault)) {
+    struct stat info;
+    if (::lstat(target_.host.c_str(), &info) == 0) {
+        replaced_ = info;
+    }
+}
+
+int AtomicReplacement::injected(FileOperation operation) const {
+    return fault_ ? fault_(operation, target_.device).value_or(0) : 0;
+}
+
+FileOwner AtomicReplacement::newOwner() const {
+    if (replaced_ && !S_ISLNK(replaced_->st_mode)) {
+        return {replaced_->st_uid, replaced_->st_gid};
+    }
+    struct stat folder;
+    if (::stat(target_.host.parent_path().c_str(), &folder) == 0) {
+        return {folder.st_uid, folder.st_gid};
+    }
+    return {::geteuid(), ::getegid()};
+}
+
+void AtomicReplacement::syncFolder() const {
+    FileDescriptor folder(
+        ::open(target_.host.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.valid()) {
+        ::fsync(folder.get());
+    }
+}
+
+int AtomicReplacement::write(std::string_view contents) const {
+    if (replaced_ && S_ISDIR(replaced_->st_mode)) {
+        return EISDIR;
+    }
+    TemporarySibling temporary(target_.host, TemporarySibling::Kind::file);
+    if (temporary.error() != 0) {
+        return temporary.error();
+    }
+    int file = temporary.descriptor();
+    std::size_t half = contents.size() / 2;
+    if (int error = writeAll(file, contents.substr(0, half))) {
+        return error;
+    }
+    // Between the two halves, so that an injected full disk strikes in mid-write.
+    if (int error = injected(FileOperation::write)) {
+        return error;
+    }
+    if (int error = writeAll(file, contents.substr(half))) {
+        return error;
+    }
+    FileOwner owner = newOwner();
+    // Giving a file away needs the superuser; anyone else keeps their own files.
+    (void)!::fchown(file, owner.uid, owner.gid);
+    bool keepMode = replaced_ && S_ISREG(replaced_->st_mode);
+    if (::fchmod(file, keepMode ? replaced_->st_mode & keptModeBits : newFileMode) != 0 ||
+        ::fsync(file) != 0) {
+        return errno;
+    }
+    if (int error = injected(FileOperation::rename)) {
+        return error;
+    }
+    if (::rename(temporary.path().c_str(), target_.host.c_str()) != 0) {
+        return errno;
+    }
+    temporary.release();
+    syncFolder();
+    return 0;
+}
+
+int AtomicReplacement::copyFrom(const FileLocation& source) const {
+    struct stat info;
+    if (::lstat(source.host.c_str(), &info) != 0) {
+        return errno;
+    }
+    if (replaced_ && sameItem(source.host, target_.host)) {
+        return FileError::sameItem;
+    }
+    TemporarySibling temporary(target_.host, TemporarySibling::Kind::folder);
+    if (temporary.error() != 0) {
+        return temporary.error();
+    }
+    FileLocation staged{temporary.path() / target_.host.filename(), target_.device};
+    FileTree tree(fault_);
+    tree.setOwner(newOwner());
+    tree.setDurable(true);
+    if (int error = tree.copy(source, staged)) {
+        return error;
+    }
+    bool keepMode = replaced_ && !S_ISLNK(replaced_->st_mode) && !S_ISLNK(info.st_mode);
+    if (keepMode && ::chmod(staged.host.c_str(), replaced_->st_mode & keptModeBits) != 0) {
+        return errno;
+    }
+    if (int error = injected(FileOperation::rename)) {
+        return error;
+    }
+    if (int error = swapInto(staged.host, temporary.path() / ".replaced")) {
+        return error;
+    }
+    syncFolder();
+    return 0;
+}
+
+// A folder cannot be renamed over a folder that has contents, nor a file over a folder, so
+// those are exchanged in one step and the old item leaves with the temporary folder.
+int AtomicReplacement::swapInto(const std::filesystem::path& staged,
+                                const std::filesystem::path& parking) const {
+    const char* target = target_.host.c_str();
+    if (!replaced_) {
+        if (::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, target, RENAME_NOREPLACE) == 0) {
+            return 0;
+        }
+        return errno == EINVAL || errno == ENOSYS
+                   ? (::rename(staged.c_str(), target) == 0 ? 0 : errno)
+                   : errno;
+    }
+    struct stat stagedInfo;
+    bool folders = S_ISDIR(replaced_->st_mode) ||
+                   (::lstat(staged.c_str(), &stagedInfo) == 0 && S_ISDIR(stagedInfo.st_mode));
+    if (!folders) {
+        return ::rename(staged.c_str(), target) == 0 ? 0 : errno;
+    }
+    if (::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, target, RENAME_EXCHANGE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return errno;
+    }
+    // Without an exchange the old item steps aside first and comes back if the new one fails.
+    if (::rename(target, parking.c_str()) != 0) {
+        return errno;
+    }
+    if (::rename(staged.c_str(), target) != 0) {
+        int error = errno;
+        (void)!::rename(parking.c_str(), target);
+        return error;
+    }
+    return 0;
+}
+
+}  // namespace foundation

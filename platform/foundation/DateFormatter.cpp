@@ -1,0 +1,102 @@
+#include "platform/foundation/DateFormatter.h"
+
+#include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
+
+#include <map>
+
+namespace foundation {
+
+namespace {
+
+struct DeviceSettings {
+    std::string locale;
+    std::string timeZone;
+    std::map<std::string, std::unique_ptr<DateFormatter>, std::less<>> shared;
+};
+
+DeviceSettings& device() {
+    static DeviceSettings settings;
+    return settings;
+}
+
+icu::Locale deviceLocale() {
+    const auto& name = device().locale;
+    return name.empty() ? icu::Locale::getDefault() : icu::Locale(name.c_str());
+}
+
+icu::TimeZone* deviceTimeZone() {
+    const auto& name = device().timeZone;
+    if (name.empty()) {
+        return icu::TimeZone::createDefault();
+    }
+    return icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(name));
+}
+
+}  // namespace
+
+DateFormatter::DateFormatter(std::string pattern) : pattern_(std::move(pattern)) {
+    UErrorCode status = U_ZERO_ERROR;
+    auto formatter = std::make_unique<icu::SimpleDateFormat>(icu::UnicodeString::fromUTF8(pattern_),
+                                                             deviceLocale(), status);
+    // A fallback to a parent locale's data is a warning, not a failure.
+    if (U_FAILURE(status)) {
+        return;
+    }
+    formatter->adoptTimeZone(deviceTimeZone());
+    formatter->setLenient(false);
+    formatter_ = std::move(formatter);
+}
+
+DateFormatter::~DateFormatter() = default;
+
+const DateFormatter& DateFormatter::withPattern(std::string_view pattern) {
+    auto& shared = device().shared;
+    auto found = shared.find(pattern);
+    if (found == shared.end()) {
+        std::string key(pattern);
+        found = shared.emplace(key, std::make_unique<DateFormatter>(key)).first;
+    }
+    return *found->second;
+}
+
+void DateFormatter::setDeviceLocale(std::string localeName) {
+    device().locale = std::move(localeName);
+    device().shared.clear();
+}
+
+void DateFormatter::setDeviceTimeZone(std::string zoneName) {
+    device().timeZone = std::move(zoneName);
+    device().shared.clear();
+}
+
+std::string DateFormatter::format(TimePoint date) const {
+    if (!formatter_) {
+        return {};
+    }
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    UDate since1970 = std::chrono::duration_cast<Milliseconds>(date.time_since_epoch()).count();
+    icu::UnicodeString text;
+    formatter_->format(since1970, text);
+    std::string result;
+    text.toUTF8String(result);
+    return result;
+}
+
+std::optional<DateFormatter::TimePoint> DateFormatter::parse(std::string_view text) const {
+    if (!formatter_ || text.empty()) {
+        return std::nullopt;
+    }
+    auto unicode = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::ParsePosition position(0);
+    UDate since1970 = formatter_->parse(unicode, position);
+    // ICU stops quietly at the first character the pattern does not cover.
+    if (position.getErrorIndex() >= 0 || position.getIndex() != unicode.length()) {
+        return std::nullopt;
+    }
+    auto milliseconds = std::chrono::duration<double, std::milli>(since1970);
+    return TimePoint(std::chrono::duration_cast<TimePoint::duration>(milliseconds));
+}
+
+}  // namespace foundation

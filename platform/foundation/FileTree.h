@@ -1,0 +1,66 @@
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/FileManager.h"
+
+namespace foundation {
+
+// The owner given to what a copy creates.
+struct FileOwner {
+    uid_t uid = 0;
+    gid_t gid = 0;
+};
+
+// One item on both sides of the device root: the host path the system calls see and the
+// device path that fault hooks and error messages name.
+struct FileLocation {
+    std::filesystem::path host;
+    std::string device;
+
+    FileLocation child(const std::string& name) const;
+};
+
+// Recursive copy and removal on host paths. Links are copied and removed as links, never
+// followed, so a link inside a folder cannot drag a copy or a removal outside it. Both
+// return 0 or the system error number of the first failure.
+class FileTree final {
+  public:
+    using Fault = std::function<std::optional<int>(FileOperation, const std::string& devicePath)>;
+
+    explicit FileTree(Fault fault) : fault_(std::move(fault)) {}
+
+    // Gives every created item this owner; the change is best effort, since only the
+    // superuser may give files away.
+    void setOwner(std::optional<FileOwner> owner) { owner_ = owner; }
+    // Flushes every copied file to disk, for copies that replace something afterwards.
+    void setDurable(bool durable) { durable_ = durable; }
+
+    // Copies to a path where nothing exists yet; on failure removes what it created.
+    int copy(const FileLocation& from, const FileLocation& to) const;
+    int remove(const FileLocation& item) const;
+
+    // Names in a folder except "." and "..", or nothing when it cannot be read.
+    static std::optional<std::vector<std::string>> names(const std::filesystem::path& folder);
+
+  private:
+    int copyItem(const FileLocation& from, const FileLocation& to) const;
+    int copyFile(const FileLocation& from, const FileLocation& to, const struct stat& info) const;
+    int copyData(int in, int out, const std::string& device) const;
+    int copyFolder(const FileLocation& from, const FileLocation& to, const struct stat& info) const;
+    int copyLink(const FileLocation& from, const FileLocation& to) const;
+    int injected(FileOperation operation, const std::string& device) const;
+
+    Fault fault_;
+    std::optional<FileOwner> owner_;
+    bool durable_ = false;
+};
+
+}  // namespace foundation

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+
+#include "platform/foundation/FileDescriptor.h"
+
+namespace foundation {
+
+// A hidden, uniquely named file or folder beside a target (".name.kelvora-XXXXXX"), where a
+// replacement is built before it is renamed over the target. Unless it was renamed into
+// place it is removed when it goes out of scope, so no failure leaves one behind. Its name
+// never ends in the target's extension, so a listing that picks files by extension skips
+// one that a crash left behind.
+class TemporarySibling final {
+  public:
+    enum class Kind { file, folder };
+
+    TemporarySibling(const std::filesystem::path& target, Kind kind);
+    ~TemporarySibling();
+    TemporarySibling(const TemporarySibling&) = delete;
+    TemporarySibling& operator=(const TemporarySibling&) = delete;
+
+    // 0 when it was made, else the system error number.
+    int error() const { return error_; }
+    const std::filesystem::path& path() const { return path_; }
+    // The open file of a file sibling.
+    int descriptor() const { return file_.get(); }
+
+    // Its contents were renamed away; nothing is left to remove.
+    void release() { released_ = true; }
+
+  private:
+    std::filesystem::path path_;
+    FileDescriptor file_;
+    Kind kind_;
+    int error_ = 0;
+    bool released_ = false;
+};
+
+}  // namespace foundation

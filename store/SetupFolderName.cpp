@@ -1,0 +1,12 @@
+#include "store/SetupFolderName.h"
+
+#include <algorithm>
+
+#include "store/UnicodeText.h"
+
+std::string setupFolderNameForName(std::string_view setupName) {
+    std::string withoutSpaces(setupName);
+    withoutSpaces.erase(std::remove(withoutSpaces.begin(), withoutSpaces.end(), ' '),
+                        withoutSpaces.end());
+    return lowercaseString(withoutSpaces);
+}

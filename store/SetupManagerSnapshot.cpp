@@ -1,0 +1,66 @@
+// SetupManager's first-run snapshot of the Preferences folder into the Original folder.
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+#include "platform/foundation/FileManager.h"
+#include "platform/foundation/Log.h"
+#include "store/SetupManager.h"
+#include "store/StoreConstants.h"
+#include "store/UnicodeText.h"
+
+namespace {
+
+// System and analytics domains that are not the user's tweaks. The test is a plain,
+// case-sensitive substring search, so "com.apple." is left out while "com.Apple." is not.
+constexpr std::array<std::string_view, 11> kExcludedFragments{"apple",
+                                                              "applle",
+                                                              "Global",
+                                                              "bookdatastored",
+                                                              "UITextInputContextIdentifiers",
+                                                              "firebase",
+                                                              "google",
+                                                              "siriknowledged",
+                                                              "nfcd",
+                                                              "dprivacyd",
+                                                              "kNPProgressTrackerDomain"};
+
+bool isTweakPreferenceFile(std::string_view name) {
+    bool excluded = std::any_of(kExcludedFragments.begin(), kExcludedFragments.end(),
+                                [name](std::string_view fragment) {
+                                    return name.find(fragment) != std::string_view::npos;
+                                });
+    return !excluded && lowercaseString(foundation::pathExtension(name)) == "plist";
+}
+
+}  // namespace
+
+std::vector<std::string> SetupManager::getPreferencesOriginalFiles() const {
+    auto names =
+        foundation::FileManager::defaultManager().contentsOfDirectory(originalPrefsFilesPath());
+    std::vector<std::string> kept;
+    if (!names) {
+        return kept;
+    }
+    std::copy_if(names->begin(), names->end(), std::back_inserter(kept),
+                 [](const std::string& name) { return isTweakPreferenceFile(name); });
+    return kept;
+}
+
+// Each copy goes through a temporary name and a rename, so a copy that fails half-way never
+// leaves a truncated file under the original's name, and an earlier snapshot of that file
+// stays as it was.
+void SetupManager::copyOriginalFilesToKelvora() const {
+    auto& files = foundation::FileManager::defaultManager();
+    for (const std::string& name : getPreferencesOriginalFiles()) {
+        std::string source = foundation::appendingPathComponent(originalPrefsFilesPath(), name);
+        std::string destination =
+            foundation::appendingPathComponent(newSetupFolderPathWithName(), name);
+        if (files.copyItemReplacing(source, destination)) {
+            foundation::Log::write("successfully copy all of the original files " + destination);
+            setBool(true, kDidCopiedOriginalFilesKey, std::string(kKelvoraPrefsID));
+        } else {
+            foundation::Log::write("failed copy all of the original files");
+        }
+    }
+}

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "platform/foundation/FileManager.h"
+#include "platform/foundation/PropertyList.h"
+#include "tests/support/DeviceRoot.h"
+
+// Writes and replacing copies either complete or leave the old item exactly as it was, with
+// no temporary left behind, whatever step fails.
+using namespace foundation;
+
+namespace {
+
+FileManager& files() {
+    return FileManager::defaultManager();
+}
+
+std::vector<std::string> names(std::string_view folder) {
+    auto list = files().contentsOfDirectory(folder).value_or(std::vector<std::string>{});
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+FileManager::FaultHook failing(FileOperation failed, int error) {
+    return [=](FileOperation operation, std::string_view) -> std::optional<int> {
+        return operation == failed ? std::optional(error) : std::nullopt;
+    };
+}
+
+struct stat statOf(const std::filesystem::path& path) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(path.c_str(), &info), 0) << path;
+    return info;
+}
+
+const PlistDictionary oldSettings{{"setupSortType", "Setup Z-A"}, {"count", 3}};
+
+TEST(AtomicReplacementTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
+    testsupport::DeviceRoot root;
+    root.makeFolder("/prefs");
+    ASSERT_TRUE(writeToFile(oldSettings, "/prefs/a.plist"));
+    PlistDictionary bigger{{"blob", PlistData(300000, 7)}};
+    for (auto [operation, error] :
+         {std::pair{FileOperation::write, ENOSPC}, std::pair{FileOperation::rename, EACCES}}) {
+        files().setFaultHook(failing(operation, error));
+        auto result = writeToFile(bigger, "/prefs/a.plist");
+        ASSERT_FALSE(result);
+        EXPECT_NE(result.error().description.find("“/prefs/a.plist” couldn’t be saved"),
+                  std::string::npos);
+        EXPECT_EQ(dictionaryWithContentsOfFile("/prefs/a.plist"), oldSettings);
+        EXPECT_EQ(names("/prefs"), std::vector<std::string>{"a.plist"});
+    }
+    files().setFaultHook(nullptr);
+    EXPECT_TRUE(writeToFile(bigger, "/prefs/a.plist"));
+    EXPECT_EQ(dictionaryWithContentsOfFile("/prefs/a.plist"), bigger);
+}
+
+// The child dies at the moment between the flushed write and the rename; the parent then
+// finds the old file whole. What a crash leaves is a hidden temporary that no listing by
+// extension picks up.
+TEST(AtomicReplacementTest, ProcessKilledBeforeTheRenameLeavesTheOldFileReadable) {
+    testsupport::DeviceRoot root;
+    root.makeFolder("/prefs");
+    ASSERT_TRUE(writeToFile(oldSettings, "/prefs/a.plist"));
+    for (auto dieAt : {FileOperation::write, FileOperation::rename}) {
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            files().setFaultHook([=](FileOperation operation, std::string_view) {
+                if (operation == dieAt) {
+                    ::_exit(0);
+                }
+                return std::optional<int>();
+            });
+            (void)writeToFile({{"blob", PlistData(300000, 9)}}, "/prefs/a.plist");
+            ::_exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_EQ(WEXITSTATUS(status), 0) << "the child did not stop at the fault";
+        EXPECT_EQ(dictionaryWithContentsOfFile("/prefs/a.plist"), oldSettings);
+        auto left = names("/prefs");
+        ASSERT_EQ(left.size(), 2u) << "the crash leaves its temporary";
+        EXPECT_TRUE(left[0].starts_with(".a.plist.kelvora-")) << left[0];
+        EXPECT_NE(pathExtension(left[0]), "plist") << left[0];
+        ASSERT_TRUE(files().removeItem(appendingPathComponent("/prefs", left[0])));
+    }
+}
+
+TEST(AtomicReplacementTest, RewritingKeepsModeAndOwnerAndANewFileGetsTheFoldersOwner) {
+    testsupport::DeviceRoot root;
+    root.makeFolder("/prefs");
+    ASSERT_TRUE(writeToFile(oldSettings, "/prefs/a.plist"));
+    ASSERT_EQ(::chmod(root.host("/prefs/a.plist").c_str(), 0600), 0);
+    bool superuser = ::geteuid() == 0;
+    if (superuser) {
+        ASSERT_EQ(::chown(root.host("/prefs/a.plist").c_str(), 501, 502), 0);
+        ASSERT_EQ(::chown(root.host("/prefs").c_str(), 601, 602), 0);
+    }
+    ASSERT_TRUE(writeToFile({{"x", 1}}, "/prefs/a.plist"));
+    ASSERT_TRUE(writeToFile({{"y", 2}}, "/prefs/new.plist"));
+    auto rewritten = statOf(root.host("/prefs/a.plist"));
+    EXPECT_EQ(rewritten.st_mode & 07777, 0600u);
+    EXPECT_EQ(statOf(root.host("/prefs/new.plist")).st_mode & 07777, 0644u);
+    if (!superuser) {
+        GTEST_SKIP() << "owners can only be checked as the superuser";
+    }
+    EXPECT_EQ(rewritten.st_uid, 501u);
+    EXPECT_EQ(rewritten.st_gid, 502u);
+    EXPECT_EQ(statOf(root.host("/prefs/new.plist")).st_uid, 601u);
+    EXPECT_EQ(statOf(root.host("/prefs/new.plist")).st_gid, 602u);
+}
+
+TEST(AtomicReplacementTest, ReplacingCopyKeepsTheTargetsModeAndOwner) {
+    testsupport::DeviceRoot root;
+    root.write("/Setup/com.a.plist", "from the setup");
+    root.write("/prefs/com.a.plist", "current");
+    ASSERT_EQ(::chmod(root.host("/prefs/com.a.plist").c_str(), 0640), 0);
+    bool superuser = ::geteuid() == 0;
+    if (superuser) {
+        ASSERT_EQ(::chown(root.host("/prefs/com.a.plist").c_str(), 501, 501), 0);
+        ASSERT_EQ(::chown(root.host("/prefs").c_str(), 700, 700), 0);
+    }
+    ASSERT_TRUE(files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist"));
+    ASSERT_TRUE(files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.b.plist"));
+    EXPECT_EQ(root.read("/prefs/com.a.plist"), "from the setup");
+    EXPECT_EQ(root.read("/prefs/com.b.plist"), "from the setup");
+    EXPECT_EQ(statOf(root.host("/prefs/com.a.plist")).st_mode & 07777, 0640u);
+    EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"com.a.plist", "com.b.plist"}));
+    if (superuser) {
+        EXPECT_EQ(statOf(root.host("/prefs/com.a.plist")).st_uid, 501u);
+        EXPECT_EQ(statOf(root.host("/prefs/com.b.plist")).st_uid, 700u);
+    }
+}
+
+TEST(AtomicReplacementTest, FailedReplacingCopyLeavesTheTargetUntouched) {
+    testsupport::DeviceRoot root;
+    root.write("/Setup/com.a.plist", std::string(300000, 'n'));
+    root.write("/prefs/com.a.plist", "current");
+    for (auto operation : {FileOperation::copy, FileOperation::write, FileOperation::rename}) {
+        files().setFaultHook(failing(operation, ENOSPC));
+        auto result = files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist");
+        ASSERT_FALSE(result);
+        EXPECT_NE(result.error().description.find("“/Setup/com.a.plist” couldn’t be copied to "
+                                                  "“/prefs/com.a.plist”"),
+                  std::string::npos);
+        EXPECT_EQ(root.read("/prefs/com.a.plist"), "current");
+        EXPECT_EQ(names("/prefs"), std::vector<std::string>{"com.a.plist"});
+    }
+    files().setFaultHook(nullptr);
+    EXPECT_FALSE(files().copyItemReplacing("/Setup/missing.plist", "/prefs/com.a.plist"));
+    EXPECT_EQ(root.read("/prefs/com.a.plist"), "current");
+}
+
+TEST(AtomicReplacementTest, ReplacingAFileWithItselfIsRefusedAndRemovesNothing) {
+    testsupport::DeviceRoot root;
+    root.write("/prefs/com.a.plist", "precious");
+    ASSERT_EQ(
+        ::symlink(root.host("/prefs/com.a.plist").c_str(), root.host("/prefs/alias.plist").c_str()),
+        0);
+    ASSERT_EQ(::link(root.host("/prefs/com.a.plist").c_str(), root.host("/hard.plist").c_str()), 0);
+    EXPECT_FALSE(files().copyItemReplacing("/prefs/com.a.plist", "/prefs/com.a.plist"));
+    EXPECT_FALSE(files().copyItemReplacing("/prefs/com.a.plist", "/prefs/alias.plist"));
+    EXPECT_FALSE(files().copyItemReplacing("/prefs/alias.plist", "/prefs/com.a.plist"));
+    EXPECT_FALSE(files().copyItemReplacing("/hard.plist", "/prefs/com.a.plist"));
+    EXPECT_EQ(root.read("/prefs/com.a.plist"), "precious");
+    EXPECT_TRUE(S_ISLNK(statOf(root.host("/prefs/alias.plist")).st_mode));
+    EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"alias.plist", "com.a.plist"}));
+}
+
+TEST(AtomicReplacementTest, ReplacingFoldersSwapsWholeTrees) {
+    testsupport::DeviceRoot root;
+    root.write("/new/a.plist", "new a");
+    root.write("/new/sub/b.plist", "new b");
+    root.write("/target/old.plist", "old");
+    root.write("/file.plist", "file");
+    ASSERT_TRUE(files().copyItemReplacing("/new", "/target"));
+    EXPECT_EQ(names("/target"), (std::vector<std::string>{"a.plist", "sub"}));
+    EXPECT_EQ(root.read("/target/sub/b.plist"), "new b");
+    ASSERT_TRUE(files().copyItemReplacing("/file.plist", "/target"));
+    EXPECT_EQ(root.read("/target"), "file");
+    ASSERT_TRUE(files().copyItemReplacing("/new", "/file.plist"));
+    EXPECT_EQ(root.read("/file.plist/a.plist"), "new a");
+    EXPECT_EQ(names("/"), (std::vector<std::string>{"file.plist", "new", "target"}));
+    EXPECT_FALSE(files().copyItemReplacing("/new", "/new/sub"));
+    EXPECT_EQ(root.read("/new/sub/b.plist"), "new b");
+}
+
+}  // namespace

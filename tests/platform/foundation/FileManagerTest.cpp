@@ -1,0 +1,240 @@
+#include "platform/foundation/FileManager.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+
+#include "tests/support/DeviceRoot.h"
+
+using namespace foundation;
+
+namespace {
+
+FileManager& files() {
+    return FileManager::defaultManager();
+}
+
+std::vector<std::string> sortedNames(std::string_view folder) {
+    auto names = files().contentsOfDirectory(folder);
+    EXPECT_TRUE(names.has_value()) << folder;
+    std::vector<std::string> result = names.value_or(std::vector<std::string>{});
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+bool mentions(const Error& error, std::string_view text) {
+    return error.description.find(text) != std::string::npos;
+}
+
+TEST(FileManagerTest, DevicePathsNeverLeaveTheRoot) {
+    testsupport::DeviceRoot root;
+    const auto& host = root.hostRoot();
+    EXPECT_EQ(files().hostPath("/../../etc/passwd"), host / "etc/passwd");
+    EXPECT_EQ(files().hostPath("var/../../../x"), host / "x");
+    EXPECT_EQ(files().hostPath("//var/./mobile//Kelvora/"), host / "var/mobile/Kelvora");
+    EXPECT_EQ(files().hostPath("/var/mobile/.."), host / "var");
+    EXPECT_EQ(files().hostPath(""), host);
+
+    root.write("/inside.txt", "x");
+    EXPECT_TRUE(files().fileExists("/../../../inside.txt"));
+    // A NUL would make every system call see a shorter path.
+    EXPECT_FALSE(files().fileExists(std::string("/inside.txt\0/x", 13)));
+    EXPECT_FALSE(files().removeItem(std::string("/inside.txt\0x", 13)));
+    EXPECT_TRUE(files().fileExists("/inside.txt"));
+}
+
+TEST(FileManagerTest, ExistenceCountsLinksAndReportsFolders) {
+    testsupport::DeviceRoot root;
+    root.write("/a/file", "x");
+    ASSERT_EQ(::symlink("nowhere", root.host("/a/broken").c_str()), 0);
+    ASSERT_EQ(::symlink(root.host("/a").c_str(), root.host("/folderLink").c_str()), 0);
+    bool isDirectory = true;
+    EXPECT_TRUE(files().fileExists("/a/file", isDirectory));
+    EXPECT_FALSE(isDirectory);
+    EXPECT_TRUE(files().fileExists("/a/broken", isDirectory));
+    EXPECT_FALSE(isDirectory);
+    EXPECT_TRUE(files().fileExists("/folderLink", isDirectory));
+    EXPECT_TRUE(isDirectory);
+    EXPECT_FALSE(files().fileExists("/a/missing", isDirectory));
+    EXPECT_FALSE(isDirectory);
+}
+
+TEST(FileManagerTest, CreatingFoldersWithAndWithoutIntermediates) {
+    testsupport::DeviceRoot root;
+    auto missingParent = files().createDirectory("/var/mobile/Kelvora", false);
+    ASSERT_FALSE(missingParent);
+    EXPECT_TRUE(mentions(missingParent.error(), "“/var/mobile/Kelvora”"));
+    EXPECT_TRUE(mentions(missingParent.error(), "no such file or folder"));
+
+    ASSERT_TRUE(files().createDirectory("/var/mobile/Kelvora/Setup", true));
+    EXPECT_TRUE(files().createDirectory("/var/mobile/Kelvora/Setup", true));
+    auto exists = files().createDirectory("/var/mobile/Kelvora/Setup", false);
+    ASSERT_FALSE(exists);
+    EXPECT_TRUE(mentions(exists.error(), "already exists"));
+
+    root.write("/var/file", "x");
+    EXPECT_FALSE(files().createDirectory("/var/file", true));
+    EXPECT_FALSE(files().createDirectory("/var/file/below", true));
+    EXPECT_EQ(root.read("/var/file"), "x");
+
+    files().setFaultHook([](FileOperation operation, std::string_view path) -> std::optional<int> {
+        if (operation == FileOperation::createDirectory && path == "/var/new") {
+            return EACCES;
+        }
+        return std::nullopt;
+    });
+    auto denied = files().createDirectory("/var/new/deeper", true);
+    ASSERT_FALSE(denied);
+    EXPECT_TRUE(mentions(denied.error(), "permission"));
+    EXPECT_FALSE(files().fileExists("/var/new"));
+}
+
+TEST(FileManagerTest, ListingsIncludeHiddenNamesAndNothingForMissingFolders) {
+    testsupport::DeviceRoot root;
+    root.write("/p/.GlobalPreferences.plist", "x");
+    root.write("/p/com.a.plist", "x");
+    root.makeFolder("/p/sub.plist");
+    EXPECT_EQ(sortedNames("/p"),
+              (std::vector<std::string>{".GlobalPreferences.plist", "com.a.plist", "sub.plist"}));
+    EXPECT_EQ(sortedNames("/p/sub.plist"), std::vector<std::string>{});
+    EXPECT_FALSE(files().contentsOfDirectory("/missing"));
+    EXPECT_FALSE(files().contentsOfDirectory("/p/com.a.plist"));
+}
+
+TEST(FileManagerTest, AttributesGiveSizeAndModificationDate) {
+    testsupport::DeviceRoot root;
+    root.write("/f", std::string(1234, 'x'));
+    const std::array<timespec, 2> times{timespec{0, UTIME_OMIT}, timespec{1765027842, 500000000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, root.host("/f").c_str(), times.data(), 0), 0);
+    auto attributes = files().attributesOfItem("/f");
+    ASSERT_TRUE(attributes);
+    EXPECT_EQ(attributes.value().size, 1234u);
+    EXPECT_FALSE(attributes.value().isDirectory);
+    using namespace std::chrono;
+    EXPECT_EQ(duration_cast<milliseconds>(attributes.value().modificationDate.time_since_epoch()),
+              milliseconds(1765027842500));
+    EXPECT_TRUE(files().attributesOfItem("/").value().isDirectory);
+    auto missing = files().attributesOfItem("/gone");
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(mentions(missing.error(), "/gone"));
+}
+
+TEST(FileManagerTest, CopyingAFolderCopiesItsTreeAndKeepsDates) {
+    testsupport::DeviceRoot root;
+    root.write("/src/a.plist", "alpha");
+    root.write("/src/.hidden", "h");
+    root.write("/src/sub/deep/b.plist", "beta");
+    ASSERT_EQ(::symlink("a.plist", root.host("/src/link").c_str()), 0);
+    ASSERT_EQ(::chmod(root.host("/src/a.plist").c_str(), 0640), 0);
+    const std::array<timespec, 2> times{timespec{0, UTIME_OMIT}, timespec{1600000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, root.host("/src/a.plist").c_str(), times.data(), 0), 0);
+    root.makeFolder("/dst");
+
+    ASSERT_TRUE(files().copyItem("/src", "/dst/copy"));
+    EXPECT_EQ(sortedNames("/dst/copy"),
+              (std::vector<std::string>{".hidden", "a.plist", "link", "sub"}));
+    EXPECT_EQ(root.read("/dst/copy/sub/deep/b.plist"), "beta");
+    struct stat info;
+    ASSERT_EQ(::lstat(root.host("/dst/copy/link").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(::stat(root.host("/dst/copy/a.plist").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(info.st_mtim.tv_sec, 1600000000);
+    EXPECT_EQ(root.read("/src/a.plist"), "alpha");
+}
+
+TEST(FileManagerTest, CopyingOntoAnythingExistingFailsAndTouchesNothing) {
+    testsupport::DeviceRoot root;
+    root.write("/p/com.a.plist", "new");
+    root.write("/Setup/com.a.plist", "old");
+    auto result = files().copyItem("/p/com.a.plist", "/Setup/com.a.plist");
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.error().description,
+              "“/p/com.a.plist” couldn’t be copied to “/Setup/com.a.plist” because an item with "
+              "the same name already exists.");
+    EXPECT_EQ(root.read("/Setup/com.a.plist"), "old");
+    EXPECT_FALSE(files().copyItem("/p/missing.plist", "/Setup/x.plist"));
+    EXPECT_FALSE(files().fileExists("/Setup/x.plist"));
+    auto intoItself = files().copyItem("/p", "/p/inner");
+    ASSERT_FALSE(intoItself);
+    EXPECT_FALSE(files().fileExists("/p/inner"));
+}
+
+TEST(FileManagerTest, FailedCopyLeavesNoPartialDestination) {
+    testsupport::DeviceRoot root;
+    root.write("/src/one", std::string(200000, 'a'));
+    root.write("/src/two", std::string(200000, 'b'));
+    files().setFaultHook([](FileOperation operation, std::string_view path) -> std::optional<int> {
+        if (operation == FileOperation::write && path.ends_with("/two")) {
+            return ENOSPC;
+        }
+        return std::nullopt;
+    });
+    auto file = files().copyItem("/src/two", "/two");
+    ASSERT_FALSE(file);
+    EXPECT_TRUE(mentions(file.error(), "isn’t enough space"));
+    EXPECT_FALSE(files().fileExists("/two"));
+    EXPECT_FALSE(files().copyItem("/src", "/copy"));
+    EXPECT_FALSE(files().fileExists("/copy"));
+}
+
+TEST(FileManagerTest, RemovingFilesAndWholeTrees) {
+    testsupport::DeviceRoot root;
+    root.write("/t/a/b/c.plist", "x");
+    root.write("/t/.hidden", "x");
+    root.write("/outside/kept", "x");
+    ASSERT_EQ(::symlink(root.host("/outside").c_str(), root.host("/t/a/link").c_str()), 0);
+    ASSERT_TRUE(files().removeItem("/t"));
+    EXPECT_FALSE(files().fileExists("/t"));
+    EXPECT_EQ(root.read("/outside/kept"), "x") << "a link is removed, not followed";
+    auto missing = files().removeItem("/t");
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(mentions(missing.error(), "“/t” couldn’t be removed"));
+}
+
+TEST(FileManagerTest, ReadingAWholeFileWithinALimit) {
+    testsupport::DeviceRoot root;
+    root.write("/f", "contents");
+    root.makeFolder("/d");
+    EXPECT_EQ(files().contentsOfFile("/f", 8).value(), "contents");
+    EXPECT_FALSE(files().contentsOfFile("/f", 7));
+    EXPECT_FALSE(files().contentsOfFile("/d", 100));
+    EXPECT_FALSE(files().contentsOfFile("/missing", 100));
+    ASSERT_EQ(::mkfifo(root.host("/pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(files().contentsOfFile("/pipe", 100)) << "a pipe must not block the reader";
+}
+
+TEST(FileManagerTest, PathComponentsFollowThePhonesStringRules) {
+    struct Join {
+        const char* folder;
+        const char* name;
+        const char* joined;
+    };
+    for (const auto& row : {Join{"/var/mobile/Kelvora/Setup", "a", "/var/mobile/Kelvora/Setup/a"},
+                            Join{"/var/mobile/Kelvora/Setup/", "a", "/var/mobile/Kelvora/Setup/a"},
+                            Join{"/var//x/", "/b.plist/", "/var/x/b.plist"}, Join{"/", "a", "/a"},
+                            Join{"", "a", "a"}, Join{"rel", "a", "rel/a"}, Join{"/x", "", "/x"}}) {
+        EXPECT_EQ(appendingPathComponent(row.folder, row.name), row.joined)
+            << row.folder << " + " << row.name;
+    }
+    struct Split {
+        const char* path;
+        const char* last;
+        const char* extension;
+    };
+    for (const auto& row :
+         {Split{"/tmp/scratch.tiff", "scratch.tiff", "tiff"}, Split{"/tmp/lock/", "lock", ""},
+          Split{"/", "/", ""}, Split{"", "", ""}, Split{"a.b.plist", "a.b.plist", "plist"},
+          Split{"/p/.GlobalPreferences.plist", ".GlobalPreferences.plist", "plist"},
+          Split{"/p/.profile", ".profile", ""}, Split{"/p/name.", "name.", ""},
+          Split{"/dir.d/file", "file", ""}, Split{"/a.PLIST", "a.PLIST", "PLIST"}}) {
+        EXPECT_EQ(lastPathComponent(row.path), row.last) << row.path;
+        EXPECT_EQ(pathExtension(row.path), row.extension) << row.path;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/foundation/PropertyList.h"
+#include "tests/support/DeviceRoot.h"
+
+// Property lists exchanged with an independent implementation, Python's plistlib: files it
+// wrote (tests/fixtures/plist, made by make_fixtures.py) and files it reads back from us.
+using namespace foundation;
+
+namespace {
+
+std::string fixture(const std::string& name) {
+    std::ifstream in(testsupport::sourceDir() / "tests/fixtures/plist" / name, std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+// What make_fixtures.py wrote, apart from "fractional", whose fraction only the binary
+// form holds.
+PlistDictionary expectedFixture() {
+    PlistData data{0x00, 0x01, 0x02, 0xfe, 0xff, 'k', 'e', 'l', 'v', 'o', 'r', 'a'};
+    return {
+        {"future", PlistDate{3124137600.0}},
+        {"past", PlistDate{-3187296000.0}},
+        {"data", data},
+        {"nested",
+         PlistDictionary{
+             {"list", PlistArray{1, PlistArray{2, PlistArray{3, PlistDictionary{{"deep", true}}}}}},
+             {"emptyDict", PlistDictionary{}},
+             {"emptyList", PlistArray{}}}},
+        {"largest", std::int64_t{9223372036854775807}},
+        {"smallest", std::numeric_limits<std::int64_t>::min()},
+        {"minusSeven", -7},
+        {"tenth", 0.1},
+        {"tiniest", 5e-324},
+        {"hugest", 1.7976931348623157e308},
+        {"negativeReal", -2.5},
+        {"text", "Kelvora\u2019s caf\u00e9 \U0001F600 \u00fcn\u00efc\u00f6d\u00e9"},
+        {"emptyText", ""},
+        {"yes", true},
+        {"no", false},
+        {"escaped", "<tag> & \"quotes\" 'single'"},
+    };
+}
+
+void expectFixture(const std::string& name, double fractional) {
+    auto value = parsePropertyList(fixture(name));
+    ASSERT_TRUE(value.has_value()) << name;
+    auto* dictionary = value->get<PlistDictionary>();
+    ASSERT_NE(dictionary, nullptr);
+    auto expected = expectedFixture();
+    expected.emplace("fractional", PlistDate{fractional});
+    EXPECT_EQ(dictionary->size(), expected.size());
+    for (const auto& [key, item] : expected) {
+        EXPECT_EQ(dictionary->count(key), 1u) << name << ": " << key;
+        if (dictionary->count(key)) {
+            EXPECT_EQ(dictionary->at(key), item) << name << ": " << key;
+        }
+    }
+}
+
+TEST(PlistInteropTest, ReadsWhatPythonWroteInBothForms) {
+    // 2020-05-17T10:30:15.25Z; the XML form holds whole seconds only.
+    expectFixture("interop.bplist", 611404215.25);
+    expectFixture("interop.xml", 611404215.0);
+}
+
+TEST(PlistInteropTest, DatesBeyondThirtyTwoBitsSurviveARewriteAndFractionsRoundDown) {
+    auto value = parsePropertyList(fixture("interop.bplist"));
+    ASSERT_TRUE(value.has_value());
+    auto again = parsePropertyList(xmlPropertyList(*value));
+    ASSERT_TRUE(again.has_value());
+    const auto& dictionary = *again->get<PlistDictionary>();
+    EXPECT_EQ(dictionary.at("future"), PlistDate{3124137600.0});
+    EXPECT_EQ(dictionary.at("past"), PlistDate{-3187296000.0});
+    // The text form has no fractions: the date keeps its second, rounded down.
+    EXPECT_EQ(dictionary.at("fractional"), PlistDate{611404215.0});
+    auto beforeEpoch = parsePropertyList(xmlPropertyList(PlistValue(PlistDate{-0.5})));
+    EXPECT_EQ(*beforeEpoch, PlistValue(PlistDate{-1.0}));
+}
+
+bool havePython() {
+    return std::system("python3 -c 'import plistlib' >/dev/null 2>&1") == 0;
+}
+
+std::string runPython(const std::string& script, const std::string& path) {
+    std::string command = "python3 -c '" + script + "' '" + path + "' 2>&1";
+    std::string output;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe)) {
+            output += buffer;
+        }
+        ::pclose(pipe);
+    }
+    return output;
+}
+
+TEST(PlistInteropTest, PythonReadsWhatWeWrite) {
+    if (!havePython()) {
+        GTEST_SKIP() << "python3 with plistlib is not available";
+    }
+    testsupport::DeviceRoot root;
+    root.makeFolder("/prefs");
+    auto written = expectedFixture();
+    written["fractional"] = PlistDate{611404215.75};
+    written["lines"] = "cr\r lf\n tab\t";
+    ASSERT_TRUE(writeToFile(written, "/prefs/ours.plist"));
+
+    const std::string script = R"PY(
+import datetime, plistlib, sys
+sys.path.insert(0, "SOURCE/tests/fixtures/plist")
+import make_fixtures
+expected = dict(make_fixtures.VALUE)
+expected["fractional"] = datetime.datetime(2020, 5, 17, 10, 30, 15)
+expected["lines"] = "cr\r lf\n tab\t"
+with open(sys.argv[1], "rb") as f:
+    got = plistlib.load(f)
+bad = [k for k in expected if got.get(k) != expected[k]] + [k for k in got if k not in expected]
+print("mismatch", bad, [got.get(k) for k in bad]) if bad else print("equal")
+)PY";
+    std::string withSource = script;
+    withSource.replace(withSource.find("SOURCE"), 6, testsupport::sourceDir().string());
+    EXPECT_EQ(runPython(withSource, root.host("/prefs/ours.plist").string()), "equal\n");
+}
+
+}  // namespace

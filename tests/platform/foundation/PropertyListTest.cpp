@@ -1,0 +1,178 @@
+#include "platform/foundation/PropertyList.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "platform/foundation/FileManager.h"
+#include "tests/support/DeviceRoot.h"
+
+using namespace foundation;
+
+namespace {
+
+PlistDictionary sample() {
+    return PlistDictionary{
+        {"text", "Caf\u00e9 \u2019quoted\u2019 \U0001F600 <&>"},
+        {"negative", std::int64_t{-7}},
+        {"largest", std::int64_t{9223372036854775807}},
+        {"real", 3.14159},
+        {"flag", true},
+        {"off", false},
+        {"when", PlistDate{3124137600.0}},
+        {"before", PlistDate{-3187296000.0}},
+        {"bytes", PlistData{0, 1, 2, 254, 255}},
+        {"list", PlistArray{1, "two", PlistArray{}, PlistDictionary{}}},
+        {"nested", PlistDictionary{{"inner", PlistDictionary{{"deep", 2.5}}}}},
+        {"control", "bell\a cr\r tab\t lf\n"},
+        {"empty", ""},
+    };
+}
+
+TEST(PropertyListTest, WrittenXmlReadsBackEqual) {
+    auto text = xmlPropertyList(PlistValue(sample()));
+    auto back = parsePropertyList(text);
+    ASSERT_TRUE(back.has_value()) << text;
+    EXPECT_EQ(*back, PlistValue(sample())) << text;
+}
+
+TEST(PropertyListTest, WriteToFileReplacesAndReadsBack) {
+    testsupport::DeviceRoot root;
+    root.makeFolder("/var/prefs");
+    ASSERT_TRUE(writeToFile(sample(), "/var/prefs/a.plist"));
+    auto back = dictionaryWithContentsOfFile("/var/prefs/a.plist");
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, sample());
+    ASSERT_TRUE(writeToFile({{"only", 1}}, "/var/prefs/a.plist"));
+    EXPECT_EQ(dictionaryWithContentsOfFile("/var/prefs/a.plist"), (PlistDictionary{{"only", 1}}));
+    EXPECT_EQ(FileManager::defaultManager().contentsOfDirectory("/var/prefs")->size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PropertyListTest, WriterOutputIsTheStandardFormWithEscapes) {
+    auto text = xmlPropertyList(PlistValue(PlistDictionary{
+        {"b", "x<y & \a\r"}, {"a", PlistArray{}}, {"c", PlistData{'h', 'i', '!'}}}));
+    EXPECT_EQ(text,
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+              "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+              "<plist version=\"1.0\">\n"
+              "<dict>\n"
+              "\t<key>a</key>\n"
+              "\t<array/>\n"
+              "\t<key>b</key>\n"
+              "\t<string>x&lt;y &amp; &#7;&#13;</string>\n"
+              "\t<key>c</key>\n"
+              "\t<data>aGkh</data>\n"
+              "</dict>\n"
+              "</plist>\n");
+}
+
+TEST(PropertyListTest, RealsAndExtremeValuesReadBackExactly) {
+    PlistArray values{0.1,
+                      1.0 / 3.0,
+                      -0.0,
+                      1e300,
+                      5e-324,
+                      std::numeric_limits<double>::infinity(),
+                      -std::numeric_limits<double>::infinity(),
+                      std::numeric_limits<std::int64_t>::min(),
+                      std::numeric_limits<std::int64_t>::max(),
+                      PlistDate{-63113904000.0},
+                      PlistDate{252423993599.0},
+                      PlistData(1000, 0xAB)};
+    auto back = parsePropertyList(xmlPropertyList(PlistValue(values)));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, PlistValue(values));
+    auto nan = parsePropertyList(xmlPropertyList(PlistValue(std::nan(""))));
+    ASSERT_TRUE(nan.has_value() && nan->is<double>());
+    EXPECT_TRUE(std::isnan(*nan->get<double>()));
+}
+
+TEST(PropertyListTest, DatesBeyondTheYearsTheTextHoldsAreClamped) {
+    auto far = parsePropertyList(xmlPropertyList(PlistValue(PlistDate{1e15})));
+    EXPECT_EQ(*far, PlistValue(PlistDate{252423993599.0}));  // 9999-12-31T23:59:59Z
+    auto early = parsePropertyList(xmlPropertyList(PlistValue(PlistDate{-1e15})));
+    EXPECT_EQ(*early, PlistValue(PlistDate{-63113904000.0}));  // 0001-01-01T00:00:00Z
+}
+
+TEST(PropertyListTest, UnstorableValuesAreRefusedAndTheFileKept) {
+    testsupport::DeviceRoot root;
+    root.makeFolder("/p");
+    ASSERT_TRUE(writeToFile({{"kept", 1}}, "/p/a.plist"));
+    auto refused = writeToFile({{"text", std::string("a\0b", 3)}}, "/p/a.plist");
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().description.find("/p/a.plist"), std::string::npos);
+    PlistValue deep = PlistArray{};
+    for (int i = 0; i < maximumPropertyListNesting; ++i) {
+        deep = PlistValue(PlistArray{deep});
+    }
+    EXPECT_FALSE(writeToFile({{"deep", deep}}, "/p/a.plist"));
+    EXPECT_EQ(dictionaryWithContentsOfFile("/p/a.plist"), (PlistDictionary{{"kept", 1}}));
+}
+
+TEST(PropertyListTest, WriteToMissingFolderFailsWithoutCreatingIt) {
+    testsupport::DeviceRoot root;
+    auto result = writeToFile({{"a", 1}}, "/missing/a.plist");
+    ASSERT_FALSE(result);
+    EXPECT_NE(result.error().description.find("/missing/a.plist"), std::string::npos);
+    EXPECT_FALSE(FileManager::defaultManager().fileExists("/missing"));
+}
+
+struct Conversion {
+    PlistValue value;
+    bool boolValue;
+    std::int64_t longLongValue;
+    int intValue;
+};
+
+TEST(PropertyListTest, NumbersAndStringsConvertLikeThePhone) {
+    constexpr auto int64Max = std::numeric_limits<std::int64_t>::max();
+    constexpr auto int64Min = std::numeric_limits<std::int64_t>::min();
+    constexpr auto intMax = std::numeric_limits<int>::max();
+    constexpr auto intMin = std::numeric_limits<int>::min();
+    const Conversion table[] = {
+        {"", false, 0, 0},
+        {"  42abc", true, 42, 42},
+        {"\t\n-17", true, -17, -17},
+        {"+0005", true, 5, 5},
+        {"-0", false, 0, 0},
+        {"000", false, 0, 0},
+        {"YES", true, 0, 0},
+        {"yes", true, 0, 0},
+        {"true", true, 0, 0},
+        {"-00t", true, 0, 0},
+        {"No", false, 0, 0},
+        {"false", false, 0, 0},
+        {"0.9", false, 0, 0},
+        {"x1", false, 0, 0},
+        {"99999999999999999999", true, int64Max, intMax},
+        {"-99999999999999999999", true, int64Min, intMin},
+        {"-9223372036854775808", true, int64Min, intMin},
+        {"3000000000", true, 3000000000, intMax},
+        {std::int64_t{0}, false, 0, 0},
+        {std::int64_t{-3}, true, -3, -3},
+        {std::int64_t{4294967301}, true, 4294967301, 5},
+        {2.9, true, 2, 2},
+        {-2.9, true, -2, -2},
+        {0.4, true, 0, 0},
+        {1e30, true, int64Max, intMax},
+        {std::nan(""), true, 0, 0},
+        {true, true, 1, 1},
+        {false, false, 0, 0},
+        {PlistDate{5}, false, 0, 0},
+        {PlistArray{1}, false, 0, 0},
+    };
+    for (const auto& row : table) {
+        std::string shown = xmlPropertyList(row.value);
+        EXPECT_EQ(row.value.boolValue(), row.boolValue) << shown;
+        EXPECT_EQ(row.value.longLongValue(), row.longLongValue) << shown;
+        EXPECT_EQ(row.value.intValue(), row.intValue) << shown;
+    }
+}
+
+}  // namespace

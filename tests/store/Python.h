@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace storetest {
+
+struct PythonRun {
+    int status = -1;
+    std::string output;  // standard output and standard error together
+};
+
+// Runs `script` with python3, the independent reader and writer of property lists the tests
+// compare against; nothing when python3 cannot be run here.
+std::optional<PythonRun> runPython(const std::string& script);
+
+}  // namespace storetest
