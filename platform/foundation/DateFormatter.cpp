@@ -12,7 +12,7 @@ namespace {
 struct DeviceSettings {
     std::string locale;
     std::string timeZone;
-    std::map<std::string, std::unique_ptr<DateFormatter>, std::less<>> shared;
+    std::map<std::string, std::shared_ptr<const DateFormatter>, std::less<>> shared;
 };
 
 DeviceSettings& device() {
@@ -50,14 +50,14 @@ DateFormatter::DateFormatter(std::string pattern) : pattern_(std::move(pattern))
 
 DateFormatter::~DateFormatter() = default;
 
-const DateFormatter& DateFormatter::withPattern(std::string_view pattern) {
+std::shared_ptr<const DateFormatter> DateFormatter::withPattern(std::string_view pattern) {
     auto& shared = device().shared;
     auto found = shared.find(pattern);
     if (found == shared.end()) {
         std::string key(pattern);
-        found = shared.emplace(key, std::make_unique<DateFormatter>(key)).first;
+        found = shared.emplace(key, std::make_shared<const DateFormatter>(key)).first;
     }
-    return *found->second;
+    return found->second;
 }
 
 void DateFormatter::setDeviceLocale(std::string localeName) {

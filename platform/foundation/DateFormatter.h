@@ -29,7 +29,7 @@ class DateFormatter final {
     DateFormatter& operator=(const DateFormatter&) = delete;
 
     // The shared formatter for `pattern` in the current device locale and time zone.
-    static const DateFormatter& withPattern(std::string_view pattern);
+    static std::shared_ptr<const DateFormatter> withPattern(std::string_view pattern);
 
     // The device's locale ("en_US", "de_DE") and time zone ("UTC", "Europe/Berlin"); empty
     // means the environment's (LANG, TZ). Formatters made before a change keep their own.

@@ -116,14 +116,14 @@ Result<void> FileManager::createDirectory(std::string_view path,
         return {};
     }
     std::string devicePrefix;
-    for (const auto& component : normalisedComponents(path)) {
-        devicePrefix += "/" + component;
+    auto components = normalisedComponents(path);
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        devicePrefix += "/" + components[i];
         auto host = hostPath(devicePrefix);
         struct stat info;
         if (::stat(host.c_str(), &info) == 0) {
             if (!S_ISDIR(info.st_mode)) {
-                return FileError::creating(path,
-                                           devicePrefix.size() < path.size() ? ENOTDIR : EEXIST);
+                return FileError::creating(path, i + 1 < components.size() ? ENOTDIR : EEXIST);
             }
             continue;
         }

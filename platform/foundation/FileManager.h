@@ -29,6 +29,11 @@ enum class FileOperation { createDirectory, copy, remove, rename, write };
 // A path is normalised lexically before it is mapped, so ".." never reaches outside the
 // root. Failures come back as errors whose description names the operation and the path
 // (the device path, never the host path) and the system's reason.
+//
+// Limits: the mapping is lexical, so a link inside the root that points outside it is
+// followed by the system like any other path. Copies and removals never follow links; they
+// copy or remove the link itself. Pipes, sockets and devices are not copied (reading them
+// could block), and a path holding a NUL byte is refused rather than cut short.
 class FileManager final {
   public:
     // Returns an errno value to make an operation on `devicePath` fail, or nothing to let it run.

@@ -64,6 +64,10 @@ std::optional<std::vector<std::string>> FileTree::names(const std::filesystem::p
 }
 
 int FileTree::copy(const FileLocation& from, const FileLocation& to) const {
+    struct stat existing;
+    if (::lstat(to.host.c_str(), &existing) == 0) {
+        return EEXIST;
+    }
     int error = copyItem(from, to);
     if (error != 0) {
         // Only what this copy made is at `to`: nothing existed there before it started.

@@ -183,6 +183,96 @@ bool BinaryGraph::textWithoutNul(std::uint64_t index) const {
     return true;
 }
 
+// Measures the longest chain of containers from the top object, depth first with each
+// object's height remembered, so that shared members are measured once and a cycle is caught.
+class ChainWalk {
+  public:
+    ChainWalk(const BinaryGraph& graph, int maxDepth)
+        : graph_(graph), maxDepth_(maxDepth), height_(graph.objectCount, unvisited) {}
+
+    bool within();
+
+  private:
+    static constexpr int unvisited = -1;
+    static constexpr int onPath = -2;
+
+    struct Step {
+        std::uint64_t index;
+        std::vector<std::uint64_t> members;
+        std::size_t next = 0;
+        int tallest = 0;
+    };
+
+    bool enter(std::uint64_t index);
+    bool visit(std::uint64_t member);
+    void leave();
+
+    const BinaryGraph& graph_;
+    int maxDepth_;
+    std::vector<int> height_;
+    std::vector<Step> path_;
+};
+
+bool ChainWalk::within() {
+    if (!enter(graph_.top)) {
+        return false;
+    }
+    while (!path_.empty()) {
+        Step& step = path_.back();
+        if (step.next == step.members.size()) {
+            leave();
+        } else if (!visit(step.members[step.next++])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Pushes a container on the path; a scalar gets its height of 0 at once.
+bool ChainWalk::enter(std::uint64_t index) {
+    auto object = graph_.object(index);
+    if (!object) {
+        return false;
+    }
+    if (!object->container) {
+        height_[index] = 0;
+        return true;
+    }
+    if (static_cast<int>(path_.size()) >= maxDepth_) {
+        return false;
+    }
+    height_[index] = onPath;
+    path_.push_back({index, std::move(object->members)});
+    return true;
+}
+
+bool ChainWalk::visit(std::uint64_t member) {
+    if (height_[member] == onPath) {
+        return false;
+    }
+    if (height_[member] == unvisited) {
+        if (!enter(member)) {
+            return false;
+        }
+        if (height_[member] != 0) {
+            return true;
+        }
+    }
+    if (static_cast<int>(path_.size()) + height_[member] > maxDepth_) {
+        return false;
+    }
+    path_.back().tallest = std::max(path_.back().tallest, height_[member]);
+    return true;
+}
+
+void ChainWalk::leave() {
+    int finished = height_[path_.back().index] = path_.back().tallest + 1;
+    path_.pop_back();
+    if (!path_.empty()) {
+        path_.back().tallest = std::max(path_.back().tallest, finished);
+    }
+}
+
 }  // namespace
 
 bool PlistPrecheck::acceptable(std::string_view bytes, int maxDepth) {
@@ -216,71 +306,9 @@ bool PlistPrecheck::xmlWithin(std::string_view bytes, int maxDepth) {
     return true;
 }
 
-// Longest chain of containers from the top object, found depth first with each object's
-// height remembered, so that shared members are measured once and a cycle is caught.
 bool PlistPrecheck::binaryWithin(std::string_view bytes, int maxDepth) {
     BinaryGraph graph;
-    if (!graph.read(bytes)) {
-        return false;
-    }
-    constexpr int unvisited = -1;
-    constexpr int onPath = -2;
-    std::vector<int> height(graph.objectCount, unvisited);
-    struct Step {
-        std::uint64_t index;
-        std::vector<std::uint64_t> members;
-        std::size_t next = 0;
-        int tallest = 0;
-    };
-    std::vector<Step> path;
-    // Pushes a container on the path; a scalar gets its height of 0 at once.
-    auto enter = [&](std::uint64_t index) {
-        auto object = graph.object(index);
-        if (!object) {
-            return false;
-        }
-        if (!object->container) {
-            height[index] = 0;
-            return true;
-        }
-        if (static_cast<int>(path.size()) >= maxDepth) {
-            return false;
-        }
-        height[index] = onPath;
-        path.push_back({index, std::move(object->members)});
-        return true;
-    };
-    if (!enter(graph.top)) {
-        return false;
-    }
-    while (!path.empty()) {
-        Step& step = path.back();
-        if (step.next == step.members.size()) {
-            int finished = height[step.index] = step.tallest + 1;
-            path.pop_back();
-            if (!path.empty()) {
-                path.back().tallest = std::max(path.back().tallest, finished);
-            }
-            continue;
-        }
-        std::uint64_t member = step.members[step.next++];
-        if (height[member] == onPath) {
-            return false;
-        }
-        if (height[member] == unvisited) {
-            if (!enter(member)) {
-                return false;
-            }
-            if (height[member] != 0) {
-                continue;
-            }
-        }
-        if (static_cast<int>(path.size()) + height[member] > maxDepth) {
-            return false;
-        }
-        path.back().tallest = std::max(path.back().tallest, height[member]);
-    }
-    return true;
+    return graph.read(bytes) && ChainWalk(graph, maxDepth).within();
 }
 
 }  // namespace foundation

@@ -76,8 +76,12 @@ class PlistValue {
 inline constexpr std::uint64_t maximumPropertyListBytes = 64u << 20;
 inline constexpr int maximumPropertyListNesting = 512;
 
-// Reads an XML or binary property list. Anything unreadable, malformed, nested deeper
-// than the reader allows, or with a root that is not a dictionary reads as nothing.
+// Reads an XML or binary property list. Anything unreadable, malformed or nested deeper
+// than the reader allows reads as nothing, and so, for a file, does a root that is not a
+// dictionary (parsePropertyList takes any root). So does a binary list with a NUL inside a
+// dictionary key, which the parser underneath cannot take. Integers are signed 64-bit: an
+// unsigned value above the signed range reads as negative. A keyed-archive UID reads as the
+// dictionary {"CF$UID": n}, as the XML form writes it.
 std::optional<PlistDictionary> dictionaryWithContentsOfFile(std::string_view devicePath);
 std::optional<PlistValue> parsePropertyList(std::string_view bytes);
 

@@ -77,8 +77,12 @@ TEST(FileManagerTest, CreatingFoldersWithAndWithoutIntermediates) {
     EXPECT_TRUE(mentions(exists.error(), "already exists"));
 
     root.write("/var/file", "x");
-    EXPECT_FALSE(files().createDirectory("/var/file", true));
-    EXPECT_FALSE(files().createDirectory("/var/file/below", true));
+    auto fileInTheWay = files().createDirectory("/var/file/", true);
+    ASSERT_FALSE(fileInTheWay);
+    EXPECT_TRUE(mentions(fileInTheWay.error(), "already exists"));
+    auto fileAbove = files().createDirectory("/var/file/below", true);
+    ASSERT_FALSE(fileAbove);
+    EXPECT_TRUE(mentions(fileAbove.error(), "not a folder"));
     EXPECT_EQ(root.read("/var/file"), "x");
 
     files().setFaultHook([](FileOperation operation, std::string_view path) -> std::optional<int> {

@@ -85,6 +85,14 @@ TEST(PlistInteropTest, DatesBeyondThirtyTwoBitsSurviveARewriteAndFractionsRoundD
     EXPECT_EQ(*beforeEpoch, PlistValue(PlistDate{-1.0}));
 }
 
+TEST(PlistInteropTest, ArchiveReferencesReadAsTheirXmlForm) {
+    auto value = parsePropertyList(fixture("uid.bplist"));
+    ASSERT_TRUE(value.has_value());
+    PlistValue expected(PlistDictionary{{"archive", PlistDictionary{{"CF$UID", 5}}}});
+    EXPECT_EQ(*value, expected);
+    EXPECT_EQ(parsePropertyList(xmlPropertyList(*value)), expected);
+}
+
 bool havePython() {
     return std::system("python3 -c 'import plistlib' >/dev/null 2>&1") == 0;
 }
