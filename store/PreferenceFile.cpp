@@ -2,9 +2,8 @@
 
 #include <utility>
 
+#include "platform/foundation/BinaryPlistWriter.h"
 #include "platform/foundation/FileManager.h"
-#include "store/BinaryPlistWriter.h"
-#include "store/FastXmlPlistReader.h"
 
 namespace {
 
@@ -17,17 +16,6 @@ constexpr int kMaxSetAsideCopies = 100;
 constexpr std::uint64_t kMaxFileBytes = 64 * 1024 * 1024;
 
 constexpr std::string_view kBinaryMagic = "bplist00";
-
-std::optional<foundation::PlistValue> parse(std::string_view bytes) {
-    // Settings are read on every lookup and nothing is cached, so the common plain XML form
-    // takes a quick path; everything else goes through the full reader.
-    if (!bytes.starts_with(kBinaryMagic)) {
-        if (auto quick = readPlainXmlPropertyList(bytes)) {
-            return quick;
-        }
-    }
-    return foundation::parsePropertyList(bytes);
-}
 
 std::string setAsidePath(const std::string& path, int attempt) {
     std::string result = path + ".unreadable";
@@ -47,7 +35,7 @@ PreferenceFile PreferenceFile::read(std::string path) {
         bool exists = files.fileExists(path);
         return PreferenceFile(std::move(path), {}, exists ? State::unreadable : State::missing);
     }
-    auto root = parse(bytes.value());
+    auto root = foundation::parsePropertyList(bytes.value());
     auto* dictionary = root ? root->get<foundation::PlistDictionary>() : nullptr;
     if (!dictionary) {
         return PreferenceFile(std::move(path), {}, State::unreadable);
@@ -65,7 +53,7 @@ foundation::Result<void> PreferenceFile::write() const {
     }
     if (form_ == Form::binary) {
         return foundation::FileManager::defaultManager().writeAtomically(
-            path_, binaryPropertyList(dictionary_));
+            path_, foundation::binaryPropertyList(dictionary_));
     }
     return foundation::writeToFile(dictionary_, path_);
 }

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "store/UnicodeText.h"
+#include "platform/foundation/UnicodeText.h"
 
 std::string setupFolderNameForName(std::string_view setupName) {
     std::string withoutSpaces(setupName);
     withoutSpaces.erase(std::remove(withoutSpaces.begin(), withoutSpaces.end(), ' '),
                         withoutSpaces.end());
-    return lowercaseString(withoutSpaces);
+    return foundation::lowercaseString(withoutSpaces);
 }

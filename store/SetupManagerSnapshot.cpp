@@ -5,9 +5,9 @@
 
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/UnicodeText.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
-#include "store/UnicodeText.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ bool isTweakPreferenceFile(std::string_view name) {
                                 [name](std::string_view fragment) {
                                     return name.find(fragment) != std::string_view::npos;
                                 });
-    return !excluded && lowercaseString(foundation::pathExtension(name)) == "plist";
+    return !excluded && foundation::lowercaseString(foundation::pathExtension(name)) == "plist";
 }
 
 }  // namespace

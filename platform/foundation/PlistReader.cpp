@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/foundation/FastXmlPlistReader.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/PlistPrecheck.h"
 #include "platform/foundation/PropertyList.h"
@@ -146,6 +147,19 @@ std::optional<PlistValue> converted(plist_t node, int depth) {
 }  // namespace
 
 std::optional<PlistValue> parsePropertyList(std::string_view bytes) {
+    if (bytes.size() > maximumPropertyListBytes) {
+        return std::nullopt;
+    }
+    // The quick reader gives up on NUL bytes and deep nesting itself. Preferences are read on every
+    // lookup and nothing is cached, so the plain XML form that nearly every settings file has takes
+    // a quick path; anything else goes to libplist.
+    if (auto quick = readPlainXmlPropertyList(bytes)) {
+        return quick;
+    }
+    return parsePropertyListWithLibplist(bytes);
+}
+
+std::optional<PlistValue> parsePropertyListWithLibplist(std::string_view bytes) {
     if (bytes.empty() || bytes.size() > maximumPropertyListBytes ||
         !PlistPrecheck::acceptable(bytes, maximumPropertyListNesting)) {
         return std::nullopt;

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "platform/foundation/BinaryPlistWriter.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/PropertyList.h"
-#include "store/BinaryPlistWriter.h"
 #include "store/SetupManager.h"
 #include "tests/store/Python.h"
 #include "tests/support/DeviceRoot.h"

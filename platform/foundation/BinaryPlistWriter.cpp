@@ -1,4 +1,4 @@
-#include "store/BinaryPlistWriter.h"
+#include "platform/foundation/BinaryPlistWriter.h"
 
 #include <unicode/unistr.h>
 
@@ -7,6 +7,8 @@
 #include <cstring>
 #include <type_traits>
 #include <vector>
+
+namespace foundation {
 
 namespace {
 
@@ -195,3 +197,5 @@ std::string Encoder::finish(const PlistValue& root) {
 std::string binaryPropertyList(const foundation::PlistValue& root) {
     return Encoder(countObjects(root)).finish(root);
 }
+
+}  // namespace foundation

@@ -1,7 +1,9 @@
-#include "store/UnicodeText.h"
+#include "platform/foundation/UnicodeText.h"
 
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
+
+namespace foundation {
 
 std::string lowercaseString(std::string_view text) {
     auto unicode = icu::UnicodeString::fromUTF8(
@@ -10,3 +12,5 @@ std::string lowercaseString(std::string_view text) {
     unicode.toLower(icu::Locale::getRoot()).toUTF8String(result);
     return result;
 }
+
+}  // namespace foundation

@@ -4,6 +4,8 @@
 
 #include "platform/foundation/PropertyList.h"
 
+namespace foundation {
+
 // Writes a property list in the binary form ("bplist00"), so that a preference file that
 // arrived binary can be rewritten binary. The XML form cannot carry fractions of a second in
 // a date that other readers accept, so a binary file rewritten as XML would lose them.
@@ -11,6 +13,6 @@
 // Strings are written as ASCII or UTF-16; integers in the fewest bytes (negative ones in
 // eight); dates and reals as 64-bit doubles. Equal values are not shared: every value is one
 // object. Nesting is limited only by what the reader let in.
-// FIXME: belongs beside the XML writer in platform/foundation; it lives in the store until
-// the foundation offers a binary writer.
 std::string binaryPropertyList(const foundation::PlistValue& root);
+
+}  // namespace foundation

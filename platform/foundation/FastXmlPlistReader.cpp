@@ -1,9 +1,11 @@
-#include "store/FastXmlPlistReader.h"
+#include "platform/foundation/FastXmlPlistReader.h"
 
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <string>
+
+namespace foundation {
 
 namespace {
 
@@ -343,3 +345,5 @@ std::optional<PlistValue> Scanner::data() {
 std::optional<foundation::PlistValue> readPlainXmlPropertyList(std::string_view bytes) {
     return Scanner(bytes).document();
 }
+
+}  // namespace foundation

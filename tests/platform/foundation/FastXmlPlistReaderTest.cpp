@@ -1,4 +1,4 @@
-#include "store/FastXmlPlistReader.h"
+#include "platform/foundation/FastXmlPlistReader.h"
 
 #include <gtest/gtest.h>
 
@@ -55,11 +55,11 @@ std::vector<std::string> plainDocuments() {
 
 // Returns whether the quick reader took the document.
 bool expectAgreesWithTheFullReader(const std::string& bytes) {
-    auto quick = readPlainXmlPropertyList(bytes);
+    auto quick = foundation::readPlainXmlPropertyList(bytes);
     if (!quick) {
         return false;
     }
-    auto full = foundation::parsePropertyList(bytes);
+    auto full = foundation::parsePropertyListWithLibplist(bytes);
     EXPECT_TRUE(full.has_value()) << "only the quick reader accepted:\n" << bytes;
     EXPECT_EQ(quick, full) << bytes;
     return true;
@@ -67,7 +67,7 @@ bool expectAgreesWithTheFullReader(const std::string& bytes) {
 
 TEST(FastXmlPlistReader, ReadsCommonDocumentsAsTheFullReaderDoes) {
     for (const std::string& bytes : plainDocuments()) {
-        ASSERT_TRUE(readPlainXmlPropertyList(bytes).has_value()) << bytes;
+        ASSERT_TRUE(foundation::readPlainXmlPropertyList(bytes).has_value()) << bytes;
         expectAgreesWithTheFullReader(bytes);
     }
 }
@@ -89,14 +89,15 @@ TEST(FastXmlPlistReader, LeavesUncommonFormsToTheFullReader) {
              "<dict><key>a</key></dict>",
              "<dict><key>a</key><true/></dict><junk/>",
          }) {
-        EXPECT_FALSE(readPlainXmlPropertyList(document(body)).has_value()) << body;
+        EXPECT_FALSE(foundation::readPlainXmlPropertyList(document(body)).has_value()) << body;
     }
-    EXPECT_FALSE(readPlainXmlPropertyList("\xEF\xBB\xBF" + document("<dict/>")).has_value());
+    EXPECT_FALSE(
+        foundation::readPlainXmlPropertyList("\xEF\xBB\xBF" + document("<dict/>")).has_value());
     std::string nested;
     for (int i = 0; i < 100; ++i) {
         nested = "<array>" + nested + "</array>";
     }
-    EXPECT_FALSE(readPlainXmlPropertyList(document(nested)).has_value());
+    EXPECT_FALSE(foundation::readPlainXmlPropertyList(document(nested)).has_value());
 }
 
 // Positions inside element text, where damage changes a value rather than the structure.
