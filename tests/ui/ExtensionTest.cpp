@@ -9,6 +9,7 @@
 #include "platform/kit/LayoutConstraint.h"
 #include "platform/kit/View.h"
 #include "tests/support/LogCapture.h"
+#include "tests/ui/GeometryPrinting.h"
 
 using kit::Rect;
 using kit::View;
