@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,20 +10,17 @@
 
 namespace uitest {
 
-// Stands in for a screen's view controller or the application: a responder that performs
-// the actions it is told to define and records them.
+// Stands in for a screen's view controller or the application: records the actions it is
+// told to define when they reach it.
 class Performer final : public kit::Responder {
   public:
     explicit Performer(std::weak_ptr<kit::Responder> next = {}) : next_(std::move(next)) {}
     std::shared_ptr<kit::Responder> nextResponder() const override { return next_.lock(); }
 
-    void define(const std::string& name, std::function<void()> work = {}) {
-        defineAction(name, [this, name, work](const std::shared_ptr<kit::Responder>& sender) {
+    void define(const std::string& name) {
+        defineAction(name, [this, name](const std::shared_ptr<kit::Responder>& sender) {
             performed.push_back(name);
             senders.push_back(sender);
-            if (work) {
-                work();
-            }
         });
     }
 
@@ -36,7 +32,7 @@ class Performer final : public kit::Responder {
 };
 
 // A key window on the notched 390 x 844 screen whose root view belongs to a controller, as
-// a screen of the app is set up, and a finger to touch it.
+// the app sets up a screen, and a finger to touch it.
 struct HostScreen {
     std::shared_ptr<Performer> application = std::make_shared<Performer>();
     std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
@@ -50,13 +46,10 @@ struct HostScreen {
         window->makeKeyAndVisible();
     }
 
-    void press(kit::Point point) const { window->sendTouch(kit::TouchPhase::began, point); }
-    void move(kit::Point point) const { window->sendTouch(kit::TouchPhase::moved, point); }
-    void lift(kit::Point point) const { window->sendTouch(kit::TouchPhase::ended, point); }
-    void cancel(kit::Point point) const { window->sendTouch(kit::TouchPhase::cancelled, point); }
+    void touch(kit::TouchPhase phase, kit::Point point) const { window->sendTouch(phase, point); }
     void tap(kit::Point point) const {
-        press(point);
-        lift(point);
+        touch(kit::TouchPhase::began, point);
+        touch(kit::TouchPhase::ended, point);
     }
 };
 
