@@ -1,0 +1,118 @@
+#include "ui/extension.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/kit/LayoutConstraint.h"
+#include "platform/kit/View.h"
+#include "tests/ui/GeometryPrinting.h"
+
+using kit::Rect;
+using kit::View;
+
+namespace {
+
+class ExtensionTest : public testing::Test {
+  protected:
+    std::shared_ptr<View> add(const std::shared_ptr<View>& parent) {
+        auto view = std::make_shared<View>();
+        parent->addSubview(view);
+        return view;
+    }
+
+    static std::vector<std::string> described(const View& holder) {
+        std::vector<std::string> lines;
+        for (const auto& constraint : holder.constraints()) {
+            lines.push_back(constraint->description());
+        }
+        return lines;
+    }
+
+    std::shared_ptr<View> root = std::make_shared<View>(Rect{0, 0, 390, 844});
+    std::shared_ptr<View> container = add(root);
+    std::shared_ptr<View> view = add(container);
+
+    void SetUp() override { container->setFrame({20, 100, 300, 200}); }
+};
+
+TEST_F(ExtensionTest, ZeroSizesAndMissingAnchorsMakeNoConstraintButSwitchConversionOff) {
+    extension::size(*view, {0, 50});
+    EXPECT_EQ(described(*view), std::vector<std::string>{"height = 50"});
+
+    auto empty = add(container);
+    extension::size(*empty, {0, 0});
+    extension::top(*empty, std::nullopt, 12);
+    extension::trailing(*empty, std::nullopt, -12);
+    EXPECT_TRUE(empty->constraints().empty());
+    EXPECT_TRUE(container->constraints().empty());
+    EXPECT_FALSE(empty->translatesAutoresizingMaskIntoConstraints());
+
+    auto zero = add(container);
+    extension::width(*zero, 0);
+    extension::top(*zero, std::nullopt, container->leadingAnchor(), container->bottomAnchor(),
+                   std::nullopt, {1, 2, 3, 4});
+    EXPECT_EQ(described(*zero), std::vector<std::string>{"width = 0"});
+    EXPECT_EQ(described(*container),
+              (std::vector<std::string>{"leading = leading + 2", "bottom = bottom + 3"}));
+
+    auto loose = std::make_shared<View>();
+    extension::fill(*loose);
+    EXPECT_TRUE(loose->constraints().empty()) << "nothing to fill without a superview";
+}
+
+TEST_F(ExtensionTest, EdgeInsetsFormPinsInItsOrderAndAddsEveryInsetAsGiven) {
+    extension::top(*view, container->topAnchor(), container->leadingAnchor(),
+                   container->bottomAnchor(), container->trailingAnchor(), {10, 20, 30, 40});
+    EXPECT_EQ(described(*container),
+              (std::vector<std::string>{"top = top + 10", "leading = leading + 20",
+                                        "trailing = trailing + 40", "bottom = bottom + 30"}));
+    // Positive right and bottom insets push those edges outside the container.
+    root->layoutIfNeeded();
+    EXPECT_EQ(view->frame(), Rect(20, 10, 320, 220));
+}
+
+TEST_F(ExtensionTest, NegativeTrailingAndBottomPaddingsKeepTheViewInside) {
+    extension::top(*view, container->topAnchor(), 15);
+    extension::leading(*view, container->leadingAnchor(), 20);
+    extension::trailing(*view, container->trailingAnchor(), -10);
+    extension::bottom(*view, container->bottomAnchor(), -25);
+    auto badge = add(container);
+    extension::size(*badge, {10, 10});
+    extension::x(*badge, container->centerXAnchor(), -50);
+    extension::y(*badge, view->bottomAnchor(), 5);
+    root->layoutIfNeeded();
+
+    EXPECT_EQ(view->frame(), Rect(20, 15, 270, 160));
+    EXPECT_EQ(container->bounds().maxX() - view->frame().maxX(), 10);
+    EXPECT_EQ(badge->frame(), Rect(95, 175, 10, 10));
+}
+
+TEST_F(ExtensionTest, RemoveAllConstraintsLeavesNoneThatMentionTheViewAndFramesRuleAgain) {
+    auto sibling = add(container);
+    auto child = add(view);
+    extension::top(*view, container->topAnchor(), 10);
+    extension::leading(*view, root->leadingAnchor(), 30);  // held two levels up
+    extension::size(*view, {100, 60});
+    extension::top(*sibling, view->bottomAnchor(), 5);
+    extension::leading(*sibling, container->leadingAnchor(), 0);
+    extension::size(*sibling, {50, 20});
+    extension::fill(*child);  // held by the view itself
+    root->layoutIfNeeded();
+    ASSERT_EQ(view->frame(), Rect(10, 10, 100, 60));
+
+    extension::removeAllConstraints(*view);
+
+    EXPECT_TRUE(root->constraints().empty());
+    EXPECT_EQ(described(*container), std::vector<std::string>{"leading = leading"});
+    EXPECT_EQ(described(*sibling), (std::vector<std::string>{"width = 50", "height = 20"}));
+    EXPECT_TRUE(view->constraints().empty()) << "constraints among its subviews go too";
+    EXPECT_TRUE(view->translatesAutoresizingMaskIntoConstraints());
+    view->setFrame({7, 8, 90, 40});
+    root->layoutIfNeeded();
+    EXPECT_EQ(view->frame(), Rect(7, 8, 90, 40));
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+#include "ui/SpinnerMessageView.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/Button.h"
+#include "platform/kit/TextLayout.h"
+#include "store/SetupManager.h"
+#include "tests/support/DeviceRoot.h"
+#include "tests/ui/GeometryPrinting.h"
+#include "tests/ui/HostScreen.h"
+#include "ui/SectionTitleView.h"
+#include "ui/extension.h"
+
+using kit::Rect;
+
+namespace {
+
+const std::string kLongText =
+    "Copying com.example.first.plist, com.example.second.plist, com.example.third.plist and "
+    "com.example.fourth.plist into the Setup";
+
+bool truncated(const kit::Label& label) {
+    return kit::TextLayout(label.text(), label.font(), label.layoutOptions(label.frame().width()))
+        .isTruncated();
+}
+
+// A view of the screen under the overlay that would act on touches reaching it, as a scroll
+// view does on a drag.
+class TouchCounter final : public kit::View {
+  public:
+    void touchesBegan(const kit::Touch&) override { ++touches; }
+    int touches = 0;
+};
+
+class SpinnerMessageViewTest : public testing::Test {
+  protected:
+    // As every host does it: see-through from the start, filling the screen.
+    void SetUp() override {
+        screen.root->addSubview(content);
+        extension::fill(*content);
+        overlay->setAlpha(0);
+        content->addSubview(overlay);
+        extension::fill(*overlay);
+        screen.root->layoutIfNeeded();
+    }
+
+    testsupport::DeviceRoot deviceRoot;
+    foundation::MainQueue& queue = foundation::MainQueue::main();
+    uitest::HostScreen screen;
+    std::shared_ptr<TouchCounter> content = std::make_shared<TouchCounter>();
+    std::shared_ptr<SpinnerMessageView> overlay = SpinnerMessageView::init();
+};
+
+TEST_F(SpinnerMessageViewTest, PanelSpinnerAndMessageSitWhereTheyBelongOnAPhoneScreen) {
+    overlay->beginAnimateWithMessage("Copying 3 of 12");
+    screen.root->layoutIfNeeded();
+
+    // 80 points narrower than the screen, 120 high, centred: (844 - 120) / 2 = 362.
+    EXPECT_EQ(overlay->baseView()->frame(), Rect(40, 362, 310, 120));
+    EXPECT_EQ(overlay->spinner()->frame(), Rect(120, 5, 70, 70));
+    EXPECT_EQ(overlay->spinner()->transform(), kit::AffineTransform::scale(1.7, 1.7));
+    // Labels round their measured height up to whole points.
+    double line = std::ceil(overlay->messageLabel()->font().lineHeight());
+    EXPECT_EQ(overlay->messageLabel()->frame(), Rect(20, 110 - line, 270, line));
+
+    overlay->messageLabel()->setText(kLongText);
+    screen.root->layoutIfNeeded();
+    double twoLines = std::ceil(2 * overlay->messageLabel()->font().lineHeight());
+    EXPECT_EQ(overlay->messageLabel()->frame(), Rect(20, 110 - twoLines, 270, twoLines));
+    EXPECT_TRUE(truncated(*overlay->messageLabel()));
+}
+
+TEST_F(SpinnerMessageViewTest, ShowingAndHidingFadeOverAFifthOfASecond) {
+    overlay->beginAnimateWithMessage("Deleting");
+    EXPECT_EQ(overlay->alpha(), 1);
+    EXPECT_FALSE(overlay->spinner()->isHidden());
+    EXPECT_EQ(overlay->messageLabel()->text(), "Deleting");
+    queue.advance(0.1);
+    EXPECT_GT(overlay->presentationAlpha(), 0);
+    EXPECT_LT(overlay->presentationAlpha(), 1);
+    queue.advance(0.1);
+    EXPECT_EQ(overlay->presentationAlpha(), 1);
+
+    overlay->stopAnimate();
+    EXPECT_EQ(overlay->alpha(), 0);
+    EXPECT_TRUE(overlay->spinner()->isHidden());
+    EXPECT_FALSE(overlay->spinner()->isAnimating());
+    EXPECT_EQ(overlay->messageLabel()->text(), "Deleting");
+    queue.advance(0.1);
+    EXPECT_GT(overlay->presentationAlpha(), 0);
+    queue.advance(0.1);
+    EXPECT_EQ(overlay->presentationAlpha(), 0);
+}
+
+TEST_F(SpinnerMessageViewTest, StoppingAnOverlayNeverShownLeavesItHidden) {
+    overlay->stopAnimate();
+    for (int step = 0; step < 3; ++step) {
+        EXPECT_EQ(overlay->presentationAlpha(), 0);
+        queue.advance(0.1);
+    }
+    EXPECT_TRUE(overlay->spinner()->isHidden());
+}
+
+TEST_F(SpinnerMessageViewTest, SpinnerTakesTheStoredAccentColour) {
+    deviceRoot.makeFolder("/var/jb/vmo/Library/Preferences");
+    SetupManager::sharedInstance().setObject(foundation::PlistValue("FF0000"), "accentColour",
+                                             std::string("com.zerovin.KelvoraPrefs"));
+    EXPECT_EQ(SpinnerMessageView::init()->spinner()->color().components(), (kit::Rgba{1, 0, 0, 1}));
+}
+
+TEST_F(SpinnerMessageViewTest, ShownOverlaySwallowsTouchesAndHiddenOneLetsThemThrough) {
+    auto button = kit::Button::buttonWithType(kit::ButtonType::custom);
+    content->insertSubview(button, 0);
+    button->setFrame({145, 100, 100, 44});
+    int taps = 0;
+    button->addAction([&taps](const auto&) { ++taps; }, kit::ControlEvents::touchUpInside);
+
+    overlay->beginAnimateWithMessage("");
+    screen.tap({195, 122});
+    screen.tap({20, 800});
+    EXPECT_EQ(taps, 0);
+    EXPECT_EQ(content->touches, 0) << "the touches stop at the overlay";
+
+    overlay->stopAnimate();
+    screen.tap({195, 122});
+    screen.tap({20, 800});
+    EXPECT_EQ(taps, 1);
+    EXPECT_EQ(content->touches, 1);
+}
+
+TEST(SectionTitleView, TitleIsOneLineInsetTenPointsAndCutWhenTooLong) {
+    auto host = std::make_shared<kit::View>(Rect{0, 0, 390, 200});
+    auto section = SectionTitleView::initWithTitle(kLongText);
+    host->addSubview(section);
+    extension::top(*section, host->topAnchor(), host->leadingAnchor(), std::nullopt,
+                   host->trailingAnchor(), {40, 0, 0, 0});
+    extension::height(*section, 25);
+    host->layoutIfNeeded();
+
+    auto label = section->titleLabel();
+    double line = std::ceil(label->font().lineHeight());
+    EXPECT_EQ(label->frame(), Rect(10, 12.5 - line / 2, 370, line));
+    EXPECT_TRUE(truncated(*label));
+}
+
+}  // namespace
