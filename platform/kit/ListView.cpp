@@ -18,10 +18,12 @@ void ListView::setNeedsPrepareItems() {
     setNeedsLayout();
 }
 
+// Scrolling places cells at once rather than at the next layout, so that an offset change
+// that brings no new item into view costs no layout of the window.
 void ListView::setBounds(Rect bounds) {
     ScrollView::setBounds(bounds);
-    if (placedBounds_ != this->bounds()) {
-        setNeedsLayout();
+    if (placedBounds_ && placedBounds_ != this->bounds()) {
+        updateIfNeeded();
     }
 }
 

@@ -14,12 +14,12 @@ namespace kit {
 
 // What table and collection views share.
 //
-// Only the items on screen have cells. Whenever the content offset or the size has changed,
-// the next layout (or the next question about cells, whichever comes first) puts the cells
-// that left the screen in the reuse queue and asks the data source for cells for the items
-// that came into view. After reloadData every cell is put aside and the data source is
-// asked afresh, in the same lazy way; the selection is cleared. If the content then ends
-// above the current offset, the list moves back to rest at its end.
+// Only the items on screen have cells. As the content offset changes, the cells that left
+// the screen go to the reuse queue and the data source is asked for cells for the items that
+// came into view. After a change of size, and after reloadData, the same happens at the next
+// layout or the next question about cells, whichever comes first; a reload first puts every
+// cell aside, clears the selection and asks the data source for everything afresh. If the
+// content then ends above the current offset, the list moves back to rest at its end.
 //
 // A list first laid out while at offset zero starts at the top of its content, inside the
 // content inset.

@@ -68,6 +68,9 @@ class Rows final : public kit::TableViewDataSource, public kit::TableViewDelegat
     void didUnhighlightRow(TableView&, IndexPath indexPath) override {
         events.push_back("unhighlight " + name(indexPath));
     }
+    void scrollViewDidScroll(kit::ScrollView& scrollView) override {
+        offsets.push_back(scrollView.contentOffset().y);
+    }
     void didSelectRow(TableView& table, IndexPath indexPath) override {
         events.push_back("select " + name(indexPath));
         if (onSelect) {
@@ -79,6 +82,7 @@ class Rows final : public kit::TableViewDataSource, public kit::TableViewDelegat
     std::optional<double> rowHeight = 70;
     double headerHeight = 0;
     std::vector<std::string> events;
+    std::vector<double> offsets;
     std::function<void(TableView&)> onSelect;
     int staleCells = 0;
     int headersAsked = 0;
@@ -161,6 +165,12 @@ TEST_F(TableViewTest, OnlyRowsOnScreenHaveCellsAndScrollingRecyclesThem) {
 TEST_F(TableViewTest, CellsFollowTheOffsetEvenBeforeTheNextLayout) {
     layout();
     table->setContentOffset({0, 7000 - 844});
+    bool lastRowPlaced = false;
+    for (const auto& view : table->subviews()) {
+        auto cell = std::dynamic_pointer_cast<TitledCell>(view);
+        lastRowPlaced = lastRowPlaced || (cell && cell->title == "0.99");
+    }
+    EXPECT_TRUE(lastRowPlaced);
     auto last = cellAt(IndexPath::forRow(99, 0));
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->title, "0.99");
@@ -201,6 +211,7 @@ TEST_F(TableViewTest, ADragScrollsAndSelectsNothing) {
     screen.lift({100, 400});
     EXPECT_EQ(rows->events, (std::vector<std::string>{"highlight 0.7", "unhighlight 0.7"}));
     EXPECT_EQ(table->contentOffset(), (Point{0, 100}));
+    EXPECT_EQ(rows->offsets, (std::vector<double>{100}));  // the delegate hears of scrolling
     EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
 }
 
