@@ -58,7 +58,7 @@ class CollectionView final : public ListView {
     std::vector<IndexPath> indexPathsForVisibleItems();
 
     std::optional<IndexPath> indexPathForSelectedItem() const { return selectedIndexPath(); }
-    void deselectItem(IndexPath indexPath) { deselect(indexPath); }
+    void deselectItem(IndexPath indexPath, bool animated) { deselect(indexPath, animated); }
 
     // What a long press at `point` (in the collection's own coordinates) brings up: the
     // item under it and the delegate's menu for it; none between items or when the

@@ -8,6 +8,13 @@
 
 namespace kit {
 
+namespace {
+
+// How long a deselected row takes to lose its selected look, when animated.
+constexpr double deselectionFade = 0.25;
+
+}  // namespace
+
 void ListView::reloadData() {
     needsReload_ = true;
     setNeedsLayout();
@@ -38,7 +45,7 @@ void ListView::updateIfNeeded() {
         return;
     }
     updating_ = true;
-    auto keepAlive = shared_from_this();
+    auto keepAlive = weak_from_this().lock();
     if (needsReload_) {
         needsReload_ = false;
         discardAllCells();
@@ -173,12 +180,19 @@ std::vector<std::shared_ptr<ReusableCell>> ListView::visibleCellsInOrder() {
     return cells;
 }
 
-void ListView::deselect(IndexPath indexPath) {
+void ListView::deselect(IndexPath indexPath, bool animated) {
     if (selected_ != indexPath) {
         return;
     }
     selected_.reset();
-    if (auto cell = visibleCell(indexPath)) {
+    auto cell = visibleCell(indexPath);
+    if (!cell) {
+        return;
+    }
+    if (animated) {
+        transition(cell, deselectionFade, TransitionOption::crossDissolve,
+                   [&cell] { cell->setSelected(false); });
+    } else {
         cell->setSelected(false);
     }
 }
@@ -186,7 +200,7 @@ void ListView::deselect(IndexPath indexPath) {
 // Touches
 
 void ListView::touchesBegan(const Touch& touch) {
-    auto keepAlive = shared_from_this();
+    auto keepAlive = weak_from_this().lock();
     pressLocation_ = touch.location;
     updateIfNeeded();
     setPressed(indexPathAtPoint(touch.locationIn(*this)));
@@ -198,7 +212,7 @@ void ListView::touchesBegan(const Touch& touch) {
 }
 
 void ListView::touchesMoved(const Touch& touch) {
-    auto keepAlive = shared_from_this();
+    auto keepAlive = weak_from_this().lock();
     if (touch.location != pressLocation_) {
         setPressed(std::nullopt);
     }
@@ -210,7 +224,7 @@ void ListView::touchesMoved(const Touch& touch) {
 }
 
 void ListView::touchesEnded(const Touch& touch) {
-    auto keepAlive = shared_from_this();
+    auto keepAlive = weak_from_this().lock();
     auto pressed = pressed_;
     setPressed(std::nullopt);
     if (pressed && indexPathAtPoint(touch.locationIn(*this)) == pressed) {
@@ -224,7 +238,7 @@ void ListView::touchesEnded(const Touch& touch) {
 }
 
 void ListView::touchesCancelled(const Touch& touch) {
-    auto keepAlive = shared_from_this();
+    auto keepAlive = weak_from_this().lock();
     setPressed(std::nullopt);
     if (isScrollEnabled()) {
         ScrollView::touchesCancelled(touch);
@@ -253,7 +267,7 @@ void ListView::setPressed(std::optional<IndexPath> pressed) {
 
 void ListView::select(IndexPath indexPath) {
     if (selected_ && *selected_ != indexPath) {
-        deselect(*selected_);
+        deselect(*selected_, false);
     }
     selected_ = indexPath;
     if (auto cell = visibleCell(indexPath)) {

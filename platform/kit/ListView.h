@@ -70,7 +70,7 @@ class ListView : public ScrollView {
     std::vector<IndexPath> visibleIndexPaths();
     std::vector<std::shared_ptr<ReusableCell>> visibleCellsInOrder();
     std::optional<IndexPath> selectedIndexPath() const { return selected_; }
-    void deselect(IndexPath indexPath);
+    void deselect(IndexPath indexPath, bool animated);
     CellReuseQueue& reuseQueue() { return reuseQueue_; }
 
   private:

@@ -41,7 +41,7 @@ void ReusableCell::setFrame(Rect frame) {
 void ReusableCell::layoutSubviews() {
     attachContentView();
     contentView_->setFrame(bounds());
-    if (subviews().back() != contentView_) {
+    if (!subviews().empty() && subviews().back() != contentView_) {
         bringSubviewToFront(contentView_);
     }
 }

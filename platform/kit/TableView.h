@@ -78,7 +78,8 @@ class TableView final : public ListView {
     std::shared_ptr<View> headerView(std::int64_t section);
 
     std::optional<IndexPath> indexPathForSelectedRow() const { return selectedIndexPath(); }
-    void deselectRow(IndexPath indexPath) { deselect(indexPath); }
+    // Animated, the row's selected look fades out.
+    void deselectRow(IndexPath indexPath, bool animated) { deselect(indexPath, animated); }
 
     // A row index of IndexPath::notFound scrolls to the top of the section.
     void scrollToRow(IndexPath indexPath, TableViewScrollPosition position, bool animated);

@@ -199,9 +199,12 @@ TEST_F(TableViewTest, TapHighlightsOnTouchDownThenUnhighlightsAndSelectsOnLift) 
     screen.tap({100, 4 * 70 + 10});
     EXPECT_FALSE(cell->isSelected());
     EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath::forRow(4, 0));
-    table->deselectRow(IndexPath::forRow(4, 0));
-    EXPECT_FALSE(cellAt(IndexPath::forRow(4, 0))->isSelected());
+    table->deselectRow(IndexPath::forRow(4, 0), true);
+    auto fourth = cellAt(IndexPath::forRow(4, 0));
+    EXPECT_FALSE(fourth->isSelected());
     EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
+    ASSERT_EQ(fourth->runningAnimations().size(), 1u);  // the selected look fades out
+    EXPECT_EQ(fourth->runningAnimations()[0].property, kit::AnimatedProperty::contents);
 }
 
 TEST_F(TableViewTest, ADragScrollsAndSelectsNothing) {
@@ -379,7 +382,7 @@ TEST_F(TableViewTest, SelectionShowsTheSelectedBackgroundUnlessTheStyleIsNone) {
     EXPECT_EQ(first->subviews().front(), first->selectedBackgroundView());
     EXPECT_EQ(first->selectedBackgroundView()->frame(), first->bounds());
     screen.lift({100, 10});
-    table->deselectRow(IndexPath::forRow(0, 0));
+    table->deselectRow(IndexPath::forRow(0, 0), false);
     EXPECT_EQ(first->selectedBackgroundView()->superview(), nullptr);
 
     auto second = cellAt(IndexPath::forRow(1, 0));
