@@ -135,6 +135,7 @@ void ListView::placeNewCell(IndexPath indexPath, Rect frame) {
     cell->setFrame(frame);
     cell->setHighlighted(false);
     cell->setSelected(selected_ == indexPath);
+    cell->list_ = weak_from_this();
     insertSubview(cell, 0);
     cells_[indexPath] = cell;
     willDisplayCell(*cell, indexPath);

@@ -22,6 +22,13 @@ void ReusableCell::attachContentView() {
 
 void ReusableCell::prepareForReuse() {}
 
+std::shared_ptr<Responder> ReusableCell::nextResponder() const {
+    if (auto next = View::nextResponder()) {
+        return next;
+    }
+    return list_.lock();
+}
+
 void ReusableCell::setHighlighted(bool highlighted) {
     highlighted_ = highlighted;
 }

@@ -31,18 +31,23 @@ class ReusableCell : public View {
 
     void setFrame(Rect frame) override;
     void layoutSubviews() override;
+    // A cell put aside while a finger is still on it passes the touch on to its list, so
+    // that a drag that began on it goes on (and ends) even after it scrolled out of view.
+    std::shared_ptr<Responder> nextResponder() const override;
 
   protected:
     explicit ReusableCell(std::string reuseIdentifier);
 
   private:
     friend class CellReuseQueue;
+    friend class ListView;
 
     // The content view is created with the cell but can only join it once the cell is
     // owned by a shared_ptr, so it joins at the first use.
     void attachContentView();
 
     std::string reuseIdentifier_;
+    std::weak_ptr<Responder> list_;
     std::shared_ptr<View> contentView_ = std::make_shared<View>();
     bool highlighted_ = false;
     bool selected_ = false;

@@ -218,6 +218,24 @@ TEST_F(TableViewTest, ADragScrollsAndSelectsNothing) {
     EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
 }
 
+TEST_F(TableViewTest, ADragGoesOnAfterTheTouchedRowHasScrolledAway) {
+    rows->rowCounts = {10};
+    table->setFrame({0, 200, 390, 400});
+    layout();
+    screen.press({100, 230});
+    // The finger leaves the table upwards and pulls the content past its end, taking row 0,
+    // which it touched, out of view for good.
+    for (double y = 130; y >= -370; y -= 100) {
+        screen.move({100, y});
+        layout();
+    }
+    EXPECT_EQ(table->cellForRow(IndexPath::forRow(0, 0)), nullptr);
+    EXPECT_EQ(table->contentOffset(), (Point{0, 600}));
+    screen.lift({100, -370});
+    EXPECT_FALSE(table->isDragging());
+    EXPECT_EQ(table->contentOffset(), (Point{0, 700 - 400}));  // settled back at the end
+}
+
 TEST_F(TableViewTest, ControlsInACellTakeTheirTouchesAndTheRowIsNotSelected) {
     rows->rowCounts = {1};
     layout();
