@@ -203,6 +203,7 @@ void ListView::deselect(IndexPath indexPath, bool animated) {
 void ListView::touchesBegan(const Touch& touch) {
     auto keepAlive = weak_from_this().lock();
     pressLocation_ = touch.location;
+    touched_ = true;
     updateIfNeeded();
     setPressed(indexPathAtPoint(touch.locationIn(*this)));
     if (isScrollEnabled()) {
@@ -236,6 +237,7 @@ void ListView::touchesEnded(const Touch& touch) {
     } else {
         Responder::touchesEnded(touch);
     }
+    endTouch();
 }
 
 void ListView::touchesCancelled(const Touch& touch) {
@@ -245,6 +247,14 @@ void ListView::touchesCancelled(const Touch& touch) {
         ScrollView::touchesCancelled(touch);
     } else {
         Responder::touchesCancelled(touch);
+    }
+    endTouch();
+}
+
+void ListView::endTouch() {
+    if (touched_) {
+        touched_ = false;
+        didEndTouch();
     }
 }
 

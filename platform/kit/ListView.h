@@ -59,6 +59,8 @@ class ListView : public ScrollView {
     virtual void didPlaceCells(Rect visible) { (void)visible; }
     // Called when every cell has been put aside for a reload.
     virtual void didDiscardCells() {}
+    // Called when a touch on the list has ended or was cancelled.
+    virtual void didEndTouch() {}
 
     // Brings the cells up to date with the data, the size and the offset.
     void updateIfNeeded();
@@ -70,6 +72,8 @@ class ListView : public ScrollView {
     std::vector<IndexPath> visibleIndexPaths();
     std::vector<std::shared_ptr<ReusableCell>> visibleCellsInOrder();
     std::optional<IndexPath> selectedIndexPath() const { return selected_; }
+    // Between the start and the end of a touch on the list.
+    bool isTouched() const { return touched_; }
     void deselect(IndexPath indexPath, bool animated);
     CellReuseQueue& reuseQueue() { return reuseQueue_; }
 
@@ -80,6 +84,7 @@ class ListView : public ScrollView {
     void placeNewCell(IndexPath indexPath, Rect frame);
     void recycle(const std::shared_ptr<ReusableCell>& cell);
     void setPressed(std::optional<IndexPath> pressed);
+    void endTouch();
     void select(IndexPath indexPath);
 
     std::map<IndexPath, std::shared_ptr<ReusableCell>> cells_;
@@ -92,6 +97,7 @@ class ListView : public ScrollView {
     bool needsReload_ = true;
     bool updating_ = false;
     bool placedAtTop_ = false;
+    bool touched_ = false;
 };
 
 }  // namespace kit

@@ -290,10 +290,12 @@ void TableView::didPlaceCells(Rect visible) {
     placeHeaders(visible);
 }
 
+// Headers are not reused, so one that scrolled away while touched would take the touch
+// out of the table with it: those stay until the touch ends.
 void TableView::placeHeaders(Rect visible) {
     auto wanted = geometry_.headersBetween(visible.minY(), visible.maxY());
     for (auto it = headers_.begin(); it != headers_.end();) {
-        if (std::binary_search(wanted.begin(), wanted.end(), it->first)) {
+        if (isTouched() || std::binary_search(wanted.begin(), wanted.end(), it->first)) {
             ++it;
             continue;
         }
@@ -315,6 +317,10 @@ void TableView::placeHeaders(Rect visible) {
             }
         }
     }
+}
+
+void TableView::didEndTouch() {
+    placeHeaders(bounds());
 }
 
 void TableView::didDiscardCells() {

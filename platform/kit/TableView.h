@@ -98,6 +98,7 @@ class TableView final : public ListView {
     void didSelectItem(IndexPath indexPath) override;
     void didPlaceCells(Rect visible) override;
     void didDiscardCells() override;
+    void didEndTouch() override;
 
     void addSection(TableViewDataSource& source, std::int64_t section);
     void placeHeaders(Rect visible);

@@ -218,22 +218,32 @@ TEST_F(TableViewTest, ADragScrollsAndSelectsNothing) {
     EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
 }
 
-TEST_F(TableViewTest, ADragGoesOnAfterTheTouchedRowHasScrolledAway) {
+TEST_F(TableViewTest, ADragGoesOnAfterTheTouchedRowOrHeaderHasScrolledAway) {
     rows->rowCounts = {10};
     table->setFrame({0, 200, 390, 400});
     layout();
-    screen.press({100, 230});
-    // The finger leaves the table upwards and pulls the content past its end, taking row 0,
-    // which it touched, out of view for good.
-    for (double y = 130; y >= -370; y -= 100) {
-        screen.move({100, y});
-        layout();
-    }
-    EXPECT_EQ(table->cellForRow(IndexPath::forRow(0, 0)), nullptr);
-    EXPECT_EQ(table->contentOffset(), (Point{0, 600}));
-    screen.lift({100, -370});
+    // The finger leaves the table upwards and pulls the content past its end, taking what
+    // it touched first out of view for good.
+    auto dragFrom = [this](double y) {
+        screen.press({100, y});
+        for (double to = y - 100; to >= y - 600; to -= 100) {
+            screen.move({100, to});
+            layout();
+        }
+        screen.lift({100, y - 600});
+    };
+    dragFrom(230);  // on row 0
     EXPECT_FALSE(table->isDragging());
     EXPECT_EQ(table->contentOffset(), (Point{0, 700 - 400}));  // settled back at the end
+
+    rows->headerHeight = 40;
+    table->reloadData();
+    table->setContentOffset({0, 0});
+    layout();
+    dragFrom(220);  // on the header of section 0
+    EXPECT_FALSE(table->isDragging());
+    EXPECT_EQ(table->contentOffset(), (Point{0, 740 - 400}));
+    EXPECT_EQ(table->headerView(0), nullptr);  // let go once the touch ended
 }
 
 TEST_F(TableViewTest, ControlsInACellTakeTheirTouchesAndTheRowIsNotSelected) {
