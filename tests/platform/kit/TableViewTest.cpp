@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/kit/Button.h"
+#include "platform/kit/LayoutConstraint.h"
 #include "tests/platform/kit/KitScreen.h"
 #include "tests/support/LogCapture.h"
 
@@ -300,10 +301,18 @@ TEST_F(TableViewTest, GroupedSectionsStackUnderTheirHeadersBelowTheTableHeader) 
     EXPECT_EQ(table->cellForRow(IndexPath::forRow(0, 2)), nullptr);
     EXPECT_NE(table->cellForRow(IndexPath::forRow(5, 2)), nullptr);
 
-    // A taller table header moves everything down.
+    // A taller table header moves everything down, whether its frame or its constraints
+    // say how high it is.
     table->tableHeaderView()->setFrame({0, 0, 390, 300});
     layout();
     EXPECT_EQ(table->rectForHeader(0), (Rect{0, 300, 390, 40}));
+    auto sized = std::make_shared<kit::View>();
+    sized->setTranslatesAutoresizingMaskIntoConstraints(false);
+    sized->heightAnchor().constraintEqualToConstant(120)->setActive(true);
+    table->setTableHeaderView(sized);
+    layout();
+    EXPECT_EQ(sized->frame(), (Rect{0, 0, 390, 120}));
+    EXPECT_EQ(table->rectForHeader(0), (Rect{0, 120, 390, 40}));
 }
 
 TEST_F(TableViewTest, ScrollsToTheTopOfASectionInsideTheContentInset) {
