@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/kit/LayoutConstraint.h"
 #include "tests/platform/kit/KitScreen.h"
 
 namespace {
@@ -42,7 +44,9 @@ class Tiles final : public kit::CollectionViewDataSource, public kit::Collection
         cell->ringed = chosen == indexPath.item();
         return cell;
     }
-    std::optional<Size> sizeForItem(CollectionView&, IndexPath) override { return size; }
+    std::optional<Size> sizeForItem(CollectionView& grid, IndexPath) override {
+        return sizer ? sizer(grid) : size;
+    }
     std::optional<kit::EdgeInsets> insetForSection(CollectionView&, std::int64_t) override {
         return insets;
     }
@@ -80,6 +84,7 @@ class Tiles final : public kit::CollectionViewDataSource, public kit::Collection
 
     std::int64_t count = 5;
     Size size{390 * 0.5 - 15, 105};
+    std::function<Size(CollectionView&)> sizer;
     kit::EdgeInsets insets{20, 10, 20, 10};
     double interitem = 10;
     double line = 10;
@@ -123,13 +128,32 @@ class CollectionViewTest : public testing::Test {
 };
 
 TEST_F(CollectionViewTest, SixColumnsOfSixthsFillA390PointHost) {
+    // A picker across the host, its grid pinned inside it, each cell a sixth of the host.
     tiles->count = 18;
-    tiles->size = {screen.root->frame().width() / 6, 50};
+    tiles->sizer = [](CollectionView& grid) {
+        return Size{grid.superview()->superview()->frame().width() / 6, 50};
+    };
     tiles->insets = {};
     tiles->interitem = 0;
     tiles->line = 5;
-    place({0, 100, 390, 165}, screen.root);
+    auto picker = std::make_shared<kit::View>();
+    picker->setTranslatesAutoresizingMaskIntoConstraints(false);
+    screen.root->addSubview(picker);
+    place({}, picker);
+    grid->setTranslatesAutoresizingMaskIntoConstraints(false);
+    kit::LayoutConstraint::activateConstraints({
+        picker->leadingAnchor().constraintEqualToAnchor(screen.root->leadingAnchor()),
+        picker->trailingAnchor().constraintEqualToAnchor(screen.root->trailingAnchor()),
+        picker->topAnchor().constraintEqualToAnchor(screen.root->topAnchor(), 100),
+        picker->heightAnchor().constraintEqualToConstant(165),
+        grid->leadingAnchor().constraintEqualToAnchor(picker->leadingAnchor()),
+        grid->trailingAnchor().constraintEqualToAnchor(picker->trailingAnchor()),
+        grid->topAnchor().constraintEqualToAnchor(picker->topAnchor()),
+        grid->bottomAnchor().constraintEqualToAnchor(picker->bottomAnchor()),
+    });
+    screen.window->layoutIfNeeded();
 
+    ASSERT_EQ(grid->frame(), (Rect{0, 0, 390, 165}));
     auto placed = frames();
     ASSERT_EQ(placed.size(), 18u);
     for (std::size_t item = 0; item < 18; ++item) {
