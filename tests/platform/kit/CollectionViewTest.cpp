@@ -109,8 +109,15 @@ class CollectionViewTest : public testing::Test {
         screen.window->layoutIfNeeded();
     }
 
-    std::shared_ptr<TileCell> tile(std::int64_t item) {
-        return std::static_pointer_cast<TileCell>(grid->cellForItem(IndexPath::forItem(item, 0)));
+    // The cell of an item that must be on screen; a stand-in, and a failure, when it is not.
+    TileCell& tile(std::int64_t item) {
+        auto cell =
+            std::static_pointer_cast<TileCell>(grid->cellForItem(IndexPath::forItem(item, 0)));
+        if (!cell) {
+            ADD_FAILURE() << "no cell for item " << item;
+            return *missing;
+        }
+        return *cell;
     }
 
     std::vector<Rect> frames() {
@@ -124,6 +131,7 @@ class CollectionViewTest : public testing::Test {
     kittest::KitScreen screen;
     std::shared_ptr<Tiles> tiles = std::make_shared<Tiles>();
     std::shared_ptr<CollectionView> grid;
+    std::shared_ptr<TileCell> missing = std::make_shared<TileCell>();
     int cellsMade = 0;
 };
 
@@ -163,7 +171,7 @@ TEST_F(CollectionViewTest, SixColumnsOfSixthsFillA390PointHost) {
     }
     EXPECT_EQ(grid->contentSize().height, 160);
     EXPECT_EQ(grid->visibleCells().size(), 18u);
-    EXPECT_EQ(tile(17)->frame(), (Rect{325, 110, 65, 50}));
+    EXPECT_EQ(tile(17).frame(), (Rect{325, 110, 65, 50}));
 }
 
 TEST_F(CollectionViewTest, TwoTilesSitSideBySideInsideTheInsets) {
@@ -175,8 +183,8 @@ TEST_F(CollectionViewTest, TwoTilesSitSideBySideInsideTheInsets) {
                                            {200, 135, 180, 105},
                                            {10, 250, 180, 105}}));
     EXPECT_EQ(grid->contentSize().height, 250 + 105 + 20);
-    EXPECT_EQ(tile(4)->frame(), (Rect{10, 250, 180, 105}));
-    EXPECT_EQ(tile(4)->title, "Tile 4");
+    EXPECT_EQ(tile(4).frame(), (Rect{10, 250, 180, 105}));
+    EXPECT_EQ(tile(4).title, "Tile 4");
 }
 
 TEST_F(CollectionViewTest, OnlyItemsOnScreenHaveCellsAndScrolledOutOnesAreReused) {
@@ -185,7 +193,7 @@ TEST_F(CollectionViewTest, OnlyItemsOnScreenHaveCellsAndScrolledOutOnesAreReused
     // Rows start every 115 points from 20: rows 0 to 3 meet the first 400 points.
     EXPECT_EQ(grid->indexPathsForVisibleItems().size(), 8u);
     EXPECT_EQ(cellsMade, 8);
-    EXPECT_EQ(tile(8), nullptr);
+    EXPECT_EQ(grid->cellForItem(IndexPath::forItem(8, 0)), nullptr);
 
     std::set<CollectionViewCell*> before;
     for (const auto& cell : grid->visibleCells()) {
@@ -205,8 +213,8 @@ TEST_F(CollectionViewTest, OnlyItemsOnScreenHaveCellsAndScrolledOutOnesAreReused
         reuses += std::static_pointer_cast<TileCell>(cell)->reuses;
     }
     EXPECT_EQ(reuses, 8);
-    EXPECT_EQ(tile(0), nullptr);
-    EXPECT_EQ(tile(23)->title, "Tile 23");
+    EXPECT_EQ(grid->cellForItem(IndexPath::forItem(0, 0)), nullptr);
+    EXPECT_EQ(tile(23).title, "Tile 23");
 }
 
 TEST_F(CollectionViewTest, ATapSelectsTheItemUnderItAndAReloadShowsTheChoice) {
@@ -218,13 +226,13 @@ TEST_F(CollectionViewTest, ATapSelectsTheItemUnderItAndAReloadShowsTheChoice) {
     EXPECT_EQ(tiles->events,
               (std::vector<std::string>{"highlight 3", "unhighlight 3", "select 3"}));
     screen.window->layoutIfNeeded();
-    EXPECT_TRUE(tile(3)->ringed);
-    EXPECT_FALSE(tile(1)->ringed);
+    EXPECT_TRUE(tile(3).ringed);
+    EXPECT_FALSE(tile(1).ringed);
 
     screen.tap({50, 50});
     screen.window->layoutIfNeeded();
-    EXPECT_TRUE(tile(0)->ringed);
-    EXPECT_FALSE(tile(3)->ringed);
+    EXPECT_TRUE(tile(0).ringed);
+    EXPECT_FALSE(tile(3).ringed);
 }
 
 TEST_F(CollectionViewTest, DraggingAGridThatDoesNotScrollScrollsTheViewAroundIt) {

@@ -109,6 +109,14 @@ class TableViewTest : public testing::Test {
     std::shared_ptr<TitledCell> cellAt(IndexPath indexPath) {
         return std::static_pointer_cast<TitledCell>(table->cellForRow(indexPath));
     }
+    // The cell of a row that must be on screen; a stand-in, and a failure, when it is not.
+    TitledCell& shown(IndexPath indexPath) {
+        if (auto cell = cellAt(indexPath)) {
+            return *cell;
+        }
+        ADD_FAILURE() << "no cell for row " << indexPath.row;
+        return *missing;
+    }
 
     std::set<const TableViewCell*> visibleCellObjects() {
         std::set<const TableViewCell*> cells;
@@ -129,6 +137,7 @@ class TableViewTest : public testing::Test {
     kittest::KitScreen screen;
     std::shared_ptr<Rows> rows = std::make_shared<Rows>();
     std::shared_ptr<TableView> table = std::make_shared<TableView>(Rect{0, 0, 390, 844});
+    std::shared_ptr<TitledCell> missing = std::make_shared<TitledCell>();
     int cellsMade = 0;
 };
 
@@ -139,9 +148,9 @@ TEST_F(TableViewTest, OnlyRowsOnScreenHaveCellsAndScrollingRecyclesThem) {
     EXPECT_EQ(table->indexPathsForVisibleRows().back(), IndexPath::forRow(12, 0));
     EXPECT_EQ(cellsMade, 13);
     EXPECT_EQ(cellSubviews(), 13u);
-    EXPECT_EQ(cellAt(IndexPath::forRow(5, 0))->title, "0.5");
+    EXPECT_EQ(shown(IndexPath::forRow(5, 0)).title, "0.5");
     EXPECT_EQ(cellAt(IndexPath::forRow(13, 0)), nullptr);
-    EXPECT_EQ(cellAt(IndexPath::forRow(5, 0))->frame(), (Rect{0, 350, 390, 70}));
+    EXPECT_EQ(shown(IndexPath::forRow(5, 0)).frame(), (Rect{0, 350, 390, 70}));
     auto before = visibleCellObjects();
 
     table->setContentOffset({0, 700});
@@ -154,7 +163,7 @@ TEST_F(TableViewTest, OnlyRowsOnScreenHaveCellsAndScrollingRecyclesThem) {
     EXPECT_EQ(visibleCellObjects(), before);
     EXPECT_EQ(cellSubviews(), 13u);
     EXPECT_EQ(cellAt(IndexPath::forRow(0, 0)), nullptr);
-    EXPECT_EQ(cellAt(IndexPath::forRow(20, 0))->title, "0.20");
+    EXPECT_EQ(shown(IndexPath::forRow(20, 0)).title, "0.20");
     int reuses = 0;
     for (const auto& cell : table->visibleCells()) {
         reuses += std::static_pointer_cast<TitledCell>(cell)->reuses;
@@ -186,12 +195,13 @@ TEST_F(TableViewTest, TapHighlightsOnTouchDownThenUnhighlightsAndSelectsOnLift) 
     Point row2{100, 2 * 70 + 10};
     screen.press(row2);
     EXPECT_EQ(rows->events, (std::vector<std::string>{"highlight 0.2"}));
-    EXPECT_TRUE(cellAt(IndexPath::forRow(2, 0))->isHighlighted());
+    EXPECT_TRUE(shown(IndexPath::forRow(2, 0)).isHighlighted());
 
     screen.lift(row2);
     EXPECT_EQ(rows->events,
               (std::vector<std::string>{"highlight 0.2", "unhighlight 0.2", "select 0.2"}));
     auto cell = cellAt(IndexPath::forRow(2, 0));
+    ASSERT_NE(cell, nullptr);
     EXPECT_FALSE(cell->isHighlighted());
     EXPECT_TRUE(cell->isSelected());
     EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath::forRow(2, 0));
@@ -202,6 +212,7 @@ TEST_F(TableViewTest, TapHighlightsOnTouchDownThenUnhighlightsAndSelectsOnLift) 
     EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath::forRow(4, 0));
     table->deselectRow(IndexPath::forRow(4, 0), true);
     auto fourth = cellAt(IndexPath::forRow(4, 0));
+    ASSERT_NE(fourth, nullptr);
     EXPECT_FALSE(fourth->isSelected());
     EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
     ASSERT_EQ(fourth->runningAnimations().size(), 1u);  // the selected look fades out
@@ -251,6 +262,7 @@ TEST_F(TableViewTest, ControlsInACellTakeTheirTouchesAndTheRowIsNotSelected) {
     rows->rowCounts = {1};
     layout();
     auto cell = cellAt(IndexPath::forRow(0, 0));
+    ASSERT_NE(cell, nullptr);
     auto card = std::make_shared<kit::View>(Rect{0, 0, 390, 70});
     cell->addSubview(card);  // on the cell itself, like a rounded card
     auto button = kit::Button::buttonWithType(kit::ButtonType::custom);
@@ -414,6 +426,7 @@ TEST_F(TableViewTest, SelectionShowsTheSelectedBackgroundUnlessTheStyleIsNone) {
     rows->rowCounts = {2};
     layout();
     auto first = cellAt(IndexPath::forRow(0, 0));
+    ASSERT_NE(first, nullptr);
     screen.press({100, 10});
     ASSERT_NE(first->selectedBackgroundView(), nullptr);
     EXPECT_EQ(first->subviews().front(), first->selectedBackgroundView());
@@ -423,6 +436,7 @@ TEST_F(TableViewTest, SelectionShowsTheSelectedBackgroundUnlessTheStyleIsNone) {
     EXPECT_EQ(first->selectedBackgroundView()->superview(), nullptr);
 
     auto second = cellAt(IndexPath::forRow(1, 0));
+    ASSERT_NE(second, nullptr);
     second->setSelectionStyle(kit::TableViewCellSelectionStyle::none);
     screen.tap({100, 80});
     EXPECT_TRUE(second->isSelected());
