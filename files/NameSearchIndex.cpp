@@ -4,6 +4,7 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -14,7 +15,20 @@ struct Folded {
 };
 
 // Full case folding, so "STRASSE" finds "straße"; ill-formed UTF-8 becomes U+FFFD first.
+// Most names are ASCII, where folding is lower-casing and each byte is one UTF-16 unit, so
+// they skip the conversion.
 Folded fold(std::string_view text) {
+    bool ascii = std::all_of(text.begin(), text.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        Folded folded{std::string(text), static_cast<std::int32_t>(text.size())};
+        for (char& c : folded.text) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        return folded;
+    }
     auto unicode = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
     std::int32_t length = unicode.length();

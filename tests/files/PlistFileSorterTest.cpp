@@ -60,11 +60,4 @@ TEST_F(PlistFileSorterTest, DateSortsCompareInstantsNotKeyText) {
     EXPECT_EQ(names(records, "Date Newest"), (Names{"newyear.plist", "eve.plist"}));
 }
 
-TEST_F(PlistFileSorterTest, AnyOtherValueKeepsTheGivenOrder) {
-    auto records = keyed({{"b.plist", "0101202001000000"}, {"a.plist", "0101202101000000"}});
-    for (std::string_view sortType : {"", "file a-z", "Date newest", "Size"}) {
-        EXPECT_EQ(names(records, sortType), (Names{"b.plist", "a.plist"})) << sortType;
-    }
-}
-
 }  // namespace

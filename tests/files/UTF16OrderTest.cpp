@@ -56,17 +56,4 @@ TEST(UTF16OrderTest, AgreesWithUTF16CodeUnitOrderOnRandomNames) {
     }
 }
 
-TEST(UTF16OrderTest, OrdersIllFormedBytesStrictly) {
-    const std::string samples[] = {"\xFF", "\xF5x", "\xEE", "\xF0", "\x80", "a", ""};
-    for (const auto& a : samples) {
-        EXPECT_EQ(UTF16Order::compare(a, a), 0);
-        for (const auto& b : samples) {
-            if (a != b) {
-                EXPECT_EQ(sign(UTF16Order::compare(a, b)), -sign(UTF16Order::compare(b, a)));
-                EXPECT_NE(UTF16Order::compare(a, b), 0);
-            }
-        }
-    }
-}
-
 }  // namespace
