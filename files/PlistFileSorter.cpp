@@ -4,6 +4,7 @@
 #include <chrono>
 #include <optional>
 
+#include "files/SortKeyParser.h"
 #include "files/UTF16Order.h"
 #include "platform/foundation/DateFormatter.h"
 #include "store/StoreConstants.h"
@@ -35,11 +36,11 @@ void PlistFileSorter::sortByDate(std::vector<PlistFileRecord>& records, bool new
         std::optional<TimePoint> date;
         PlistFileRecord* record;
     };
-    auto parser = foundation::DateFormatter::withPattern(kPlistSortKeyPattern);
+    SortKeyParser parser;
     std::vector<Keyed> keyed;
     keyed.reserve(records.size());
     for (auto& record : records) {
-        keyed.push_back({parser->parse(record.creationDate), &record});
+        keyed.push_back({parser.parse(record.creationDate), &record});
     }
     std::sort(keyed.begin(), keyed.end(), [newestFirst](const Keyed& a, const Keyed& b) {
         if (a.date.has_value() != b.date.has_value()) {

@@ -12,11 +12,11 @@
 // Any other value leaves the records in listing order.
 //
 // Each date key is parsed once before sorting, never inside the comparison: a parse costs
-// tens of microseconds. The key's hour is on the 12-hour clock without a day-half marker, so
-// 01:05 and 13:05 of one day give the same key; records whose keys give the same instant
-// (and so also those) are ordered by name, A to Z, in both date orders, so the result never
-// depends on the folder's listing order. A key that does not parse sorts after every key
-// that does, in both date orders.
+// tens of microseconds (see SortKeyParser). The key's hour is on the 12-hour clock without a
+// day-half marker, so 01:05 and 13:05 of one day give the same key; records whose keys give the
+// same instant (and so also those) are ordered by name, A to Z, in both date orders, so the result
+// never depends on the folder's listing order. A key that does not parse sorts after every key that
+// does, in both date orders.
 class PlistFileSorter final {
   public:
     static void sortRecords(std::vector<PlistFileRecord>& records, std::string_view sortType);
