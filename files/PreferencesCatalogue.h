@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,7 +32,10 @@ class PreferencesCatalogue final {
     const std::vector<PlistFileRecord>& searchResultArray() const { return records_; }
     // The rows on show.
     std::size_t plistCount() const { return shown_.size(); }
-    const PlistFileRecord& plistAt(std::size_t row) const { return records_[shown_.at(row)]; }
+    const PlistFileRecord& plistAt(std::size_t row) const {
+        assert(row < shown_.size());
+        return records_[shown_[row]];
+    }
     // The sort choice read at the last load; "" when the stored value was not a string.
     const std::string& sortType() const { return sortType_; }
 
