@@ -48,14 +48,19 @@ void drawPixels(cairo_t* cairo, const Surface& pixels, const kit::Rect& rect,
     cairo_clip(cairo);
     cairo_translate(cairo, rect.minX(), rect.minY());
     cairo_scale(cairo, rect.width() / pixels.width(), rect.height() / pixels.height());
+    // Padding the picture's edge outwards keeps a scaled picture from fading at its
+    // border, where the filter would otherwise mix in the transparency beyond it.
+    cairo_pattern_t* picture = cairo_pattern_create_for_surface(pixels.cairoSurface());
+    cairo_pattern_set_extend(picture, CAIRO_EXTEND_PAD);
+    cairo_pattern_set_filter(picture, CAIRO_FILTER_GOOD);
     if (color) {
         Paint::setColor(cairo, *color);
-        cairo_mask_surface(cairo, pixels.cairoSurface(), 0, 0);
+        cairo_mask(cairo, picture);
     } else {
-        cairo_set_source_surface(cairo, pixels.cairoSurface(), 0, 0);
-        cairo_pattern_set_filter(cairo_get_source(cairo), CAIRO_FILTER_GOOD);
+        cairo_set_source(cairo, picture);
         cairo_paint(cairo);
     }
+    cairo_pattern_destroy(picture);
     cairo_restore(cairo);
 }
 
