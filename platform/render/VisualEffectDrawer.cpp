@@ -97,6 +97,8 @@ Surface backdrop(cairo_t* cairo, const DeviceBox& box, int shrink) {
     cairo_scale(copier, 1.0 / shrink, 1.0 / shrink);
     cairo_set_source_surface(copier, target, -box.x, -box.y);
     cairo_pattern_set_extend(cairo_get_source(copier), CAIRO_EXTEND_PAD);
+    // Sampling is enough: the blur that follows hides what a finer filter would add.
+    cairo_pattern_set_filter(cairo_get_source(copier), CAIRO_FILTER_BILINEAR);
     cairo_paint(copier);
     cairo_destroy(copier);
     return copy;
