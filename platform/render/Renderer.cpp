@@ -2,8 +2,10 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "platform/kit/ActivityIndicatorView.h"
 #include "platform/render/ContentDrawer.h"
 #include "platform/render/Paint.h"
 #include "platform/render/Presentation.h"
@@ -118,7 +120,21 @@ void Renderer::draw(cairo_t* cairo, const kit::View& view) const {
     drawTree(cairo, view, true);
 }
 
+bool Renderer::isAnimating(const kit::View& view) {
+    if (view.isHidden()) {
+        return false;
+    }
+    const auto* indicator = dynamic_cast<const kit::ActivityIndicatorView*>(&view);
+    if ((indicator != nullptr && indicator->isAnimating()) || !view.runningAnimations().empty()) {
+        return true;
+    }
+    return std::any_of(view.subviews().begin(), view.subviews().end(),
+                       [](const auto& subview) { return isAnimating(*subview); });
+}
+
 void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) const {
+    // FIXME: a cross-dissolve records the `contents` property, but the view's old picture
+    // is not kept anywhere, so the transition shows the new picture at once.
     double alpha = view.presentationAlpha();
     kit::Rect frame = view.presentationFrame();
     if (view.isHidden() || !(alpha >= invisibleAlpha) || !frame.isFinite()) {

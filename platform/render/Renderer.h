@@ -23,7 +23,8 @@ namespace render {
 // Dynamic colours resolve by the interface style of the window each view is in.
 //
 // Limits: a cross-dissolve transition shows the new picture at once, since the old one is
-// not kept; shadows are not drawn.
+// not kept; shadows are not drawn; a switch flips without sliding, as the kit records no
+// animation for it.
 class Renderer final {
   public:
     // Device pixels per point: 1 or 2 on the phones we stand in for. A scale that is not
@@ -38,6 +39,11 @@ class Renderer final {
                                       const std::filesystem::path& path) const;
     // Draws into `cairo`, whose user space is in points with the view's top-left at 0, 0.
     void draw(cairo_t* cairo, const kit::View& view) const;
+
+    // Whether a frame drawn later would differ with nothing else changed: a shown view of
+    // the tree has an animation running or is a spinning activity indicator. The host draws
+    // on every turn while this holds, and only on changes otherwise.
+    static bool isAnimating(const kit::View& view);
 
   private:
     void drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) const;

@@ -203,6 +203,34 @@ TEST_F(ViewDrawingTest, FrameTakenMidAnimationShowsTheValuesInBetween) {
     EXPECT_EQ(draw(*root).pixel(50, 50), white);
 }
 
+TEST_F(ViewDrawingTest, AnimatedScrollAndColourChangeAreDrawnPartWayAndEndAtTheirTargets) {
+    auto scroll = std::make_shared<kit::ScrollView>(Rect{0, 0, 100, 100});
+    scroll->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
+    scroll->setContentSize({100, 400});
+    auto stripe = plain({0, 100, 100, 10}, Color::rgba(1, 0, 0));
+    scroll->addSubview(stripe);
+    root->addSubview(scroll);
+    scroll->setContentOffset({0, 100}, true);
+    View::animate(1, [&] { stripe->setBackgroundColor(Color::rgba(0, 0, 1)); });
+    EXPECT_TRUE(render::Renderer::isAnimating(*root));
+
+    foundation::MainQueue::main().advance(0.2);
+    render::Surface early = draw(*root);
+    int stripeRow = -1;
+    for (int y = 0; y < 100 && stripeRow < 0; ++y) {
+        stripeRow = early.pixel(50, y) == white ? -1 : y;
+    }
+    EXPECT_GT(stripeRow, 2);  // on its way up, not yet at the top
+    EXPECT_LT(stripeRow, 98);
+    render::Pixel mixed = early.pixel(50, stripeRow + 5);
+    EXPECT_GT(mixed.red, 30);
+    EXPECT_GT(mixed.blue, 5);
+
+    foundation::MainQueue::main().advance(1);
+    EXPECT_FALSE(render::Renderer::isAnimating(*root));
+    EXPECT_TRUE(near(draw(*root).pixel(50, 5), 0, 0, 255));
+}
+
 TEST_F(ViewDrawingTest, MovingFrameIsDrawnPartWayAlongMidAnimation) {
     auto tile = plain({0, 0, 20, 20}, Color::blackColor());
     root->addSubview(tile);
