@@ -3,9 +3,9 @@
 #include <cairo.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/render/AssetLoader.h"
+#include "platform/render/DecodedImageCache.h"
 #include "platform/render/Paint.h"
 #include "platform/render/SymbolPainter.h"
 
@@ -13,32 +13,12 @@ namespace render {
 
 namespace {
 
-struct ByteReader {
-    const std::string* bytes;
-    std::size_t offset = 0;
-};
-
-cairo_status_t readBytes(void* closure, unsigned char* data, unsigned int length) {
-    auto* reader = static_cast<ByteReader*>(closure);
-    if (reader->bytes->size() - reader->offset < length) {
-        return CAIRO_STATUS_READ_ERROR;
-    }
-    std::memcpy(data, reader->bytes->data() + reader->offset, length);
-    reader->offset += length;
-    return CAIRO_STATUS_SUCCESS;
-}
-
 std::optional<Surface> pixelsOf(const kit::Image& image, double scale) {
     if (image.kind() == kit::Image::Kind::asset) {
         std::optional<AssetLoader::Asset> asset = AssetLoader::shared().load(image.name(), scale);
         return asset ? std::optional<Surface>(asset->pixels) : std::nullopt;
     }
-    if (image.format() != kit::Image::Format::png) {
-        return std::nullopt;
-    }
-    ByteReader reader{&image.data()};
-    Surface decoded(cairo_image_surface_create_from_png_stream(readBytes, &reader));
-    return decoded.isValid() ? std::optional<Surface>(decoded) : std::nullopt;
+    return DecodedImageCache::shared().pixels(image);
 }
 
 void drawPixels(cairo_t* cairo, const Surface& pixels, const kit::Rect& rect,

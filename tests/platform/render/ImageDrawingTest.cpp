@@ -5,6 +5,7 @@
 
 #include "platform/kit/ImageView.h"
 #include "platform/render/AssetLoader.h"
+#include "platform/render/DecodedImageCache.h"
 #include "tests/platform/render/RenderFixture.h"
 
 using kit::Color;
@@ -109,6 +110,31 @@ TEST_F(ImageDrawingTest, DataImageIsDecodedAndPlacedByTheContentMode) {
     render::Surface filled = draw(*root);
     EXPECT_TRUE(near(filled.pixel(1, 1), 255, 0, 0));
     EXPECT_TRUE(near(filled.pixel(98, 98), 255, 0, 0));
+}
+
+TEST_F(ImageDrawingTest, DecodedPicturesAreKeptPerImageAndNeverConfusedWithANewOne) {
+    render::DecodedImageCache& cache = render::DecodedImageCache::shared();
+    auto image = kit::Image::imageWithData(redPng(8, 8));
+    ASSERT_TRUE(image);
+    auto first = cache.pixels(*image);
+    kit::Image copy = *image;
+    ASSERT_TRUE(first);
+    EXPECT_EQ(cache.pixels(copy)->cairoSurface(), first->cairoSurface());
+
+    // Freed images cannot hand their address to a new picture while they are cached.
+    for (int size = 1; size <= int(render::DecodedImageCache::capacity) + 4; ++size) {
+        auto other = kit::Image::imageWithData(redPng(size, 3));
+        ASSERT_TRUE(other);
+        auto pixels = cache.pixels(*other);
+        ASSERT_TRUE(pixels);
+        EXPECT_EQ(pixels->width(), size);
+    }
+    EXPECT_NE(cache.pixels(*image)->cairoSurface(), first->cairoSurface());  // evicted
+    // JPEG keeps its bytes but has no decoder: no pixels, and no crash.
+    auto jpeg = kit::Image::imageWithData(
+        std::string("\xFF\xD8\xFF\xC0\x00\x0B\x08\x00\x02\x00\x02\x01\x01\x11\x00", 15));
+    ASSERT_TRUE(jpeg);
+    EXPECT_FALSE(cache.pixels(*jpeg));
 }
 
 TEST_F(ImageDrawingTest, ImageGivenAColourIsDrawnInThatColourOnly) {
