@@ -1,5 +1,7 @@
 #include <cairo.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "platform/kit/ScrollView.h"
@@ -242,6 +244,24 @@ TEST_F(ViewDrawingTest, MovingFrameIsDrawnPartWayAlongMidAnimation) {
     EXPECT_EQ(surface.pixel(5, 10), white);
     EXPECT_EQ(surface.pixel(95, 10), white);
     EXPECT_EQ(inkCount(surface, 20, 0, 80, 20, white), 400);
+}
+
+TEST_F(ViewDrawingTest, OutlandishValuesOnOneViewLeaveTheRestOfTheFrameIntact) {
+    double nan = std::nan("");
+    double huge = std::numeric_limits<double>::infinity();
+    auto odd = plain({0, 0, 50, 50}, Color::rgba(nan, huge, -huge, nan));
+    odd->setCornerRadius(huge);
+    odd->setContinuousCorners(true);
+    odd->setBorderWidth(huge);
+    odd->setBorderColor(Color::rgba(nan, nan, nan));
+    odd->setTransform(kit::AffineTransform::scale(nan, 1));
+    root->addSubview(odd);
+    root->addSubview(plain({50, 50, 50, 50}, Color::rgba(0, 0, 1)));
+
+    render::Surface surface = draw(*root);
+
+    EXPECT_TRUE(near(surface.pixel(75, 75), 0, 0, 255));
+    EXPECT_TRUE(near(surface.pixel(90, 10), 255, 255, 255));
 }
 
 TEST_F(ViewDrawingTest, ViewTooLargeOrEmptyForAnImageIsRefusedWithAReason) {
