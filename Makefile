@@ -1,5 +1,5 @@
 # The commands the README names. Every target installs what it needs first.
-.PHONY: deps test run bench fuzz format clean
+.PHONY: deps test run bench fuzz format clean assets
 
 FUZZ_SECONDS ?= 60
 
@@ -25,6 +25,13 @@ fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@fuzz/run $(FUZZ_SECONDS)
+
+# Redraws the committed picture assets; only needed after changing the drawing program.
+assets: deps
+	@mkdir -p build/tools
+	@c++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -I. resources/tools/draw_assets.cpp \
+		platform/render/RoundedPath.cpp $$(pkg-config --cflags --libs cairo) -o build/tools/draw_assets
+	@build/tools/draw_assets resources/assets
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

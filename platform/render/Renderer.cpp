@@ -1,0 +1,180 @@
+#include "platform/render/Renderer.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/kit/ActivityIndicatorView.h"
+#include "platform/render/ContentDrawer.h"
+#include "platform/render/Paint.h"
+#include "platform/render/Presentation.h"
+#include "platform/render/RoundedPath.h"
+
+namespace render {
+
+namespace {
+
+// The largest image Cairo makes, per side.
+constexpr double maximumPixels = 32767;
+// Below this a view is invisible to the eye and the hit test alike.
+constexpr double invisibleAlpha = 1.0 / 512;
+
+void addOutline(cairo_t* cairo, const kit::View& view, const kit::Rect& rect) {
+    cairo_new_path(cairo);
+    RoundedPath::add(cairo, rect, view.cornerRadius(), view.maskedCorners(),
+                     view.continuousCorners());
+}
+
+void fillBackground(cairo_t* cairo, const kit::View& view, const kit::Rect& local) {
+    kit::Rgba color = view.resolvedColor(Presentation::backgroundColor(view));
+    if (!Paint::isVisible(color)) {
+        return;
+    }
+    addOutline(cairo, view, local);
+    Paint::setColor(cairo, color);
+    cairo_fill(cairo);
+}
+
+// The border lies inside the bounds, its outer edge on the outline.
+void strokeBorder(cairo_t* cairo, const kit::View& view, const kit::Rect& local) {
+    double width = std::min(view.borderWidth(), std::min(local.width(), local.height()) / 2);
+    kit::Rgba color = view.resolvedColor(view.borderColor());
+    if (!(width > 0) || !Paint::isVisible(color)) {
+        return;
+    }
+    kit::Rect inner = local.inset({width / 2, width / 2, width / 2, width / 2});
+    cairo_new_path(cairo);
+    RoundedPath::add(cairo, inner, view.cornerRadius() - width / 2, view.maskedCorners(),
+                     view.continuousCorners());
+    cairo_set_line_width(cairo, width);
+    Paint::setColor(cairo, color);
+    cairo_stroke(cairo);
+}
+
+// Scales, rotates or moves the view around its centre, as the kit hit-tests it.
+bool applyTransform(cairo_t* cairo, const kit::AffineTransform& transform, kit::Size size) {
+    if (transform.isIdentity()) {
+        return true;
+    }
+    if (!transform.isFinite() || !transform.isInvertible()) {
+        return false;
+    }
+    cairo_matrix_t matrix;
+    cairo_matrix_init(&matrix, transform.a, transform.b, transform.c, transform.d, transform.tx,
+                      transform.ty);
+    cairo_translate(cairo, size.width / 2, size.height / 2);
+    cairo_transform(cairo, &matrix);
+    cairo_translate(cairo, -size.width / 2, -size.height / 2);
+    return true;
+}
+
+// A view that clips, or has nothing under it, draws nothing outside its bounds.
+bool isOutsideClip(cairo_t* cairo, const kit::View& view, const kit::Rect& local) {
+    if (!view.clipsToBounds() && !view.subviews().empty()) {
+        return false;
+    }
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+    cairo_clip_extents(cairo, &left, &top, &right, &bottom);
+    return local.maxX() <= left || local.minX() >= right || local.maxY() <= top ||
+           local.minY() >= bottom;
+}
+
+}  // namespace
+
+Renderer::Renderer(double scale) : scale_(std::isfinite(scale) && scale > 0 ? scale : 1) {}
+
+foundation::Result<Surface> Renderer::render(const kit::View& view) const {
+    kit::Size size = view.bounds().size;
+    double width = std::ceil(size.width * scale_);
+    double height = std::ceil(size.height * scale_);
+    if (!(width >= 1 && height >= 1 && width <= maximumPixels && height <= maximumPixels)) {
+        return foundation::Error{"A view of " + std::to_string(size.width) + " × " +
+                                 std::to_string(size.height) +
+                                 " points cannot be drawn into an image."};
+    }
+    Surface surface(static_cast<int>(width), static_cast<int>(height));
+    if (!surface.isValid()) {
+        return foundation::Error{"There is not enough memory to draw the view."};
+    }
+    cairo_t* cairo = cairo_create(surface.cairoSurface());
+    cairo_scale(cairo, scale_, scale_);
+    draw(cairo, view);
+    cairo_destroy(cairo);
+    return surface;
+}
+
+foundation::Result<void> Renderer::writePng(const kit::View& view,
+                                            const std::filesystem::path& path) const {
+    foundation::Result<Surface> surface = render(view);
+    if (!surface) {
+        return surface.error();
+    }
+    return surface.value().writePng(path);
+}
+
+void Renderer::draw(cairo_t* cairo, const kit::View& view) const {
+    drawTree(cairo, view, true);
+}
+
+bool Renderer::isAnimating(const kit::View& view) {
+    if (view.isHidden()) {
+        return false;
+    }
+    const auto* indicator = dynamic_cast<const kit::ActivityIndicatorView*>(&view);
+    if ((indicator != nullptr && indicator->isAnimating()) || !view.runningAnimations().empty()) {
+        return true;
+    }
+    return std::any_of(view.subviews().begin(), view.subviews().end(),
+                       [](const auto& subview) { return isAnimating(*subview); });
+}
+
+void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) const {
+    // FIXME: a cross-dissolve records the `contents` property, but the view's old picture
+    // is not kept anywhere, so the transition shows the new picture at once.
+    double alpha = view.presentationAlpha();
+    kit::Rect frame = view.presentationFrame();
+    if (view.isHidden() || !(alpha >= invisibleAlpha) || !frame.isFinite()) {
+        return;
+    }
+    kit::Rect local({0, 0}, frame.size);
+    cairo_save(cairo);
+    if (!isRoot) {
+        cairo_translate(cairo, frame.minX(), frame.minY());
+    }
+    if (applyTransform(cairo, view.presentationTransform(), frame.size) &&
+        !isOutsideClip(cairo, view, local)) {
+        bool fades = alpha < 1;
+        if (fades) {
+            cairo_push_group(cairo);
+        }
+        drawLayers(cairo, view, local);
+        if (fades) {
+            cairo_pop_group_to_source(cairo);
+            cairo_paint_with_alpha(cairo, alpha);
+        }
+    }
+    cairo_restore(cairo);
+}
+
+void Renderer::drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect& local) const {
+    fillBackground(cairo, view, local);
+    cairo_save(cairo);
+    if (view.clipsToBounds()) {
+        addOutline(cairo, view, local);
+        cairo_clip(cairo);
+    }
+    ContentDrawer::draw({cairo, scale_}, view);
+    kit::Point origin = Presentation::boundsOrigin(view);
+    cairo_translate(cairo, -origin.x, -origin.y);
+    for (const auto& subview : view.subviews()) {
+        drawTree(cairo, *subview, false);
+    }
+    cairo_restore(cairo);
+    strokeBorder(cairo, view, local);
+}
+
+}  // namespace render

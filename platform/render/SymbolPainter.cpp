@@ -1,0 +1,133 @@
+#include "platform/render/SymbolPainter.h"
+
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/foundation/Log.h"
+#include "platform/render/Paint.h"
+
+namespace render {
+
+namespace {
+
+// Unhinted like the kit's text, so a glyph has the same shape at every scale.
+PangoContext* symbolContext() {
+    static PangoContext* context = [] {
+        PangoContext* made = pango_font_map_create_context(pango_cairo_font_map_get_default());
+        cairo_font_options_t* options = cairo_font_options_create();
+        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+        pango_cairo_context_set_font_options(made, options);
+        cairo_font_options_destroy(options);
+        return made;
+    }();
+    return context;
+}
+
+std::string utf8(char32_t codePoint) {
+    char buffer[8] = {};
+    int length = g_unichar_to_utf8(static_cast<gunichar>(codePoint), buffer);
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+
+PangoLayout* glyphLayout(char32_t codePoint, double size) {
+    PangoLayout* layout = pango_layout_new(symbolContext());
+    PangoFontDescription* description =
+        pango_font_description_from_string(SymbolPainter::fontFamily);
+    pango_font_description_set_absolute_size(description, size * PANGO_SCALE);
+    pango_layout_set_font_description(layout, description);
+    pango_font_description_free(description);
+    std::string text = utf8(codePoint);
+    pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+    return layout;
+}
+
+double outlineWidth(kit::FontWeight weight, double size) {
+    switch (weight) {
+        case kit::FontWeight::medium:
+            return size * 0.015;
+        case kit::FontWeight::semibold:
+            return size * 0.03;
+        case kit::FontWeight::bold:
+            return size * 0.045;
+        case kit::FontWeight::regular:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool SymbolPainter::isFontAvailable() {
+    static const bool available = [] {
+        PangoFontDescription* description = pango_font_description_from_string(fontFamily);
+        PangoFont* font = pango_font_map_load_font(pango_cairo_font_map_get_default(),
+                                                   symbolContext(), description);
+        pango_font_description_free(description);
+        bool found = false;
+        if (font != nullptr) {
+            PangoFontDescription* used = pango_font_describe(font);
+            found = std::string(pango_font_description_get_family(used)) == fontFamily;
+            pango_font_description_free(used);
+            g_object_unref(font);
+        }
+        if (!found) {
+            foundation::Log::write("The symbol font \"Material Icons\" is not installed.");
+        }
+        return found;
+    }();
+    return available;
+}
+
+bool SymbolPainter::hasGlyph(char32_t codePoint) {
+    if (!isFontAvailable()) {
+        return false;
+    }
+    PangoLayout* layout = glyphLayout(codePoint, 24);
+    bool known = pango_layout_get_unknown_glyphs_count(layout) == 0;
+    g_object_unref(layout);
+    return known;
+}
+
+bool SymbolPainter::draw(cairo_t* cairo, std::string_view symbolName, const kit::Rect& rect,
+                         kit::FontWeight weight, const kit::Rgba& color) {
+    const SymbolMap::Glyph* glyph = SymbolMap::shared().find(symbolName);
+    if (glyph == nullptr) {
+        return false;
+    }
+    draw(cairo, *glyph, rect, weight, color);
+    return true;
+}
+
+void SymbolPainter::draw(cairo_t* cairo, const SymbolMap::Glyph& glyph, const kit::Rect& rect,
+                         kit::FontWeight weight, const kit::Rgba& color) {
+    double size = std::min(rect.width(), rect.height());
+    if (size <= 0 || !Paint::isVisible(color) || !isFontAvailable()) {
+        return;
+    }
+    PangoLayout* layout = glyphLayout(glyph.codePoint, size);
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    double width = double(logical.width) / PANGO_SCALE;
+    double height = double(logical.height) / PANGO_SCALE;
+    cairo_save(cairo);
+    Paint::setColor(cairo, color);
+    cairo_move_to(cairo, rect.midX() - width / 2, rect.midY() - height / 2);
+    // Glyphs shown as text come from Cairo's glyph cache; only an outline needs the path.
+    double outline = outlineWidth(weight, size);
+    if (outline > 0) {
+        pango_cairo_layout_path(cairo, layout);
+        cairo_set_line_width(cairo, outline);
+        cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+        cairo_fill_preserve(cairo);
+        cairo_stroke(cairo);
+    } else {
+        pango_cairo_show_layout(cairo, layout);
+    }
+    cairo_restore(cairo);
+    g_object_unref(layout);
+}
+
+}  // namespace render

@@ -1,0 +1,149 @@
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/kit/ImageView.h"
+#include "platform/render/AssetLoader.h"
+#include "platform/render/DecodedImageCache.h"
+#include "tests/platform/render/RenderFixture.h"
+
+using kit::Color;
+using rendertest::white;
+
+namespace {
+
+class ImageDrawingTest : public rendertest::RenderFixture {
+  protected:
+    std::shared_ptr<kit::View> root = plain({0, 0, 100, 100}, Color::whiteColor());
+
+    std::shared_ptr<kit::ImageView> addImageView(std::optional<kit::Image> image, kit::Rect frame,
+                                                 kit::ContentMode mode) {
+        auto view = std::make_shared<kit::ImageView>(std::move(image));
+        view->setFrame(frame);
+        view->setContentMode(mode);
+        root->addSubview(view);
+        return view;
+    }
+
+    // A PNG of `width` × `height` opaque red pixels.
+    static std::string redPng(int width, int height) {
+        render::Surface surface(width, height);
+        cairo_t* cairo = cairo_create(surface.cairoSurface());
+        cairo_set_source_rgb(cairo, 1, 0, 0);
+        cairo_paint(cairo);
+        cairo_destroy(cairo);
+        std::string bytes;
+        cairo_surface_write_to_png_stream(
+            surface.cairoSurface(),
+            [](void* closure, const unsigned char* data, unsigned int length) {
+                static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data),
+                                                           length);
+                return CAIRO_STATUS_SUCCESS;
+            },
+            &bytes);
+        return bytes;
+    }
+};
+
+TEST_F(ImageDrawingTest, AssetsAreFoundAtTheirSizeInPointsAtEitherScale) {
+    render::AssetLoader& loader = render::AssetLoader::shared();
+    for (const char* name : {"kelvora", "colour-wheel"}) {
+        auto one = loader.load(name, 1);
+        auto two = loader.load(name, 2);
+        ASSERT_TRUE(one && two) << name;
+        EXPECT_EQ(one->size, two->size) << name;
+        EXPECT_EQ(two->pixels.width(), 2 * one->pixels.width()) << name;
+        EXPECT_EQ(loader.size(name), one->size);
+    }
+    for (const char* hostile :
+         {"", ".", "..", "../symbols", "assets/kelvora", "kelvora\\x", "missing"}) {
+        EXPECT_FALSE(loader.load(hostile, 2)) << hostile;
+    }
+}
+
+TEST_F(ImageDrawingTest, AppIconFitsItsViewWithItsRoundedCornersLeftUndrawn) {
+    addImageView(kit::Image::imageNamed("kelvora"), {0, 0, 100, 100},
+                 kit::ContentMode::scaleAspectFit);
+
+    render::Surface surface = draw(*root, 2);
+
+    EXPECT_EQ(surface.pixel(1, 1), white);
+    EXPECT_NE(surface.pixel(100, 20), white);
+    EXPECT_NE(surface.pixel(5, 100), white);
+    render::Pixel corner = surface.pixel(6, 6);
+    EXPECT_GT(corner.red + corner.green + corner.blue, 3 * 240);
+}
+
+TEST_F(ImageDrawingTest, ColourWheelShowsDifferentHuesRoundItsRim) {
+    addImageView(kit::Image::imageNamed("colour-wheel"), {0, 0, 100, 100},
+                 kit::ContentMode::scaleAspectFit);
+
+    render::Surface surface = draw(*root, 2);
+
+    render::Pixel top = surface.pixel(100, 12);
+    render::Pixel left = surface.pixel(12, 100);
+    render::Pixel bottom = surface.pixel(100, 188);
+    EXPECT_GT(top.red, 200);  // red at the top
+    EXPECT_LT(top.green, 100);
+    EXPECT_NE(left, bottom);
+    EXPECT_EQ(surface.pixel(2, 2), white);  // outside the circle
+}
+
+TEST_F(ImageDrawingTest, DataImageIsDecodedAndPlacedByTheContentMode) {
+    auto image = kit::Image::imageWithData(redPng(40, 20));
+    ASSERT_TRUE(image);
+    auto view = addImageView(image, {0, 0, 100, 100}, kit::ContentMode::scaleAspectFit);
+
+    render::Surface fitted = draw(*root);
+    EXPECT_TRUE(near(fitted.pixel(50, 50), 255, 0, 0));
+    EXPECT_EQ(fitted.pixel(50, 20), white);  // a 2:1 picture fitted leaves bands
+    EXPECT_TRUE(near(fitted.pixel(50, 30), 255, 0, 0));
+
+    view->setContentMode(kit::ContentMode::center);
+    render::Surface centred = draw(*root);
+    EXPECT_TRUE(near(centred.pixel(31, 41), 255, 0, 0));
+    EXPECT_EQ(centred.pixel(29, 50), white);
+
+    view->setContentMode(kit::ContentMode::scaleAspectFill);
+    view->setClipsToBounds(true);
+    render::Surface filled = draw(*root);
+    EXPECT_TRUE(near(filled.pixel(1, 1), 255, 0, 0));
+    EXPECT_TRUE(near(filled.pixel(98, 98), 255, 0, 0));
+}
+
+TEST_F(ImageDrawingTest, DecodedPicturesAreKeptPerImageAndNeverConfusedWithANewOne) {
+    render::DecodedImageCache& cache = render::DecodedImageCache::shared();
+    auto image = kit::Image::imageWithData(redPng(8, 8));
+    ASSERT_TRUE(image);
+    auto first = cache.pixels(*image);
+    kit::Image copy = *image;
+    ASSERT_TRUE(first);
+    EXPECT_EQ(cache.pixels(copy)->cairoSurface(), first->cairoSurface());
+
+    // Freed images cannot hand their address to a new picture while they are cached.
+    for (int size = 1; size <= int(render::DecodedImageCache::capacity) + 4; ++size) {
+        auto other = kit::Image::imageWithData(redPng(size, 3));
+        ASSERT_TRUE(other);
+        auto pixels = cache.pixels(*other);
+        ASSERT_TRUE(pixels);
+        EXPECT_EQ(pixels->width(), size);
+    }
+    EXPECT_NE(cache.pixels(*image)->cairoSurface(), first->cairoSurface());  // evicted
+    // JPEG keeps its bytes but has no decoder: no pixels, and no crash.
+    auto jpeg = kit::Image::imageWithData(
+        std::string("\xFF\xD8\xFF\xC0\x00\x0B\x08\x00\x02\x00\x02\x01\x01\x11\x00", 15));
+    ASSERT_TRUE(jpeg);
+    EXPECT_FALSE(cache.pixels(*jpeg));
+}
+
+TEST_F(ImageDrawingTest, ImageGivenAColourIsDrawnInThatColourOnly) {
+    auto image = kit::Image::imageWithData(redPng(10, 10));
+    ASSERT_TRUE(image);
+    addImageView(image->imageWithTintColor(Color::rgba(0, 0, 1)), {0, 0, 100, 100},
+                 kit::ContentMode::scaleToFill);
+
+    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 0, 0, 255));
+}
+
+}  // namespace

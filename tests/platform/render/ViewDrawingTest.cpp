@@ -1,0 +1,295 @@
+#include <cairo.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "platform/kit/ScrollView.h"
+#include "platform/kit/Window.h"
+#include "tests/platform/render/RenderFixture.h"
+
+using kit::Color;
+using kit::Rect;
+using kit::View;
+using rendertest::white;
+
+namespace {
+
+class ViewDrawingTest : public rendertest::RenderFixture {
+  protected:
+    std::shared_ptr<View> root = plain({0, 0, 100, 100}, Color::whiteColor());
+};
+
+TEST_F(ViewDrawingTest, BackgroundFillsTheViewAndRoundedCornersLeaveTheCornerUndrawn) {
+    auto tile = plain({10, 10, 80, 80}, Color::rgba(1, 0, 0));
+    tile->setCornerRadius(20);
+    root->addSubview(tile);
+
+    render::Surface surface = draw(*root);
+
+    EXPECT_TRUE(near(surface.pixel(50, 50), 255, 0, 0));
+    EXPECT_TRUE(near(surface.pixel(11, 50), 255, 0, 0));  // straight edge, inside
+    EXPECT_EQ(surface.pixel(11, 11), white);              // corner, outside the curve
+    EXPECT_EQ(surface.pixel(88, 88), white);
+    EXPECT_EQ(surface.pixel(5, 50), white);  // outside the frame
+}
+
+TEST_F(ViewDrawingTest, ContinuousCornersCurveLongerThanQuarterCirclesAndMaskedCornersStaySquare) {
+    auto circular = plain({0, 0, 100, 100}, Color::blackColor());
+    circular->setCornerRadius(20);
+    auto continuous = plain({0, 0, 100, 100}, Color::blackColor());
+    continuous->setCornerRadius(20);
+    continuous->setContinuousCorners(true);
+
+    render::Surface arc = draw(*circular);
+    render::Surface smooth = draw(*continuous);
+
+    // 24 points along the top edge a quarter circle of radius 20 has already reached the
+    // edge; the continuous curve is still bending there, so its pixel next to the edge is empty.
+    EXPECT_EQ(arc.pixel(24, 0).alpha, 255);
+    EXPECT_LT(smooth.pixel(24, 0).alpha, 255);
+    EXPECT_GT(smooth.pixel(50, 0).alpha, 250);
+
+    continuous->setMaskedCorners(kit::minXMinYCorner);
+    render::Surface masked = draw(*continuous);
+    EXPECT_EQ(masked.pixel(0, 0).alpha, 0);
+    EXPECT_EQ(masked.pixel(99, 0).alpha, 255);
+    EXPECT_EQ(masked.pixel(99, 99).alpha, 255);
+    EXPECT_EQ(masked.pixel(0, 99).alpha, 255);
+}
+
+TEST_F(ViewDrawingTest, ChildIsClippedInsideItsRoundedParentOnlyWhenTheParentClips) {
+    auto parent = plain({10, 10, 80, 80}, Color::rgba(0, 0, 1));
+    parent->setCornerRadius(30);
+    auto child = plain({-10, -10, 100, 100}, Color::rgba(0, 1, 0));
+    parent->addSubview(child);
+    root->addSubview(parent);
+
+    render::Surface spilling = draw(*root);
+    EXPECT_TRUE(near(spilling.pixel(2, 2), 0, 255, 0));
+    EXPECT_TRUE(near(spilling.pixel(12, 12), 0, 255, 0));
+
+    parent->setClipsToBounds(true);
+    render::Surface clipped = draw(*root);
+    EXPECT_EQ(clipped.pixel(2, 2), white);
+    EXPECT_EQ(clipped.pixel(12, 12), white);  // inside the frame, outside the rounded corner
+    EXPECT_TRUE(near(clipped.pixel(50, 50), 0, 255, 0));
+}
+
+TEST_F(ViewDrawingTest, BorderLiesInsideTheBoundsOnTopOfTheSubviews) {
+    auto box = plain({10, 10, 80, 80}, Color::whiteColor());
+    box->setBorderWidth(4);
+    box->setBorderColor(Color::rgba(1, 0, 0));
+    box->addSubview(plain({0, 0, 80, 80}, Color::rgba(0, 0, 1)));
+    root->addSubview(box);
+
+    render::Surface surface = draw(*root);
+
+    EXPECT_TRUE(near(surface.pixel(11, 50), 255, 0, 0));
+    EXPECT_TRUE(near(surface.pixel(13, 50), 255, 0, 0));
+    EXPECT_TRUE(near(surface.pixel(15, 50), 0, 0, 255));
+    EXPECT_EQ(surface.pixel(9, 50), white);
+}
+
+TEST_F(ViewDrawingTest, DynamicColourTakesTheDarkValueInADarkWindowAndTheLightOneOutside) {
+    kit::Rgba light{1, 1, 1, 1};
+    kit::Rgba dark{0.1, 0.2, 0.3, 1};
+    auto window = std::make_shared<kit::Window>(kit::Screen::classic());
+    auto content = std::make_shared<View>();
+    content->setBackgroundColor(Color::dynamic(light, dark));
+    window->setRootView(content);
+    window->setOverrideInterfaceStyle(kit::InterfaceStyle::dark);
+    window->makeKeyAndVisible();
+    window->layoutIfNeeded();
+
+    render::Surface darkFrame = draw(*window);
+    EXPECT_EQ(darkFrame.width(), 375);
+    EXPECT_TRUE(near(darkFrame.pixel(187, 333), 26, 51, 77, 1));
+
+    window->setOverrideInterfaceStyle(kit::InterfaceStyle::light);
+    EXPECT_EQ(draw(*window).pixel(187, 333), white);
+
+    auto detached = plain({0, 0, 10, 10}, Color::dynamic(light, dark));
+    EXPECT_EQ(draw(*detached).pixel(5, 5), white);
+}
+
+TEST_F(ViewDrawingTest, AlphaFadesAViewAsAWholeAndAnInvisibleOverlayChangesNothing) {
+    root->addSubview(plain({0, 0, 50, 100}, Color::rgba(0, 0, 1)));
+    render::Surface before = draw(*root);
+
+    auto overlay = plain({0, 0, 100, 100}, Color::blackColor());
+    overlay->setAlpha(0);
+    root->addSubview(overlay);
+    render::Surface after = draw(*root);
+    for (int y = 0; y < 100; y += 7) {
+        for (int x = 0; x < 100; x += 7) {
+            ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
+        }
+    }
+
+    // A half-transparent group of two overlapping opaque views blends once, not twice.
+    overlay->setAlpha(0.5);
+    overlay->addSubview(plain({0, 0, 100, 100}, Color::blackColor()));
+    render::Surface faded = draw(*root);
+    EXPECT_TRUE(near(faded.pixel(75, 50), 128, 128, 128, 2));
+    EXPECT_TRUE(near(faded.pixel(25, 50), 0, 0, 128, 2));
+}
+
+TEST_F(ViewDrawingTest, HiddenAndCollapsedViewsDrawNothing) {
+    auto hidden = plain({0, 0, 100, 100}, Color::blackColor());
+    hidden->setHidden(true);
+    auto collapsed = plain({0, 0, 100, 100}, Color::blackColor());
+    collapsed->setTransform(kit::AffineTransform::scale(0, 0));
+    root->addSubview(hidden);
+    root->addSubview(collapsed);
+
+    render::Surface surface = draw(*root);
+
+    EXPECT_EQ(rendertest::RenderFixture::inkCount(surface, 0, 0, 100, 100, white), 0);
+}
+
+TEST_F(ViewDrawingTest, ScaleTransformShrinksAroundTheCentre) {
+    auto tile = plain({20, 20, 60, 60}, Color::blackColor());
+    tile->setTransform(kit::AffineTransform::scale(0.5, 0.5));
+    root->addSubview(tile);
+
+    render::Surface surface = draw(*root);
+
+    EXPECT_TRUE(near(surface.pixel(50, 50), 0, 0, 0));
+    EXPECT_TRUE(near(surface.pixel(36, 36), 0, 0, 0));
+    EXPECT_EQ(surface.pixel(33, 50), white);  // inside the frame, outside the scaled tile
+    EXPECT_EQ(surface.pixel(66, 50), white);
+}
+
+TEST_F(ViewDrawingTest, ScaleTwoDoublesEveryLength) {
+    auto tile = plain({10, 20, 30, 40}, Color::blackColor());
+    root->addSubview(tile);
+
+    render::Surface one = draw(*root, 1);
+    render::Surface two = draw(*root, 2);
+
+    EXPECT_EQ(two.width(), 2 * one.width());
+    EXPECT_EQ(two.height(), 2 * one.height());
+    EXPECT_EQ(inkCount(two, 0, 0, 200, 200, white), 4 * inkCount(one, 0, 0, 100, 100, white));
+    EXPECT_TRUE(near(two.pixel(20, 40), 0, 0, 0));
+    EXPECT_EQ(two.pixel(19, 40), white);
+}
+
+TEST_F(ViewDrawingTest, ScrollViewShowsItsContentMovedByTheOffset) {
+    auto scroll = std::make_shared<kit::ScrollView>(Rect{0, 0, 100, 100});
+    scroll->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
+    scroll->setContentSize({100, 400});
+    scroll->addSubview(plain({0, 150, 100, 20}, Color::rgba(1, 0, 0)));
+    root->addSubview(scroll);
+    EXPECT_EQ(draw(*root).pixel(50, 60), white);
+
+    scroll->setContentOffset({0, 100});
+
+    render::Surface surface = draw(*root);
+    EXPECT_TRUE(near(surface.pixel(50, 55), 255, 0, 0));
+    EXPECT_EQ(surface.pixel(50, 45), white);
+}
+
+TEST_F(ViewDrawingTest, FrameTakenMidAnimationShowsTheValuesInBetween) {
+    auto tile = plain({0, 0, 100, 100}, Color::blackColor());
+    root->addSubview(tile);
+    View::animate(1, [&] { tile->setAlpha(0); });
+    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 0, 0, 0));
+
+    foundation::MainQueue::main().advance(0.5);
+    render::Pixel middle = draw(*root).pixel(50, 50);
+    EXPECT_GT(middle.red, 40);
+    EXPECT_LT(middle.red, 215);
+
+    foundation::MainQueue::main().advance(0.6);
+    EXPECT_EQ(draw(*root).pixel(50, 50), white);
+}
+
+TEST_F(ViewDrawingTest, AnimatedScrollAndColourChangeAreDrawnPartWayAndEndAtTheirTargets) {
+    auto scroll = std::make_shared<kit::ScrollView>(Rect{0, 0, 100, 100});
+    scroll->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
+    scroll->setContentSize({100, 400});
+    auto stripe = plain({0, 100, 100, 10}, Color::rgba(1, 0, 0));
+    scroll->addSubview(stripe);
+    root->addSubview(scroll);
+    scroll->setContentOffset({0, 100}, true);
+    View::animate(1, [&] { stripe->setBackgroundColor(Color::rgba(0, 0, 1)); });
+    EXPECT_TRUE(render::Renderer::isAnimating(*root));
+
+    foundation::MainQueue::main().advance(0.2);
+    render::Surface early = draw(*root);
+    int stripeRow = -1;
+    for (int y = 0; y < 100 && stripeRow < 0; ++y) {
+        stripeRow = early.pixel(50, y) == white ? -1 : y;
+    }
+    EXPECT_GT(stripeRow, 2);  // on its way up, not yet at the top
+    EXPECT_LT(stripeRow, 98);
+    render::Pixel mixed = early.pixel(50, stripeRow + 5);
+    EXPECT_GT(mixed.red, 30);
+    EXPECT_GT(mixed.blue, 5);
+
+    foundation::MainQueue::main().advance(1);
+    EXPECT_FALSE(render::Renderer::isAnimating(*root));
+    EXPECT_TRUE(near(draw(*root).pixel(50, 5), 0, 0, 255));
+}
+
+TEST_F(ViewDrawingTest, MovingFrameIsDrawnPartWayAlongMidAnimation) {
+    auto tile = plain({0, 0, 20, 20}, Color::blackColor());
+    root->addSubview(tile);
+    View::animate(1, [&] { tile->setFrame({80, 0, 20, 20}); });
+    foundation::MainQueue::main().advance(0.5);
+
+    render::Surface surface = draw(*root);
+
+    EXPECT_EQ(surface.pixel(5, 10), white);
+    EXPECT_EQ(surface.pixel(95, 10), white);
+    EXPECT_EQ(inkCount(surface, 20, 0, 80, 20, white), 400);
+}
+
+TEST_F(ViewDrawingTest, OutlandishValuesOnOneViewLeaveTheRestOfTheFrameIntact) {
+    double nan = std::nan("");
+    double huge = std::numeric_limits<double>::infinity();
+    auto odd = plain({0, 0, 50, 50}, Color::rgba(nan, huge, -huge, nan));
+    odd->setCornerRadius(huge);
+    odd->setContinuousCorners(true);
+    odd->setBorderWidth(huge);
+    odd->setBorderColor(Color::rgba(nan, nan, nan));
+    odd->setTransform(kit::AffineTransform::scale(nan, 1));
+    root->addSubview(odd);
+    root->addSubview(plain({50, 50, 50, 50}, Color::rgba(0, 0, 1)));
+
+    render::Surface surface = draw(*root);
+
+    EXPECT_TRUE(near(surface.pixel(75, 75), 0, 0, 255));
+    EXPECT_TRUE(near(surface.pixel(90, 10), 255, 255, 255));
+}
+
+TEST_F(ViewDrawingTest, ViewTooLargeOrEmptyForAnImageIsRefusedWithAReason) {
+    auto empty = plain({0, 0, 0, 10}, Color::blackColor());
+    auto huge = plain({0, 0, 40000, 10}, Color::blackColor());
+    for (const auto& view : {empty, huge}) {
+        foundation::Result<render::Surface> surface = render::Renderer(2).render(*view);
+        ASSERT_FALSE(surface.ok());
+        EXPECT_NE(surface.error().description.find("cannot be drawn"), std::string::npos);
+    }
+}
+
+TEST_F(ViewDrawingTest, PngIsWrittenWholeOrNotAtAll) {
+    testsupport::DeviceRoot folder;
+    std::filesystem::path file = folder.hostRoot() / "frame.png";
+    root->addSubview(plain({0, 0, 50, 50}, Color::rgba(1, 0, 0)));
+
+    ASSERT_TRUE(render::Renderer(2).writePng(*root, file).ok());
+    render::Surface reread(cairo_image_surface_create_from_png(file.c_str()));
+    ASSERT_TRUE(reread.isValid());
+    EXPECT_EQ(reread.width(), 200);
+    EXPECT_TRUE(near(reread.pixel(10, 10), 255, 0, 0));
+
+    std::filesystem::path unwritable = folder.hostRoot() / "missing" / "frame.png";
+    foundation::Result<void> failed = render::Renderer().writePng(*root, unwritable);
+    ASSERT_FALSE(failed.ok());
+    EXPECT_NE(failed.error().description.find(unwritable.string()), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.hostRoot() / "missing"));
+}
+
+}  // namespace
