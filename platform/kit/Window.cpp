@@ -1,5 +1,7 @@
 #include "platform/kit/Window.h"
 
+#include "platform/kit/ViewController.h"
+
 namespace kit {
 
 Window::Window(Screen screen) : View(screen.bounds()), screen_(screen) {
@@ -17,14 +19,37 @@ void Window::setRootView(std::shared_ptr<View> view) {
     if (rootView_) {
         rootView_->setTranslatesAutoresizingMaskIntoConstraints(true);
         rootView_->setFrame(bounds());
-        addSubview(rootView_);
+        // Under anything presented over the old root.
+        insertSubview(rootView_, 0);
+    }
+}
+
+void Window::setRootViewController(std::shared_ptr<ViewController> controller) {
+    if (rootController_ == controller) {
+        return;
+    }
+    bool shown = !isHidden();
+    if (rootController_ && shown) {
+        rootController_->beginDisappearance(false);
+        rootController_->endDisappearance(false);
+    }
+    rootController_ = std::move(controller);
+    setRootView(rootController_ ? rootController_->view() : nullptr);
+    if (rootController_ && shown) {
+        rootController_->beginAppearance(false);
+        rootController_->endAppearance(false);
     }
 }
 
 void Window::makeKeyAndVisible() {
     key_ = true;
+    bool wasHidden = isHidden();
     setHidden(false);
     setNeedsLayout();
+    if (wasHidden && rootController_) {
+        rootController_->beginAppearance(false);
+        rootController_->endAppearance(false);
+    }
 }
 
 InterfaceStyle Window::interfaceStyle() const {

@@ -12,6 +12,8 @@ namespace kit {
 // its interface style, hands touches to the view they began on, and keeps the first
 // responder. Its next responder is the application. Like the phone's, a new window is
 // hidden, and so takes no touches, until it is made key and visible.
+class ViewController;
+
 class Window final : public View {
   public:
     explicit Window(Screen screen = Screen::main());
@@ -21,6 +23,10 @@ class Window final : public View {
     std::shared_ptr<View> rootView() const { return rootView_; }
     // The root view fills the window and is positioned by its frame.
     void setRootView(std::shared_ptr<View> view);
+
+    // The controller whose view is the root view; it appears when the window is shown.
+    const std::shared_ptr<ViewController>& rootViewController() const { return rootController_; }
+    void setRootViewController(std::shared_ptr<ViewController> controller);
 
     void makeKeyAndVisible();
     bool isKeyWindow() const { return key_; }
@@ -48,6 +54,7 @@ class Window final : public View {
   private:
     Screen screen_;
     std::shared_ptr<View> rootView_;
+    std::shared_ptr<ViewController> rootController_;
     std::weak_ptr<View> firstResponder_;
     std::weak_ptr<Responder> application_;
     std::shared_ptr<View> touchView_;
