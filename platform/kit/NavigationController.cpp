@@ -140,6 +140,17 @@ void NavigationController::childItemsDidChange(const ViewController& child) {
     if (&child == topViewController().get() && isViewLoaded()) {
         updateBars();
     }
+    if (!children().empty() && &child == children().front().get()) {
+        itemsDidChange();
+    }
+}
+
+TabBarItem NavigationController::displayedTabBarItem() const {
+    const auto& own = tabBarItem();
+    if (!own.title.empty() || own.image || children().empty()) {
+        return own;
+    }
+    return children().front()->displayedTabBarItem();
 }
 
 void NavigationController::setToolbarHidden(bool hidden, bool) {

@@ -34,6 +34,8 @@ class NavigationController : public ViewController {
     const std::shared_ptr<Toolbar>& toolbar();
     bool isToolbarHidden() const { return toolbarHidden_; }
     void setToolbarHidden(bool hidden, bool animated = false);
+    // Its own tab bar item if it has one, else its root controller's.
+    TabBarItem displayedTabBarItem() const override;
 
   protected:
     void loadView() override;

@@ -117,7 +117,7 @@ void TabBarController::childItemsDidChange(const ViewController&) {
 void TabBarController::updateItems() {
     std::vector<TabBarItem> items;
     for (const auto& child : children()) {
-        items.push_back(child->tabBarItem());
+        items.push_back(child->displayedTabBarItem());
     }
     tabBar()->setItems(items);
     tabBar()->setSelectedIndex(selected_);

@@ -64,6 +64,8 @@ class ViewController : public Responder {
     void setToolbarItems(std::vector<std::shared_ptr<BarButtonItem>> items, bool animated = false);
     const TabBarItem& tabBarItem() const { return tabBarItem_; }
     void setTabBarItem(TabBarItem item);
+    // The item a tab bar shows for this controller; containers may show a child's.
+    virtual TabBarItem displayedTabBarItem() const { return tabBarItem_; }
 
     ModalPresentationStyle modalPresentationStyle() const { return presentationStyle_; }
     void setModalPresentationStyle(ModalPresentationStyle style) { presentationStyle_ = style; }
@@ -108,6 +110,8 @@ class ViewController : public Responder {
     void setView(std::shared_ptr<View> view);
     // Told when its bar items change; containers show them.
     virtual void childItemsDidChange(const ViewController& /*child*/) {}
+    // Tells the parent that what the bars show for this controller changed.
+    void itemsDidChange();
     // Containers pass appearance on to the children on screen.
     virtual std::vector<std::shared_ptr<ViewController>> childrenOnScreen() const { return {}; }
 
@@ -116,7 +120,6 @@ class ViewController : public Responder {
 
     std::shared_ptr<ViewController> self();
     std::shared_ptr<ViewController> presentationHost();
-    void itemsDidChange();
     void finishDismissal(const std::shared_ptr<PresentationView>& container, bool animated,
                          Completion completion);
 

@@ -53,12 +53,23 @@ std::optional<std::string> symbolShownIn(const View& view) {
     return std::nullopt;
 }
 
-bool showsAnyText(const View& view) {
-    if (!ViewFinder::textsOf(view).empty() && !dynamic_cast<const Control*>(&view)) {
-        return true;
+// The text a label, button or text field draws itself.
+std::string drawnText(const View& view) {
+    if (auto label = dynamic_cast<const Label*>(&view)) {
+        return label->text();
     }
-    if (auto button = dynamic_cast<const Button*>(&view); button && button->currentTitle()) {
-        return !button->currentTitle()->empty();
+    if (auto button = dynamic_cast<const Button*>(&view)) {
+        return button->currentTitle().value_or("");
+    }
+    if (auto field = dynamic_cast<const TextField*>(&view)) {
+        return field->text().empty() ? field->placeholder() : field->text();
+    }
+    return {};
+}
+
+bool showsAnyText(const View& view) {
+    if (!drawnText(view).empty()) {
+        return true;
     }
     return std::any_of(view.subviews().begin(), view.subviews().end(),
                        [](const auto& subview) { return showsAnyText(*subview); });
@@ -80,13 +91,7 @@ std::vector<std::string> ViewFinder::textsOf(const View& view) {
             texts.push_back(text);
         }
     };
-    if (auto label = dynamic_cast<const Label*>(&view)) {
-        add(label->text());
-    } else if (auto button = dynamic_cast<const Button*>(&view)) {
-        add(button->currentTitle().value_or(""));
-    } else if (auto field = dynamic_cast<const TextField*>(&view)) {
-        add(field->text().empty() ? field->placeholder() : field->text());
-    }
+    add(drawnText(view));
     add(view.accessibilityLabel());
     if (texts.empty() && dynamic_cast<const Control*>(&view) && !showsAnyText(view)) {
         add(symbolShownIn(view).value_or(""));
