@@ -120,7 +120,7 @@ class ViewController : public Responder {
 
     std::shared_ptr<ViewController> self();
     std::shared_ptr<ViewController> presentationHost();
-    void finishDismissal(const std::shared_ptr<PresentationView>& container, bool animated,
+    void finishDismissal(std::shared_ptr<PresentationView> container, bool animated,
                          Completion completion);
 
     std::shared_ptr<View> view_;

@@ -107,8 +107,8 @@ void ViewController::dismiss(bool animated, Completion completion) {
     host->finishDismissal(container, animated, std::move(completion));
 }
 
-void ViewController::finishDismissal(const std::shared_ptr<PresentationView>& container,
-                                     bool animated, Completion completion) {
+void ViewController::finishDismissal(std::shared_ptr<PresentationView> container, bool animated,
+                                     Completion completion) {
     auto presented = presented_;
     // Whatever the dismissed controller presented goes with it.
     if (presented->presented_) {
