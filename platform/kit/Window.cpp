@@ -1,5 +1,6 @@
 #include "platform/kit/Window.h"
 
+#include "platform/kit/TextField.h"
 #include "platform/kit/ViewController.h"
 
 namespace kit {
@@ -78,13 +79,40 @@ bool Window::makeFirstResponder(const std::shared_ptr<View>& view) {
         return false;
     }
     firstResponder_ = view;
+    updateInputAccessory();
     return true;
 }
 
 void Window::dropFirstResponder(const View& view) {
     if (firstResponder().get() == &view) {
         firstResponder_.reset();
+        updateInputAccessory();
     }
+}
+
+void Window::updateInputAccessory() {
+    if (inputAccessory_) {
+        inputAccessory_->removeFromSuperview();
+        inputAccessory_.reset();
+    }
+    auto field = std::dynamic_pointer_cast<TextField>(firstResponder());
+    if (!field || !field->inputAccessoryView()) {
+        return;
+    }
+    // There is no keyboard on the desktop, so the bar sits where the keyboard would start:
+    // at the bottom, above the home indicator.
+    inputAccessory_ = field->inputAccessoryView();
+    double height = inputAccessory_->frame().height();
+    if (height <= 0) {
+        height = inputAccessory_->intrinsicContentSize().height;
+    }
+    if (height <= 0) {
+        height = defaultAccessoryHeight;
+    }
+    double bottom = bounds().height() - windowSafeAreaInsets().bottom;
+    inputAccessory_->setTranslatesAutoresizingMaskIntoConstraints(true);
+    inputAccessory_->setFrame({0, bottom - height, bounds().width(), height});
+    addSubview(inputAccessory_);
 }
 
 std::shared_ptr<View> Window::sendTouch(TouchPhase phase, Point location) {

@@ -42,6 +42,9 @@ class Window final : public View {
     bool makeFirstResponder(const std::shared_ptr<View>& view);
     // Forgets `view` as first responder, without asking it anything: it is resigning.
     void dropFirstResponder(const View& view);
+    // The bar a text field shows over the keyboard while it is the first responder; the
+    // window shows it at its bottom edge.
+    const std::shared_ptr<View>& inputAccessory() const { return inputAccessory_; }
 
     // The host's input: a touch begins where hit testing says, and every later phase
     // goes to the same view. Returns the view the touch went to, if any.
@@ -52,12 +55,16 @@ class Window final : public View {
     std::shared_ptr<Window> window() const override;
 
   private:
+    static constexpr double defaultAccessoryHeight = 44;
+    void updateInputAccessory();
+
     Screen screen_;
     std::shared_ptr<View> rootView_;
     std::shared_ptr<ViewController> rootController_;
     std::weak_ptr<View> firstResponder_;
     std::weak_ptr<Responder> application_;
     std::shared_ptr<View> touchView_;
+    std::shared_ptr<View> inputAccessory_;
     Touch touch_;
     std::optional<InterfaceStyle> overrideStyle_;
     bool key_ = false;

@@ -11,6 +11,7 @@
 #include "platform/kit/Label.h"
 #include "platform/kit/ScrollView.h"
 #include "platform/kit/TextField.h"
+#include "platform/kit/Toolbar.h"
 #include "platform/kit/Window.h"
 #include "tests/platform/kit/RecordingController.h"
 
@@ -228,6 +229,34 @@ TEST_F(DriverTest, LongPressBringsUpTheItemsMenuAndAnActionRunsAfterItCloses) {
 
     ASSERT_TRUE(driver->longPressAt({100, 350}).ok());
     EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "no item there";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DriverTest, AFieldsKeyboardBarShowsWhileItIsEditedAndItsItemsCanBeTapped) {
+    int done = 0;
+    auto bar = kit::Toolbar::make();
+    auto item = kit::BarButtonItem::withSystemItem(kit::BarButtonSystemItem::done, {}, "");
+    item->setHandler([&] {
+        ++done;
+        screen->field->resignFirstResponder();
+    });
+    bar->setItems(
+        {kit::BarButtonItem::withSystemItem(kit::BarButtonSystemItem::flexibleSpace, {}, ""),
+         item});
+    screen->field->setInputAccessoryView(bar);
+    EXPECT_FALSE(driver->isShowing("Done"));
+
+    ASSERT_TRUE(driver->tap("Setup name...").ok());
+    ASSERT_TRUE(driver->isShowing("Done"));
+    EXPECT_DOUBLE_EQ(bar->frame().maxY(), 844 - 34);
+    ASSERT_TRUE(driver->tap("Done").ok());
+
+    EXPECT_EQ(done, 1);
+    EXPECT_FALSE(screen->field->isFirstResponder());
+    EXPECT_FALSE(driver->isShowing("Done")) << "the bar leaves with the keyboard";
 }
 
 }  // namespace
