@@ -1,0 +1,447 @@
+#include "platform/kit/TableView.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/kit/Button.h"
+#include "platform/kit/LayoutConstraint.h"
+#include "tests/platform/kit/KitScreen.h"
+#include "tests/support/LogCapture.h"
+
+namespace {
+
+using kit::IndexPath;
+using kit::Point;
+using kit::Rect;
+using kit::TableView;
+using kit::TableViewCell;
+
+std::string name(IndexPath indexPath) {
+    return std::to_string(indexPath.section) + "." + std::to_string(indexPath.row);
+}
+
+class TitledCell final : public TableViewCell {
+  public:
+    using TableViewCell::TableViewCell;
+    void prepareForReuse() override {
+        TableViewCell::prepareForReuse();
+        ++reuses;
+        title.clear();
+    }
+    std::string title;
+    int reuses = 0;
+};
+
+// Rows named "section.row", with the heights and headers a test asks for, recording what
+// the table tells it.
+class Rows final : public kit::TableViewDataSource, public kit::TableViewDelegate {
+  public:
+    std::int64_t numberOfSections(TableView&) override {
+        return static_cast<std::int64_t>(rowCounts.size());
+    }
+    std::int64_t numberOfRows(TableView&, std::int64_t section) override {
+        return rowCounts.at(static_cast<std::size_t>(section));
+    }
+    std::shared_ptr<TableViewCell> cellForRow(TableView& table, IndexPath indexPath) override {
+        auto cell =
+            std::static_pointer_cast<TitledCell>(table.dequeueReusableCell("Row", indexPath));
+        if (!cell->title.empty()) {
+            ++staleCells;
+        }
+        cell->title = name(indexPath);
+        return cell;
+    }
+    std::optional<double> heightForRow(TableView&, IndexPath) override { return rowHeight; }
+    std::optional<double> heightForHeader(TableView&, std::int64_t) override {
+        return headerHeight;
+    }
+    std::shared_ptr<kit::View> viewForHeader(TableView&, std::int64_t) override {
+        ++headersAsked;
+        return headerHeight > 0 ? std::make_shared<kit::View>() : nullptr;
+    }
+    void didHighlightRow(TableView&, IndexPath indexPath) override {
+        events.push_back("highlight " + name(indexPath));
+    }
+    void didUnhighlightRow(TableView&, IndexPath indexPath) override {
+        events.push_back("unhighlight " + name(indexPath));
+    }
+    void scrollViewDidScroll(kit::ScrollView& scrollView) override {
+        offsets.push_back(scrollView.contentOffset().y);
+    }
+    void didSelectRow(TableView& table, IndexPath indexPath) override {
+        events.push_back("select " + name(indexPath));
+        if (onSelect) {
+            onSelect(table);
+        }
+    }
+
+    std::vector<std::int64_t> rowCounts{100};
+    std::optional<double> rowHeight = 70;
+    double headerHeight = 0;
+    std::vector<std::string> events;
+    std::vector<double> offsets;
+    std::function<void(TableView&)> onSelect;
+    int staleCells = 0;
+    int headersAsked = 0;
+};
+
+class TableViewTest : public testing::Test {
+  protected:
+    void SetUp() override { install(); }
+
+    void install() {
+        table->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
+        table->registerCell("Row", [this] {
+            ++cellsMade;
+            return std::make_shared<TitledCell>();
+        });
+        table->setDataSource(rows);
+        table->setDelegate(rows);
+        screen.root->addSubview(table);
+    }
+
+    void layout() { screen.window->layoutIfNeeded(); }
+
+    std::shared_ptr<TitledCell> cellAt(IndexPath indexPath) {
+        return std::static_pointer_cast<TitledCell>(table->cellForRow(indexPath));
+    }
+    // The cell of a row that must be on screen; a stand-in, and a failure, when it is not.
+    TitledCell& shown(IndexPath indexPath) {
+        if (auto cell = cellAt(indexPath)) {
+            return *cell;
+        }
+        ADD_FAILURE() << "no cell for row " << indexPath.row;
+        return *missing;
+    }
+
+    std::set<const TableViewCell*> visibleCellObjects() {
+        std::set<const TableViewCell*> cells;
+        for (const auto& cell : table->visibleCells()) {
+            cells.insert(cell.get());
+        }
+        return cells;
+    }
+
+    std::size_t cellSubviews() const {
+        std::size_t count = 0;
+        for (const auto& view : table->subviews()) {
+            count += std::dynamic_pointer_cast<TableViewCell>(view) != nullptr;
+        }
+        return count;
+    }
+
+    kittest::KitScreen screen;
+    std::shared_ptr<Rows> rows = std::make_shared<Rows>();
+    std::shared_ptr<TableView> table = std::make_shared<TableView>(Rect{0, 0, 390, 844});
+    std::shared_ptr<TitledCell> missing = std::make_shared<TitledCell>();
+    int cellsMade = 0;
+};
+
+TEST_F(TableViewTest, OnlyRowsOnScreenHaveCellsAndScrollingRecyclesThem) {
+    layout();
+    // 844 points of 70-point rows: rows 0 to 12, the last one cut off.
+    ASSERT_EQ(table->indexPathsForVisibleRows().size(), 13u);
+    EXPECT_EQ(table->indexPathsForVisibleRows().back(), IndexPath::forRow(12, 0));
+    EXPECT_EQ(cellsMade, 13);
+    EXPECT_EQ(cellSubviews(), 13u);
+    EXPECT_EQ(shown(IndexPath::forRow(5, 0)).title, "0.5");
+    EXPECT_EQ(cellAt(IndexPath::forRow(13, 0)), nullptr);
+    EXPECT_EQ(shown(IndexPath::forRow(5, 0)).frame(), (Rect{0, 350, 390, 70}));
+    auto before = visibleCellObjects();
+
+    table->setContentOffset({0, 700});
+    layout();
+    // Rows 10 to 22 now; the ten that left were handed out again for the ten that came.
+    auto visible = table->indexPathsForVisibleRows();
+    EXPECT_EQ(visible.front(), IndexPath::forRow(10, 0));
+    EXPECT_EQ(visible.back(), IndexPath::forRow(22, 0));
+    EXPECT_EQ(cellsMade, 13);
+    EXPECT_EQ(visibleCellObjects(), before);
+    EXPECT_EQ(cellSubviews(), 13u);
+    EXPECT_EQ(cellAt(IndexPath::forRow(0, 0)), nullptr);
+    EXPECT_EQ(shown(IndexPath::forRow(20, 0)).title, "0.20");
+    int reuses = 0;
+    for (const auto& cell : table->visibleCells()) {
+        reuses += std::static_pointer_cast<TitledCell>(cell)->reuses;
+    }
+    EXPECT_EQ(reuses, 10);
+    EXPECT_EQ(rows->staleCells, 0);  // prepared before the data source saw them
+}
+
+TEST_F(TableViewTest, CellsFollowTheOffsetEvenBeforeTheNextLayout) {
+    layout();
+    table->setContentOffset({0, 7000 - 844});
+    bool lastRowPlaced = false;
+    for (const auto& view : table->subviews()) {
+        auto cell = std::dynamic_pointer_cast<TitledCell>(view);
+        lastRowPlaced = lastRowPlaced || (cell && cell->title == "0.99");
+    }
+    EXPECT_TRUE(lastRowPlaced);
+    auto last = cellAt(IndexPath::forRow(99, 0));
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->title, "0.99");
+    EXPECT_EQ(table->indexPathForCell(*last), IndexPath::forRow(99, 0));
+    EXPECT_EQ(table->contentSize(), (kit::Size{390, 7000}));
+    EXPECT_EQ(table->indexPathForRow({10, 7000 - 1}), IndexPath::forRow(99, 0));
+    EXPECT_EQ(table->indexPathForRow({10, 7000}), std::nullopt);
+}
+
+TEST_F(TableViewTest, TapHighlightsOnTouchDownThenUnhighlightsAndSelectsOnLift) {
+    layout();
+    Point row2{100, 2 * 70 + 10};
+    screen.press(row2);
+    EXPECT_EQ(rows->events, (std::vector<std::string>{"highlight 0.2"}));
+    EXPECT_TRUE(shown(IndexPath::forRow(2, 0)).isHighlighted());
+
+    screen.lift(row2);
+    EXPECT_EQ(rows->events,
+              (std::vector<std::string>{"highlight 0.2", "unhighlight 0.2", "select 0.2"}));
+    auto cell = cellAt(IndexPath::forRow(2, 0));
+    ASSERT_NE(cell, nullptr);
+    EXPECT_FALSE(cell->isHighlighted());
+    EXPECT_TRUE(cell->isSelected());
+    EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath::forRow(2, 0));
+
+    // Selecting another row leaves one selected; deselecting leaves none.
+    screen.tap({100, 4 * 70 + 10});
+    EXPECT_FALSE(cell->isSelected());
+    EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath::forRow(4, 0));
+    table->deselectRow(IndexPath::forRow(4, 0), true);
+    auto fourth = cellAt(IndexPath::forRow(4, 0));
+    ASSERT_NE(fourth, nullptr);
+    EXPECT_FALSE(fourth->isSelected());
+    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
+    ASSERT_EQ(fourth->runningAnimations().size(), 1u);  // the selected look fades out
+    EXPECT_EQ(fourth->runningAnimations()[0].property, kit::AnimatedProperty::contents);
+}
+
+TEST_F(TableViewTest, ADragScrollsAndSelectsNothing) {
+    layout();
+    screen.press({100, 500});
+    screen.move({100, 400});
+    screen.lift({100, 400});
+    EXPECT_EQ(rows->events, (std::vector<std::string>{"highlight 0.7", "unhighlight 0.7"}));
+    EXPECT_EQ(table->contentOffset(), (Point{0, 100}));
+    EXPECT_EQ(rows->offsets, (std::vector<double>{100}));  // the delegate hears of scrolling
+    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
+}
+
+TEST_F(TableViewTest, ADragGoesOnAfterTheTouchedRowOrHeaderHasScrolledAway) {
+    rows->rowCounts = {10};
+    table->setFrame({0, 200, 390, 400});
+    layout();
+    // The finger leaves the table upwards and pulls the content past its end, taking what
+    // it touched first out of view for good.
+    auto dragFrom = [this](double y) {
+        screen.press({100, y});
+        for (double to = y - 100; to >= y - 600; to -= 100) {
+            screen.move({100, to});
+            layout();
+        }
+        screen.lift({100, y - 600});
+    };
+    dragFrom(230);  // on row 0
+    EXPECT_FALSE(table->isDragging());
+    EXPECT_EQ(table->contentOffset(), (Point{0, 700 - 400}));  // settled back at the end
+
+    rows->headerHeight = 40;
+    table->reloadData();
+    table->setContentOffset({0, 0});
+    layout();
+    dragFrom(220);  // on the header of section 0
+    EXPECT_FALSE(table->isDragging());
+    EXPECT_EQ(table->contentOffset(), (Point{0, 740 - 400}));
+    EXPECT_EQ(table->headerView(0), nullptr);  // let go once the touch ended
+}
+
+TEST_F(TableViewTest, ControlsInACellTakeTheirTouchesAndTheRowIsNotSelected) {
+    rows->rowCounts = {1};
+    layout();
+    auto cell = cellAt(IndexPath::forRow(0, 0));
+    ASSERT_NE(cell, nullptr);
+    auto card = std::make_shared<kit::View>(Rect{0, 0, 390, 70});
+    cell->addSubview(card);  // on the cell itself, like a rounded card
+    auto button = kit::Button::buttonWithType(kit::ButtonType::custom);
+    button->setFrame({300, 10, 60, 50});
+    int presses = 0;
+    button->addAction([&presses](const auto&) { ++presses; }, kit::ControlEvents::touchUpInside);
+    cell->contentView()->addSubview(button);
+    layout();
+
+    // The content view stays in front of the card, so the button can be pressed.
+    EXPECT_EQ(cell->subviews().back(), cell->contentView());
+    screen.tap({320, 30});
+    EXPECT_EQ(presses, 1);
+    EXPECT_TRUE(rows->events.empty());
+
+    screen.tap({100, 30});
+    EXPECT_EQ(rows->events.back(), "select 0.0");
+}
+
+TEST_F(TableViewTest, GroupedSectionsStackUnderTheirHeadersBelowTheTableHeader) {
+    table->removeFromSuperview();
+    table = std::make_shared<TableView>(Rect{0, 0, 390, 844}, kit::TableViewStyle::grouped);
+    install();
+    rows->rowCounts = {2, 3, 20};
+    rows->rowHeight = 75;
+    rows->headerHeight = 40;
+    table->setTableHeaderView(std::make_shared<kit::View>(Rect{0, 0, 0, 230}));
+    layout();
+
+    EXPECT_EQ(table->tableHeaderView()->frame(), (Rect{0, 0, 390, 230}));
+    EXPECT_EQ(table->rectForHeader(0), (Rect{0, 230, 390, 40}));
+    EXPECT_EQ(table->rectForRow(IndexPath::forRow(1, 0)), (Rect{0, 345, 390, 75}));
+    EXPECT_EQ(table->rectForHeader(1), (Rect{0, 420, 390, 40}));
+    EXPECT_EQ(table->rectForSection(1), (Rect{0, 420, 390, 265}));
+    EXPECT_EQ(table->rectForHeader(2), (Rect{0, 685, 390, 40}));
+    EXPECT_EQ(table->contentSize().height, 725 + 20 * 75);
+    EXPECT_EQ(table->rectForRow(IndexPath::forRow(20, 2)), Rect{});
+
+    // Headers on screen are placed; the rest do not exist yet.
+    ASSERT_NE(table->headerView(2), nullptr);
+    EXPECT_EQ(table->headerView(2)->frame(), table->rectForHeader(2));
+    EXPECT_EQ(table->headerView(2)->superview(), table);
+    EXPECT_EQ(rows->headersAsked, 3);
+    table->setContentOffset({0, 800});
+    layout();
+    EXPECT_EQ(table->headerView(0), nullptr);
+    EXPECT_EQ(table->headerView(1), nullptr);
+    EXPECT_EQ(table->cellForRow(IndexPath::forRow(0, 2)), nullptr);
+    EXPECT_NE(table->cellForRow(IndexPath::forRow(5, 2)), nullptr);
+
+    // A taller table header moves everything down, whether its frame or its constraints
+    // say how high it is.
+    table->tableHeaderView()->setFrame({0, 0, 390, 300});
+    layout();
+    EXPECT_EQ(table->rectForHeader(0), (Rect{0, 300, 390, 40}));
+    auto sized = std::make_shared<kit::View>();
+    sized->setTranslatesAutoresizingMaskIntoConstraints(false);
+    sized->heightAnchor().constraintEqualToConstant(120)->setActive(true);
+    table->setTableHeaderView(sized);
+    layout();
+    EXPECT_EQ(sized->frame(), (Rect{0, 0, 390, 120}));
+    EXPECT_EQ(table->rectForHeader(0), (Rect{0, 120, 390, 40}));
+}
+
+TEST_F(TableViewTest, ScrollsToTheTopOfASectionInsideTheContentInset) {
+    rows->rowCounts = {10, 10, 3};
+    rows->headerHeight = 40;
+    table->setContentInset({56, 0, 70, 0});
+    layout();
+    EXPECT_EQ(table->contentOffset(), (Point{0, -56}));  // starts at the top, inside the inset
+
+    table->scrollToRow({1, IndexPath::notFound}, kit::TableViewScrollPosition::top, false);
+    EXPECT_EQ(table->contentOffset(), (Point{0, 740 - 56}));
+    EXPECT_NE(table->headerView(1), nullptr);
+
+    // The last section cannot come to the top: the content stops at its end.
+    table->scrollToRow({2, IndexPath::notFound}, kit::TableViewScrollPosition::top, false);
+    EXPECT_EQ(table->contentOffset(), (Point{0, 1730 + 70 - 844}));
+
+    table->scrollToRow({0, IndexPath::notFound}, kit::TableViewScrollPosition::top, true);
+    EXPECT_EQ(table->contentOffset(), (Point{0, -56}));
+
+    testsupport::LogCapture log;
+    table->scrollToRow({7, 0}, kit::TableViewScrollPosition::top, false);
+    EXPECT_EQ(table->contentOffset(), (Point{0, -56}));
+    EXPECT_EQ(log.lines().size(), 1u);
+}
+
+TEST_F(TableViewTest, ReloadAsksAgainClearsTheSelectionAndComesBackWithinTheContent) {
+    layout();
+    screen.tap({100, 10});
+    table->setContentOffset({0, 5000});
+    layout();
+
+    rows->rowCounts = {10};
+    table->reloadData();
+    layout();
+    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
+    EXPECT_EQ(table->contentOffset(), (Point{0, 0}));
+    EXPECT_EQ(table->indexPathsForVisibleRows().size(), 10u);
+    EXPECT_EQ(cellSubviews(), 10u);
+    for (const auto& cell : table->visibleCells()) {
+        EXPECT_FALSE(cell->isSelected());
+    }
+}
+
+TEST_F(TableViewTest, BadAnswersFromTheDataSourceNeverBreakTheTable) {
+    class Broken final : public kit::TableViewDataSource, public kit::TableViewDelegate {
+      public:
+        std::int64_t numberOfSections(TableView&) override { return 2; }
+        std::int64_t numberOfRows(TableView&, std::int64_t section) override {
+            return section == 0 ? -5 : 3;
+        }
+        std::shared_ptr<TableViewCell> cellForRow(TableView& table, IndexPath indexPath) override {
+            if (indexPath.row == 0) {
+                return nullptr;
+            }
+            return table.dequeueReusableCell("Unregistered", indexPath);
+        }
+        std::optional<double> heightForRow(TableView&, IndexPath indexPath) override {
+            return indexPath.row == 2 ? std::nan("") : -3.0 + 50 * indexPath.row;
+        }
+    };
+    auto broken = std::make_shared<Broken>();
+    testsupport::LogCapture log;
+    table->setDataSource(broken);
+    table->setDelegate(broken);
+    layout();
+
+    // Only row 1 has a height; the others are laid out as zero high and never shown.
+    EXPECT_EQ(table->numberOfRows(0), 0);
+    EXPECT_EQ(table->contentSize().height, 47);
+    auto visible = table->indexPathsForVisibleRows();
+    ASSERT_EQ(visible.size(), 1u);
+    auto cell = table->cellForRow(visible.front());
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->reuseIdentifier(), "Unregistered");
+    EXPECT_EQ(log.lines().size(), 1u);
+
+    // A data source that has gone leaves an empty table.
+    broken.reset();
+    table->reloadData();
+    layout();
+    EXPECT_EQ(table->numberOfSections(), 0);
+    EXPECT_TRUE(table->visibleCells().empty());
+}
+
+TEST_F(TableViewTest, ASelectionThatClosesTheScreenDoesNotOutliveTheTable) {
+    layout();
+    std::weak_ptr<TableView> weakTable = table;
+    rows->onSelect = [this](TableView& selected) {
+        selected.removeFromSuperview();
+        table.reset();
+    };
+    screen.tap({100, 10});
+    EXPECT_EQ(rows->events.back(), "select 0.0");
+    EXPECT_TRUE(weakTable.expired());
+}
+
+TEST_F(TableViewTest, SelectionShowsTheSelectedBackgroundUnlessTheStyleIsNone) {
+    rows->rowCounts = {2};
+    layout();
+    auto first = cellAt(IndexPath::forRow(0, 0));
+    ASSERT_NE(first, nullptr);
+    screen.press({100, 10});
+    ASSERT_NE(first->selectedBackgroundView(), nullptr);
+    EXPECT_EQ(first->subviews().front(), first->selectedBackgroundView());
+    EXPECT_EQ(first->selectedBackgroundView()->frame(), first->bounds());
+    screen.lift({100, 10});
+    table->deselectRow(IndexPath::forRow(0, 0), false);
+    EXPECT_EQ(first->selectedBackgroundView()->superview(), nullptr);
+
+    auto second = cellAt(IndexPath::forRow(1, 0));
+    ASSERT_NE(second, nullptr);
+    second->setSelectionStyle(kit::TableViewCellSelectionStyle::none);
+    screen.tap({100, 80});
+    EXPECT_TRUE(second->isSelected());
+    auto background = second->selectedBackgroundView();
+    EXPECT_TRUE(!background || background->superview() == nullptr);
+}
+
+}  // namespace
