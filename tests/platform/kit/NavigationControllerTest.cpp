@@ -71,13 +71,18 @@ TEST_F(NavigationControllerTest, BarsAddToTheTopControllersSafeArea) {
     driver->settle();
     EXPECT_EQ(root->view()->safeAreaInsets().top, 47 + 44);
     navigation->navigationBar()->setPrefersLargeTitles(true);
-    root->navigationItem().setTitle("Root");
     navigation->setToolbarHidden(false);
     driver->settle();
 
     EXPECT_EQ(root->view()->safeAreaInsets().top, 47 + 44 + 52);
     EXPECT_EQ(root->view()->safeAreaInsets().bottom, 34 + 44);
     EXPECT_EQ(navigation->toolbar()->frame().minY(), 844 - 34 - 44);
+    EXPECT_TRUE(driver->isShowing("Root")) << "the large title under the bar";
+    EXPECT_GT(driver->find("Root")->frame().height(), 44) << "large, not the bar's own title";
+
+    root->navigationItem().setLargeTitleDisplayMode(kit::LargeTitleDisplayMode::never);
+    driver->settle();
+    EXPECT_EQ(root->view()->safeAreaInsets().top, 47 + 44);
 }
 
 TEST_F(NavigationControllerTest, ToolbarShowsTheTopControllersItemsAndHides) {
