@@ -138,6 +138,20 @@ TEST_F(NavigationControllerTest, AnItemWhoseTargetIsGoneDoesNothing) {
     EXPECT_TRUE(root->performed.empty()) << "the action must not fall through to the chain";
 }
 
+TEST_F(NavigationControllerTest, ATransparentBarLetsWhatIsUnderItShowThrough) {
+    auto header = std::make_shared<kit::Label>();
+    header->setText("Under the bar");
+    header->setFrame({20, 60, 200, 20});
+    root->view()->addSubview(header);
+    driver->settle();
+    EXPECT_FALSE(driver->isShowing("Under the bar")) << "the bar's blur covers it";
+
+    navigation->navigationBar()->setBackgroundTransparent(true);
+    driver->settle();
+    EXPECT_TRUE(driver->isShowing("Under the bar"));
+    EXPECT_TRUE(driver->isShowing("Root")) << "the title still shows";
+}
+
 class TabBarControllerTest : public testing::Test {
   protected:
     void SetUp() override {
