@@ -16,6 +16,9 @@ void ZerovinPrefsSwitchCell::buildSwitch() {
     toggleSwitch_ = std::make_shared<kit::Switch>();
     toggleSwitch_->setThumbTintColor(SetupAppearance::secondaryColour());
     contentView()->addSubview(toggleSwitch_);
+    // Pinned, not left to its natural size: the labels end against the switch, and a long
+    // title must shorten the label rather than push the switch off the card.
+    extension::size(*toggleSwitch_, kit::Switch::size);
     extension::y(*toggleSwitch_, baseView()->centerYAnchor());
     extension::trailing(*toggleSwitch_, baseView()->trailingAnchor(), -10);
 }

@@ -81,14 +81,16 @@ TEST_F(SettingsCellsTest, ASocialRowsPictureTakesTheTilesPlaceCroppedToItsRounde
 }
 
 TEST_F(SettingsCellsTest, AReusedCellShowsNoStaleTextsOrPictureButKeepsWhatEachFillSets) {
-    auto cell = ZerovinPrefsSwitchCell::make("SwitchCell");
+    auto cell = laidOut(ZerovinPrefsSwitchCell::make("SwitchCell"));
     cell->titleLabel()->setText("A rather long title that would run under the switch if let");
     cell->subtitleLabel()->setText("Subtitle");
     cell->icon()->setImage(kit::Image::systemImageNamed("switch.2"));
     cell->iconView()->setBackgroundColor(kit::Color::systemRedColor());
     cell->toggleSwitch()->setOn(true);
-    laidOut(cell);
-    EXPECT_LE(labelEnd(*cell->titleLabel()), 279);
+    cell->layoutIfNeeded();
+    // Refilled after an earlier layout, as a reused cell is.
+    EXPECT_EQ(labelEnd(*cell->titleLabel()), 279);
+    EXPECT_EQ(cell->toggleSwitch()->frame().minX(), 309);
 
     cell->prepareForReuse();
     EXPECT_EQ(cell->titleLabel()->text(), "");
