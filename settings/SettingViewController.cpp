@@ -58,6 +58,15 @@ void SettingViewController::viewDidLoad() {
     view()->addSubview(headerView_);
 }
 
+// The last rows can scroll clear of the tab bar, home indicator included. The bar may not be
+// placed yet, so its height is worked out as the tab controller places it.
+void SettingViewController::viewWillAppear(bool) {
+    auto tabs = tabBarController();
+    const double tabBarHeight =
+        tabs ? kit::TabBar::barHeight + tabs->view()->safeAreaInsets().bottom : 0;
+    tableView_->setContentInset({0, 0, tabBarHeight + 10, 0});
+}
+
 void SettingViewController::layoutHeaderView() {
     headerView_ = std::make_shared<kit::View>();
     headerView_->setBackgroundColor(kit::Color::clearColor());
@@ -85,7 +94,6 @@ void SettingViewController::layoutTableView() {
     tableView_->setSeparatorStyle(kit::TableViewSeparatorStyle::none);
     // The content starts under the top bar, which the panel of the table header fills.
     tableView_->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
-    tableView_->setContentInset({0, 0, kit::TabBar::barHeight + 10, 0});
     tableView_->setRowHeight(kRowHeight);
     tableView_->setSectionHeaderHeight(kSectionHeaderHeight);
     tableView_->setDataSource(self());

@@ -36,6 +36,8 @@ class SettingViewController final : public kit::ViewController,
     static constexpr double kSectionHeaderHeight = 40;
 
     void viewDidLoad() override;
+    // The tab bar is known only once the screen is inside its tab controller.
+    void viewWillAppear(bool animated) override;
 
     const std::shared_ptr<kit::View>& headerView() const { return headerView_; }
     const std::shared_ptr<kit::Label>& navTitle() const { return navTitle_; }

@@ -6,6 +6,8 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/AlertController.h"
 #include "platform/kit/ColorPickerViewController.h"
+#include "platform/kit/TabBarController.h"
+#include "settings/SettingsActions.h"
 #include "settings/SettingsColours.h"
 #include "settings/ZerovinPrefsColourPickerCell.h"
 #include "settings/ZerovinPrefsSwitchCell.h"
@@ -63,6 +65,21 @@ TEST_F(SettingsScreenTest, ShowsTheTopBarTheHeaderPanelAndEachSectionsHeader) {
               kit::Color::systemTealColor());
     EXPECT_EQ(std::dynamic_pointer_cast<kit::Label>(plainTitle)->textColor(),
               kit::Color::tertiaryLabelColor());
+}
+
+TEST_F(SettingsScreenTest, TheTableEndsClearOfTheTabBarAndTheScreenAnswersEveryListedAction) {
+    screen = SettingViewController::make(ResourceLocator(bundleFolder()));
+    auto tabs = std::make_shared<kit::TabBarController>();
+    tabs->setViewControllers({screen});
+    window->setRootViewController(tabs);
+    window->makeKeyAndVisible();
+    kit::Driver(window).settle();
+    // The notched screen's tab bar: 49 points of buttons over 34 of home indicator.
+    EXPECT_EQ(screen->tableView()->contentInset().bottom, 49 + 34 + 10);
+    EXPECT_EQ(screen->tableView()->contentOffset().y, 0);
+    for (std::string_view action : SettingsActions::kActions) {
+        EXPECT_TRUE(screen->definesAction(action)) << action;
+    }
 }
 
 TEST_F(SettingsScreenTest, WithoutAResourceOnlyTheBarAndThePanelShow) {
@@ -219,6 +236,29 @@ TEST_F(SettingsScreenTest, TheTitleFadesPastFivePointsAndAPullPastTwoHundredSnap
     table.setContentOffset({0, -201});
     EXPECT_EQ(table.contentOffset().y, 0);
     EXPECT_TRUE(table.isScrollEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+// The table as it ships, on screen: every row shows, and the restore and the message to the
+// developer are reachable by tapping.
+TEST_F(SettingsScreenTest, TheShippedTableShowsItsRowsAndTheirTapsWork) {
+    screen = SettingViewController::make(ResourceLocator(testsupport::sourceDir() / "resources"));
+    window->setRootViewController(screen);
+    window->makeKeyAndVisible();
+    driver = std::make_unique<kit::Driver>(window);
+    driver->settle();
+    for (const char* text :
+         {"Accent Colour", "Restore Original Files", "Changelog", "Contact the Developer"}) {
+        EXPECT_TRUE(driver->isShowing(text)) << text;
+    }
+    ASSERT_TRUE(driver->tap("Contact the Developer").ok());
+    EXPECT_EQ(opened, (std::vector<std::string>{"tg://msg?text=Text&to=zerovin"}));
+    ASSERT_TRUE(driver->tap("Restore Original Files").ok());
+    ASSERT_TRUE(presentedAlert());
+    EXPECT_EQ(presentedAlert()->alertTitle(), "Kelvora");
 }
 
 }  // namespace
