@@ -70,6 +70,7 @@ class SettingViewController final : public kit::ViewController,
     // Named actions.
     void presentRestoreOriginalFilesConfirmation();
     void presentChangelogVC();
+    // The tutorial belongs to the Setups screen; a row may name it here, and it does nothing.
     void presentTutorialVC() {}
 
     // Restore of the original preference files.

@@ -146,6 +146,13 @@ TEST_F(SettingsScreenTest, APickedColourIsStoredAsHexAndEveryReportPostsOnce) {
     driver->wait(1);
     EXPECT_EQ(posts.size(), 2u);
     EXPECT_EQ(stored(kAppFile, "accentColour"), foundation::PlistValue("FF0000"));
+
+    // Opened again, the picker starts from the stored colour rather than the default.
+    ASSERT_TRUE(driver->tap("Accent Colour").ok());
+    picker = std::dynamic_pointer_cast<kit::ColorPickerViewController>(
+        screen->presentedViewController());
+    ASSERT_TRUE(picker);
+    EXPECT_EQ(SettingsColours::hexStringFromColor(picker->selectedColor()), "FF0000");
 }
 
 TEST_F(SettingsScreenTest, ButtonRowsRunTheirActionOnTheNextTurnAndUnknownOnesOnlyLog) {
