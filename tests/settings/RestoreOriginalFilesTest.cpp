@@ -132,8 +132,10 @@ TEST_F(RestoreOriginalFilesTest, AFailedLastCopyKeepsTheOldFileAndClaimsNoSucces
     const std::string last = path(kPrefs, names.back());
     root.write(last, "old last");
     foundation::FileManager::defaultManager().setFaultHook(
-        [last](foundation::FileOperation, std::string_view device) -> std::optional<int> {
-            return device == last ? std::optional<int>(ENOSPC) : std::nullopt;
+        [last](foundation::FileOperation operation, std::string_view device) -> std::optional<int> {
+            // A full disk: removing still works, writing the new copy does not.
+            bool writes = operation != foundation::FileOperation::remove;
+            return writes && device == last ? std::optional<int>(ENOSPC) : std::nullopt;
         });
     restore("Restore Original Files");
     EXPECT_EQ(root.read(last), "old last");
