@@ -1,0 +1,75 @@
+#include "appearance/SetupAppearance.h"
+#include "platform/kit/AlertController.h"
+#include "platform/kit/ColorPickerViewController.h"
+#include "platform/kit/Switch.h"
+#include "settings/SettingViewController.h"
+#include "settings/ZerovinPrefsColourPickerCell.h"
+
+void SettingViewController::switchChangedState(const std::shared_ptr<kit::Control>& sender) {
+    auto* toggle = dynamic_cast<kit::Switch*>(sender.get());
+    // The switch sits in the cell's content view, so the cell is two levels up.
+    auto contentView = sender->superview();
+    auto cell = contentView
+                    ? std::dynamic_pointer_cast<kit::TableViewCell>(contentView->superview())
+                    : nullptr;
+    if (!toggle || !cell) {
+        return;
+    }
+    if (auto indexPath = tableView_->indexPathForCell(*cell)) {
+        model_.switchChangedState(indexPath->section, indexPath->row, toggle->isOn());
+    }
+}
+
+void SettingViewController::colorPickerViewControllerDidSelectColor(
+    const std::shared_ptr<kit::ColorPickerViewController>& picker) {
+    colourChanged(picker->selectedColor());
+}
+
+void SettingViewController::colorPickerViewControllerDidFinish(
+    const std::shared_ptr<kit::ColorPickerViewController>& picker) {
+    colourChanged(picker->selectedColor());
+}
+
+// Only the edited row's swatch is redrawn, and only when it is on screen; the stored value is
+// what every later fill reads.
+void SettingViewController::colourChanged(const kit::Color& colour) {
+    auto cell =
+        tableView_->cellForRow({model_.prefsIndexPathSection(), model_.prefsIndexPathRow()});
+    if (auto* colourCell = dynamic_cast<ZerovinPrefsColourPickerCell*>(cell.get())) {
+        colourCell->colourView()->setBackgroundColor(colour);
+    }
+    model_.colorPickerViewControllerDidSelectColor(colour, this);
+}
+
+void SettingViewController::presentChangelogVC() {
+    auto alert = kit::AlertController::make(
+        "\xF0\x9F\x98\x95",
+        "Sorry the changelog isn't available at the moment since it's the initial release.",
+        kit::AlertControllerStyle::alert);
+    alert->addAction({"Okay", kit::AlertActionStyle::defaultStyle, {}});
+    present(alert, true);
+}
+
+void SettingViewController::presentRestoreOriginalFilesConfirmation() {
+    auto alert = kit::AlertController::make(
+        "Kelvora",
+        "Are you sure you want to restore original preferences files that was back up when you "
+        "first installed Kelvora?",
+        kit::AlertControllerStyle::alert);
+    alert->view()->setTintColor(SetupAppearance::setupAccentColour());
+    std::weak_ptr<SettingViewController> weak = self();
+    alert->addAction({"Restore Original Files", kit::AlertActionStyle::defaultStyle, [weak] {
+                          if (auto screen = weak.lock()) {
+                              screen->beginRestoreOriginalFiles();
+                          }
+                      }});
+    alert->addAction({"Cancel", kit::AlertActionStyle::cancel, {}});
+    present(alert, true);
+}
+
+void SettingViewController::showAlertWithTitle(const std::string& title, const std::string& sub) {
+    auto alert = kit::AlertController::make(title, sub, kit::AlertControllerStyle::alert);
+    alert->view()->setTintColor(SetupAppearance::setupAccentColour());
+    alert->addAction({"Okay", kit::AlertActionStyle::cancel, {}});
+    present(alert, true);
+}

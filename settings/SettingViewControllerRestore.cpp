@@ -1,0 +1,80 @@
+#include "platform/foundation/FileManager.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/MainQueue.h"
+#include "settings/SettingViewController.h"
+
+namespace {
+
+constexpr double kClosingDelay = 0.2;
+
+}  // namespace
+
+const std::string& SettingViewController::originalPrefsFilesPath() {
+    static const std::string path = "/var/mobile/Kelvora/Original/";
+    return path;
+}
+
+const std::string& SettingViewController::prefsFolderPath() {
+    static const std::string path = "/var/jb/vmo/Library/Preferences/";
+    return path;
+}
+
+// Every entry of the Original folder goes over its namesake in the Preferences folder. Each
+// copy goes to a temporary name and is renamed over the old file, so a copy that fails keeps
+// the file the tweak has now; the Original folder is only read, so the restore can be run
+// again. The closing message claims success only when every entry was restored.
+void SettingViewController::beginRestoreOriginalFiles() {
+    auto names =
+        foundation::FileManager::defaultManager().contentsOfDirectory(originalPrefsFilesPath());
+    if (!names || names->empty()) {
+        return;
+    }
+    const std::string last = foundation::appendingPathComponent(prefsFolderPath(), names->back());
+    foundation::Log::write("last file " + last);
+    bool everyEntryRestored = true;
+    bool lastRestored = false;
+    for (const std::string& name : *names) {
+        lastRestored = restoreEntry(name, last);
+        everyEntryRestored = everyEntryRestored && lastRestored;
+    }
+    if (!lastRestored) {
+        return;
+    }
+    std::weak_ptr<SettingViewController> weak = self();
+    foundation::MainQueue::main().after(kClosingDelay, [weak, everyEntryRestored] {
+        if (auto screen = weak.lock()) {
+            screen->finishRestore(everyEntryRestored);
+        }
+    });
+}
+
+bool SettingViewController::restoreEntry(const std::string& name, const std::string& last) {
+    const std::string source = foundation::appendingPathComponent(originalPrefsFilesPath(), name);
+    const std::string destination = foundation::appendingPathComponent(prefsFolderPath(), name);
+    messageView_->setAlpha(1);
+    messageView_->beginAnimateWithMessage("");
+    auto copied = foundation::FileManager::defaultManager().copyItemReplacing(source, destination);
+    if (!copied) {
+        foundation::Log::write("failed copy all files");
+        messageView_->setAlpha(0);
+        messageView_->stopAnimate();
+        showAlertWithTitle("Error", copied.error().description);
+        return false;
+    }
+    foundation::Log::write("successfully copy all files " + destination);
+    messageView_->messageLabel()->setText("Copying " + destination);
+    if (destination == last) {
+        foundation::Log::write("yay saved the fucking last file");
+    }
+    return true;
+}
+
+void SettingViewController::finishRestore(bool everyEntryRestored) {
+    messageView_->setAlpha(0);
+    messageView_->stopAnimate();
+    if (everyEntryRestored) {
+        showAlertWithTitle("Kelvora",
+                           "Successfully restore original files to Preferences folder and you will "
+                           "need to respring your device for the tweak settings to take effect.");
+    }
+}

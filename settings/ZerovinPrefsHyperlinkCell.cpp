@@ -1,0 +1,10 @@
+#include "settings/ZerovinPrefsHyperlinkCell.h"
+
+std::shared_ptr<ZerovinPrefsHyperlinkCell> ZerovinPrefsHyperlinkCell::make(
+    std::string reuseIdentifier) {
+    auto cell = std::make_shared<ZerovinPrefsHyperlinkCell>(Token{}, std::move(reuseIdentifier));
+    cell->buildCard();
+    cell->buildTile();
+    cell->buildLabels(cell->baseView()->trailingAnchor());
+    return cell;
+}
