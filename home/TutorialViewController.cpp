@@ -105,10 +105,13 @@ void TutorialViewController::layoutTray() {
     doneButton_->setBackgroundColor(SetupAppearance::setupAccentColour());
     doneButton_->setClipsToBounds(true);
     doneButton_->setCornerRadius(15);
+    std::weak_ptr<TutorialViewController> weakSelf =
+        std::static_pointer_cast<TutorialViewController>(shared_from_this());
     doneButton_->addAction(
-        [this](const auto&) {
-            if (doneHandler_) {
-                doneHandler_();
+        [weakSelf](const auto&) {
+            auto self = weakSelf.lock();
+            if (self && self->doneHandler_) {
+                self->doneHandler_();
             }
         },
         kit::ControlEvents::touchUpInside);

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <optional>
+#include <string_view>
+
 #include <string>
 #include <vector>
 
 #include "home/CreateSetupViewController.h"
 #include "home/PlaceholderExplorerViewController.h"
 #include "platform/foundation/DateFormatter.h"
+#include "platform/foundation/FileManager.h"
 #include "platform/kit/AlertController.h"
 #include "tests/home/HomeFixture.h"
 
@@ -181,6 +186,74 @@ TEST_F(CreateSetupTest, CancelClosesTheFormWithNothingSaved) {
     EXPECT_FALSE(driver->isShowing("New Setup"));
     EXPECT_TRUE(setupFolders().empty());
     EXPECT_FALSE(std::filesystem::exists(root.host(listFile)));
+}
+
+TEST_F(CreateSetupTest, ListThatCannotBeWrittenIsReportedAndLeavesNoFolderBehind) {
+    writeList({record("Home", "home")});
+    foundation::FileManager::defaultManager().setFaultHook(
+        [](foundation::FileOperation operation, std::string_view path) -> std::optional<int> {
+            bool list = path.find("KelvoraList") != std::string_view::npos;
+            return list && operation == foundation::FileOperation::write ? std::optional(ENOSPC)
+                                                                         : std::nullopt;
+        });
+    fillForm("Work");
+    ASSERT_TRUE(driver->tap("Done").ok());
+
+    ASSERT_TRUE(alert()) << "the form must not close as if the Setup were saved";
+    EXPECT_EQ(alert()->alertTitle(), "Error");
+    EXPECT_FALSE(alert()->message().empty());
+    EXPECT_TRUE(setupFolders().empty());
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"Home"}));
+    driver->wait(0.2);
+    EXPECT_EQ(navigation->topViewController(), screen) << "no explorer for a Setup not saved";
+}
+
+// The form's frames: bar, titles, name box and pickers stacked down a scroll view whose
+// content ends 30 points below the icon picker.
+class CreateSetupFramesTest : public HomeFixture {
+  protected:
+    void TearDown() override { kit::Screen::main() = saved; }
+
+    kit::Rect frameIn(const kit::View& view, const kit::View& container) const {
+        return {view.convert(view.bounds().origin, container), view.bounds().size};
+    }
+
+    void expectFrames(double bar, double titleTop) {
+        markTutorialSeen();
+        launch();
+        ASSERT_TRUE(driver->tap("plus").ok());
+        auto form = std::dynamic_pointer_cast<CreateSetupViewController>(
+            screen->presentedViewController() ? screen->presentedViewController()
+                                              : navigation->presentedViewController());
+        ASSERT_TRUE(form);
+        const auto& content = *form->scrollView;
+        EXPECT_EQ(form->navbarView->frame(), kit::Rect(0, 0, 390, bar));
+        EXPECT_EQ(content.frame(), kit::Rect(0, 0, 390, 844));
+        double name = titleTop + 25 + 5;
+        EXPECT_EQ(frameIn(*form->nameView, content), kit::Rect(10, name, 370, 45));
+        EXPECT_EQ(form->textField->frame(), kit::Rect(10, 0, 360, 45));
+        double colours = name + 45 + 25 + 25 + 4;
+        EXPECT_EQ(frameIn(*form->colourView, content), kit::Rect(0, colours, 390, 165));
+        double icons = colours + 165 + 25 + 25 + 4;
+        EXPECT_EQ(frameIn(*form->iconView, content), kit::Rect(0, icons, 390, 1205));
+        EXPECT_EQ(content.contentSize().height, icons + 1205 + 5 + 30);
+        EXPECT_TRUE(driver->isShowing("Name your Setup"));
+        EXPECT_TRUE(driver->isShowing("Choose a Colour"));
+        EXPECT_TRUE(driver->isShowing("Choose an Icon"));
+        EXPECT_EQ(form->navbarView->rightTitleButton()->alpha(), 0);
+    }
+
+    kit::Screen saved = kit::Screen::main();
+};
+
+TEST_F(CreateSetupFramesTest, NotchedScreenHasTheTallBarAndTheLowerFirstTitle) {
+    kit::Screen::main() = kit::Screen::notched();
+    expectFrames(92, 120);
+}
+
+TEST_F(CreateSetupFramesTest, ScreenWithoutANotchHasTheShortBarAndTheHigherFirstTitle) {
+    kit::Screen::main() = kit::Screen::classic();
+    expectFrames(66, 90);
 }
 
 }  // namespace
