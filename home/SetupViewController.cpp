@@ -166,22 +166,24 @@ std::optional<kit::ContextMenuConfiguration> SetupViewController::contextMenuCon
     setupIndexPath = indexPath;
     std::weak_ptr<SetupViewController> weakSelf = self();
     std::int64_t item = indexPath.item();
-    auto menu = [weakSelf, item]() -> kit::Menu {
-        auto screen = weakSelf.lock();
-        if (!screen) {
-            return {};
-        }
-        auto view = [weakSelf, item] {
+    // The record is kept with the menu: the list may be reloaded while the menu is up, and
+    // then the item's position names another Setup.
+    foundation::PlistValue record;
+    if (item >= 0 && static_cast<std::size_t>(item) < setupArray.size()) {
+        record = setupArray[static_cast<std::size_t>(item)];
+    }
+    auto menu = [weakSelf, item, record]() -> kit::Menu {
+        auto view = [weakSelf, record] {
             if (auto owner = weakSelf.lock()) {
-                owner->pushSetupExplorerViewControllerWithData(owner->setupDataAt(item));
+                owner->pushSetupExplorerViewControllerWithData(SetupData::fromRecord(record));
             }
         };
-        auto remove = [weakSelf, item] {
+        auto remove = [weakSelf, item, record] {
             if (auto owner = weakSelf.lock()) {
-                owner->deleteSetupAt(item);
+                owner->deleteSetupAt(item, record);
             }
         };
-        return {screen->setupDataAt(item).setupName,
+        return {SetupData::fromRecord(record).setupName,
                 {{"View", "eye.fill", false, view}, {"Delete", "trash.fill", true, remove}}};
     };
     return kit::ContextMenuConfiguration{menu, {}};

@@ -74,7 +74,7 @@ class SetupViewController final : public kit::ViewController,
     void layoutNoResultLabel();
     void layoutCollectionView();
     SetupData setupDataAt(std::int64_t item) const;
-    void deleteSetupAt(std::int64_t item);
+    void deleteSetupAt(std::int64_t item, const foundation::PlistValue& record);
     void chooseSortType(const std::string& choice);
     std::shared_ptr<SetupViewController> self();
 

@@ -79,13 +79,21 @@ void SetupViewController::deleteSetupFolderWithName(const std::string& folderNam
 }
 
 // The list file takes the display order, and loses the record even when the folder
-// could not be removed.
-void SetupViewController::deleteSetupAt(std::int64_t item) {
-    if (item < 0 || static_cast<std::size_t>(item) >= setupArray.size()) {
+// could not be removed. The record must still be the one the menu was shown for; if the
+// list was reloaded since, it is looked up by value, and a record no longer listed is left.
+void SetupViewController::deleteSetupAt(std::int64_t item, const foundation::PlistValue& record) {
+    auto position = setupArray.end();
+    if (item >= 0 && static_cast<std::size_t>(item) < setupArray.size() &&
+        setupArray[static_cast<std::size_t>(item)] == record) {
+        position = setupArray.begin() + item;
+    } else {
+        position = std::find(setupArray.begin(), setupArray.end(), record);
+    }
+    if (position == setupArray.end()) {
         return;
     }
-    deleteSetupFolderWithName(setupDataAt(item).setupFolderName);
-    setupArray.erase(setupArray.begin() + item);
+    deleteSetupFolderWithName(SetupData::fromRecord(*position).setupFolderName);
+    setupArray.erase(position);
     (void)SetupManager::sharedInstance().saveSetupArray(setupArray);
     std::weak_ptr<SetupViewController> weakSelf = self();
     foundation::MainQueue::main().after(0.2, [weakSelf] {

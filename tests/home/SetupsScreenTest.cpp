@@ -115,6 +115,20 @@ TEST_F(SetupsScreenTest, DeleteFromTheContextMenuSavesTheRestInDisplayOrder) {
     EXPECT_FALSE(driver->isShowing("Beta"));
 }
 
+TEST_F(SetupsScreenTest, DeleteRemovesTheSetupItsMenuWasShownForEvenAfterAReload) {
+    writeList({record("Beta", "beta"), record("Gamma", "gamma")});
+    root.makeFolder("/var/mobile/Kelvora/Setup/beta");
+    root.makeFolder("/var/mobile/Kelvora/Setup/alpha");
+    launch();
+    ASSERT_TRUE(driver->longPress("Beta").ok());
+    // Another screen adds a Setup that sorts first while the menu is up.
+    writeList({record("Alpha", "alpha"), record("Beta", "beta"), record("Gamma", "gamma")});
+    foundation::NotificationCenter::defaultCenter().post("RefreshSetupDataNotification");
+    ASSERT_TRUE(driver->tap("Delete").ok());
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"Alpha", "Gamma"}));
+    EXPECT_EQ(setupFolders(), (std::vector<std::string>{"alpha"}));
+}
+
 TEST_F(SetupsScreenTest, ViewInTheContextMenuAndATapOpenTheExplorerWithTheRecordsDate) {
     writeList({record("Alpha", "alpha")});
     launch();
