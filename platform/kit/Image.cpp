@@ -122,11 +122,20 @@ bool isAssetName(std::string_view name) {
 Image::Image(Kind kind, std::string name, Size size)
     : kind_(kind), name_(std::move(name)), size_(size) {}
 
-// FIXME: every well-formed name is accepted until the renderer's symbol map exists; then a
-// name outside the map must give no image.
+static Image::Resolver& installedResolver() {
+    static Image::Resolver resolver;
+    return resolver;
+}
+
+Image::Resolver Image::setResolver(Resolver resolver) {
+    std::swap(resolver, installedResolver());
+    return resolver;
+}
+
 std::optional<Image> Image::systemImageNamed(std::string_view name,
                                              ImageSymbolConfiguration configuration) {
-    if (!isSymbolName(name)) {
+    const auto& hasSymbol = installedResolver().hasSymbol;
+    if (!isSymbolName(name) || (hasSymbol && !hasSymbol(name))) {
         return std::nullopt;
     }
     // Our symbols are square glyphs one em wide, so the point size is the image's size.
@@ -136,12 +145,19 @@ std::optional<Image> Image::systemImageNamed(std::string_view name,
     return image;
 }
 
-// FIXME: assets are not loaded from resources/ yet, so an asset image has a name and no size.
 std::optional<Image> Image::imageNamed(std::string_view name) {
     if (!isAssetName(name)) {
         return std::nullopt;
     }
-    return Image(Kind::asset, std::string(name), Size{});
+    const auto& assetSize = installedResolver().assetSize;
+    if (!assetSize) {
+        return Image(Kind::asset, std::string(name), Size{});
+    }
+    auto size = assetSize(name);
+    if (!size) {
+        return std::nullopt;
+    }
+    return Image(Kind::asset, std::string(name), *size);
 }
 
 std::optional<Image> Image::imageWithData(std::string_view bytes) {

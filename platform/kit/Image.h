@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,11 +17,22 @@ namespace kit {
 //
 // Symbols and assets are names here; the renderer turns them into pixels. A name that can
 // never be a symbol or an asset gives no image, as does data that is not a whole PNG or JPEG
-// or that claims more pixels than an image may have.
+// or that claims more pixels than an image may have. Which symbols and assets exist is known
+// only to whoever draws them: the host installs a resolver that answers, and then an unknown
+// name gives no image and an asset image has its size. With none installed, every
+// well-formed name is taken and an asset has no size.
 class Image final {
   public:
     enum class Kind { symbol, asset, data };
     enum class Format { none, png, jpeg };
+
+    struct Resolver {
+        std::function<bool(std::string_view symbolName)> hasSymbol;
+        // The asset's size in points, or nothing when there is no such asset.
+        std::function<std::optional<Size>(std::string_view assetName)> assetSize;
+    };
+    // Installs `resolver` and returns the one it replaces.
+    static Resolver setResolver(Resolver resolver);
 
     // Symbol names are lower-case words joined by dots ("folder.fill.badge.plus").
     static std::optional<Image> systemImageNamed(std::string_view name,
