@@ -2,6 +2,8 @@
 # file needs no edit here. A folder with no sources yet is an interface library.
 function(kelvora_module name dir)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+    # A program's entry point belongs to its executable, never to a library others link.
+    list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
     set(target kelvora_${name})
     if(sources)
         add_library(${target} STATIC ${sources})

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/kit/Responder.h"
+#include "platform/kit/SceneDelegate.h"
+#include "platform/kit/Window.h"
+#include "settings/ResourceLocator.h"
+
+// Brings the app up on a connecting scene: the window at once, tinted with the accent
+// colour and showing the tabs; the Setup and Original folders 0.3 s later; the first-run
+// snapshot 0.2 s after that, unless it was taken by an earlier launch. The home screen does
+// not wait for the folders: loading the list does not need them.
+class SceneDelegate final : public kit::Responder, public kit::SceneDelegate {
+  public:
+    static constexpr double kFolderCheckDelay = 0.3;
+    static constexpr double kSnapshotDelay = 0.2;
+
+    explicit SceneDelegate(ResourceLocator bundle) : bundle_(std::move(bundle)) {}
+
+    const std::shared_ptr<kit::Window>& window() const { return window_; }
+
+    void willConnect(const std::shared_ptr<kit::WindowScene>& scene) override;
+
+  private:
+    static void checkFolders();
+    static void takeSnapshotIfNeeded();
+
+    ResourceLocator bundle_;
+    std::shared_ptr<kit::Window> window_;
+};
