@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "platform/foundation/FileManager.h"
+#include "platform/foundation/PropertyList.h"
+#include "platform/host/SampleRoot.h"
+#include "tests/support/DeviceRoot.h"
+
+namespace {
+
+using host::SampleRoot;
+
+std::string firstBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes(8, '\0');
+    in.read(bytes.data(), 8);
+    return bytes;
+}
+
+TEST(SampleRootTest, ANewRootGetsReadableTweakFilesInBothFormsAndSomeSystemOnes) {
+    testsupport::DeviceRoot temporary;
+    auto root = temporary.hostRoot() / "device";
+    auto made = SampleRoot::prepare(root);
+    ASSERT_TRUE(made.ok()) << made.error().description;
+    EXPECT_TRUE(made.value());
+
+    auto folder = root / "var/jb/vmo/Library/Preferences";
+    int binary = 0;
+    int xml = 0;
+    int system = 0;
+    for (const auto& name : SampleRoot::sampleNames()) {
+        auto file = folder / name;
+        ASSERT_TRUE(std::filesystem::is_regular_file(file)) << name;
+        (firstBytes(file) == "bplist00" ? binary : xml) += 1;
+        bool excluded = name.find("apple") != std::string::npos ||
+                        name.find("Global") != std::string::npos ||
+                        name.find("google") != std::string::npos;
+        system += excluded ? 1 : 0;
+        foundation::FileManager::defaultManager().setRoot(root);
+        auto contents = foundation::dictionaryWithContentsOfFile(
+            std::string(SampleRoot::kPreferencesFolder) + "/" + name);
+        ASSERT_TRUE(contents) << name << " does not read back";
+        EXPECT_FALSE(contents->empty()) << name;
+    }
+    EXPECT_GE(SampleRoot::sampleNames().size() - system, 12u);
+    EXPECT_GE(system, 3);
+    EXPECT_GE(binary, 4);
+    EXPECT_GE(xml, 4);
+    auto entries = std::distance(std::filesystem::directory_iterator(folder),
+                                 std::filesystem::directory_iterator());
+    EXPECT_EQ(static_cast<std::size_t>(entries), SampleRoot::sampleNames().size())
+        << "no temporary file is left behind";
+}
+
+TEST(SampleRootTest, AFolderThatExistsInAnyFormIsLeftAsItIs) {
+    testsupport::DeviceRoot temporary;
+    auto empty = temporary.hostRoot() / "empty";
+    std::filesystem::create_directory(empty);
+    auto notSeeded = SampleRoot::prepare(empty);
+    ASSERT_TRUE(notSeeded.ok());
+    EXPECT_FALSE(notSeeded.value());
+    EXPECT_TRUE(std::filesystem::is_empty(empty));
+
+    auto file = temporary.hostRoot() / "a-file";
+    std::ofstream(file) << "keep me";
+    auto onFile = SampleRoot::prepare(file);
+    ASSERT_TRUE(onFile.ok());
+    EXPECT_FALSE(onFile.value());
+    std::ifstream in(file);
+    std::string kept;
+    std::getline(in, kept);
+    EXPECT_EQ(kept, "keep me");
+
+    auto dangling = temporary.hostRoot() / "link";
+    std::filesystem::create_symlink(temporary.hostRoot() / "nowhere", dangling);
+    auto onLink = SampleRoot::prepare(dangling);
+    ASSERT_TRUE(onLink.ok());
+    EXPECT_FALSE(onLink.value());
+    EXPECT_FALSE(std::filesystem::exists(temporary.hostRoot() / "nowhere"));
+}
+
+TEST(SampleRootTest, ARootThatCannotBeMadeIsAnErrorNamingIt) {
+    testsupport::DeviceRoot temporary;
+    auto locked = temporary.hostRoot() / "locked";
+    std::filesystem::create_directory(locked);
+    std::filesystem::permissions(
+        locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    auto made = SampleRoot::prepare(locked / "device");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+    if (made.ok()) {
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    }
+    EXPECT_NE(made.error().description.find("locked/device"), std::string::npos);
+}
+
+}  // namespace
