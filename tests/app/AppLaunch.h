@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+
+#include "app/AppDelegate.h"
+#include "app/SceneDelegate.h"
+#include "platform/kit/Application.h"
+#include "platform/kit/Window.h"
+#include "tests/support/DeviceRoot.h"
+
+namespace apptest {
+
+// Launches the app in this process on a device root, as the program does, with the
+// repository's resources; `relaunch` starts it again on the same root, as a second run.
+// The root has a Preferences folder, as every device has.
+class AppLaunch {
+  public:
+    AppLaunch() {
+        root.makeFolder("/var/jb/vmo/Library/Preferences");
+        launch();
+    }
+    ~AppLaunch() { kit::Application::shared()->reset(); }
+    AppLaunch(const AppLaunch&) = delete;
+    AppLaunch& operator=(const AppLaunch&) = delete;
+
+    void relaunch() {
+        kit::Application::shared()->reset();
+        launch();
+    }
+
+    testsupport::DeviceRoot root;
+    std::shared_ptr<kit::Window> window;
+
+  private:
+    void launch() {
+        auto& application = *kit::Application::shared();
+        application.setDelegate(std::make_shared<AppDelegate>());
+        auto resources = testsupport::sourceDir() / "resources";
+        application.registerSceneConfiguration(AppDelegate::kSceneConfigurationName, [resources] {
+            return std::make_shared<SceneDelegate>(ResourceLocator(resources));
+        });
+        auto scene = application.launch(kit::Screen::notched());
+        EXPECT_TRUE(scene.ok()) << (scene.ok() ? "" : scene.error().description);
+        window = application.keyWindow();
+    }
+};
+
+}  // namespace apptest

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "app/TabViewController.h"
+#include "home/SetupViewController.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/PropertyList.h"
+#include "platform/kit/ColorPickerViewController.h"
+#include "platform/kit/Driver.h"
+#include "platform/kit/NavigationController.h"
+#include "platform/kit/TabBar.h"
+#include "settings/SettingViewController.h"
+#include "store/SetupManager.h"
+#include "tests/app/AppLaunch.h"
+
+namespace {
+
+constexpr const char* kPreferences = "/var/jb/vmo/Library/Preferences/";
+constexpr const char* kPrefsFile = "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraPrefs.plist";
+
+bool exists(const apptest::AppLaunch& app, const std::string& devicePath) {
+    return std::filesystem::exists(app.root.host(devicePath));
+}
+
+void writePrefs(const testsupport::DeviceRoot& root, foundation::PlistDictionary values) {
+    root.makeFolder(kPreferences);
+    ASSERT_TRUE(foundation::writeToFile(values, kPrefsFile).ok());
+}
+
+TEST(StartUpTest, FoldersComeAtOnceThenAfterThreeTenthsAndTheSnapshotAfterTwoMore) {
+    apptest::AppLaunch app;
+    app.root.write(std::string(kPreferences) + "com.example.tweak.plist", "<plist/>");
+    app.root.write(std::string(kPreferences) + "com.apple.springboard.plist", "<plist/>");
+    auto& queue = foundation::MainQueue::main();
+
+    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora"));
+    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Setup"));
+    queue.advance(0.299);
+    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Setup"));
+    queue.advance(0.001);
+    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Setup"));
+    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Original"));
+    queue.advance(0.199);
+    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
+    queue.advance(0.001);
+    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
+    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.apple.springboard.plist"));
+    EXPECT_TRUE(SetupManager::sharedInstance().boolForKey("didCopiedOriginalFiles", false,
+                                                          "com.zerovin.KelvoraPrefs"));
+}
+
+TEST(StartUpTest, ASnapshotTakenByAnEarlierLaunchIsNotTakenAgain) {
+    apptest::AppLaunch app;
+    writePrefs(app.root, {{"didCopiedOriginalFiles", true}});
+    app.root.write(std::string(kPreferences) + "com.example.tweak.plist", "<plist/>");
+    app.relaunch();
+    foundation::MainQueue::main().advance(1);
+    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Original"));
+    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
+}
+
+TEST(StartUpTest, TheTabsAreTheSetupsInANavigationControllerThenTheSettings) {
+    apptest::AppLaunch app;
+    ASSERT_TRUE(app.window);
+    EXPECT_TRUE(app.window->isKeyWindow());
+    auto tabs = std::dynamic_pointer_cast<TabViewController>(app.window->rootViewController());
+    ASSERT_TRUE(tabs);
+    ASSERT_EQ(tabs->viewControllers().size(), 2u);
+    EXPECT_EQ(tabs->selectedIndex(), 0u);
+
+    auto navigation =
+        std::dynamic_pointer_cast<kit::NavigationController>(tabs->viewControllers()[0]);
+    ASSERT_TRUE(navigation);
+    auto setups = std::dynamic_pointer_cast<SetupViewController>(navigation->topViewController());
+    ASSERT_TRUE(setups);
+    EXPECT_EQ(setups->tabBarItem().title, "Setup");
+    EXPECT_EQ(setups->tabBarItem().tag, 0);
+    EXPECT_EQ(setups->tabBarItem().image->name(), "rectangle.3.offgrid.fill");
+
+    auto settings = std::dynamic_pointer_cast<SettingViewController>(tabs->viewControllers()[1]);
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->tabBarItem().title, "Settings");
+    EXPECT_EQ(settings->tabBarItem().tag, 2);
+    EXPECT_EQ(settings->tabBarItem().image->name(), "gear");
+    EXPECT_TRUE(tabs->tabBar()->scrollEdgeAppearance().has_value());
+
+    kit::Driver driver(app.window);
+    ASSERT_TRUE(driver.tap("Done").ok()) << "the tutorial is up on a first launch";
+    driver.wait(1);
+    EXPECT_EQ(driver.textsOnScreen().back(), "Settings");
+    ASSERT_TRUE(driver.tap("Settings").ok());
+    EXPECT_EQ(tabs->selectedIndex(), 1u);
+    EXPECT_TRUE(driver.isShowing("Restore Original Files"));
+}
+
+TEST(StartUpTest, TheWindowAndTabBarTakeTheAccentColourStoredWhenTheAppStarts) {
+    apptest::AppLaunch app;
+    EXPECT_EQ(SetupManager::sharedInstance().hexStringFromColor(app.window->tintColor()), "04C7BE");
+    writePrefs(app.root, {{"accentColour", "FF9F0A"}});
+    app.relaunch();
+    EXPECT_EQ(SetupManager::sharedInstance().hexStringFromColor(app.window->tintColor()), "FF9F0A");
+    EXPECT_EQ(kit::TabBar::appearance().tintColor, app.window->tintColor());
+}
+
+TEST(StartUpTest, AnAccentColourPickedInTheSettingsTintsTheWindowOnTheNextLaunch) {
+    apptest::AppLaunch app;
+    kit::Driver driver(app.window);
+    ASSERT_TRUE(driver.tap("Done").ok());
+    driver.wait(1);
+    ASSERT_TRUE(driver.tap("Settings").ok());
+    ASSERT_TRUE(driver.tap("Accent Colour").ok());
+    auto tabs = app.window->rootViewController();
+    auto picker = std::dynamic_pointer_cast<kit::ColorPickerViewController>(
+        tabs->children()[1]->presentedViewController());
+    ASSERT_TRUE(picker);
+    auto red = picker->swatches()[5 * kit::ColorPickerViewController::gridColumns];
+    auto centre = red->convertToWindow(red->bounds().center());
+    ASSERT_TRUE(driver.tapAt(centre).ok());
+    auto picked = SetupManager::sharedInstance().hexStringFromColor(picker->selectedColor());
+    ASSERT_NE(picked, "04C7BE");
+
+    app.relaunch();
+    EXPECT_EQ(SetupManager::sharedInstance().hexStringFromColor(app.window->tintColor()), picked);
+}
+
+}  // namespace
