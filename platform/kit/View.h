@@ -131,6 +131,10 @@ class View : public Responder {
     const LayoutGuide& safeAreaLayoutGuide() const;
     // The part of the view covered by the window's notch, status bar and home indicator.
     EdgeInsets safeAreaInsets() const;
+    // Insets added to the view's safe area on top of what it inherits: a navigation bar, a
+    // toolbar or a tab bar covering a controller's view sets them.
+    EdgeInsets additionalSafeAreaInsets() const { return additionalSafeArea_; }
+    void setAdditionalSafeAreaInsets(EdgeInsets insets);
 
     // Constraints this view holds: those it is the nearest common ancestor of.
     const std::vector<std::shared_ptr<LayoutConstraint>>& constraints() const {
@@ -193,6 +197,8 @@ class View : public Responder {
     void setSuperview(const std::shared_ptr<View>& superview,
                       const std::shared_ptr<Window>& oldWindow);
     void markNeedsLayoutUp();
+    EdgeInsets windowSafeAreaOverlap() const;
+    EdgeInsets inheritedSafeAreaInsets() const;
     void notifyTintChange();
     void notifyMovedToWindow();
     std::shared_ptr<View> topmostAncestor();
@@ -210,6 +216,7 @@ class View : public Responder {
 
     Rect frame_;
     Point boundsOrigin_;
+    EdgeInsets additionalSafeArea_;
     AffineTransform transform_;
     Color backgroundColor_;
     Color borderColor_ = Color::blackColor();

@@ -63,6 +63,68 @@ const LayoutGuide& View::safeAreaLayoutGuide() const {
 }
 
 EdgeInsets View::safeAreaInsets() const {
+    EdgeInsets insets = inheritedSafeAreaInsets();
+    insets.top += additionalSafeArea_.top;
+    insets.left += additionalSafeArea_.left;
+    insets.bottom += additionalSafeArea_.bottom;
+    insets.right += additionalSafeArea_.right;
+    return insets;
+}
+
+void View::setAdditionalSafeAreaInsets(EdgeInsets insets) {
+    if (insets == additionalSafeArea_) {
+        return;
+    }
+    additionalSafeArea_ = insets;
+    setNeedsLayout();
+    for (const auto& subview : subviews_) {
+        subview->setNeedsLayout();
+    }
+}
+
+namespace {
+
+// The part of a band `band` deep, starting `distance` before this view's edge, that the
+// view overlaps.
+double overlap(double band, double distance, double extent) {
+    return std::clamp(band - distance, 0.0, std::max(0.0, extent));
+}
+
+bool isZero(EdgeInsets insets) {
+    return insets == EdgeInsets{};
+}
+
+}  // namespace
+
+EdgeInsets View::inheritedSafeAreaInsets() const {
+    EdgeInsets insets = windowSafeAreaOverlap();
+    // Only the nearest ancestor with insets of its own matters: its safe area already holds
+    // what it inherits.
+    auto ancestor = superview();
+    while (ancestor && isZero(ancestor->additionalSafeArea_)) {
+        ancestor = ancestor->superview();
+    }
+    if (!ancestor || !window()) {
+        return insets;
+    }
+    EdgeInsets outer = ancestor->safeAreaInsets();
+    Point outerTopLeft = ancestor->convertToWindow(ancestor->bounds().origin);
+    Point outerBottomRight =
+        ancestor->convertToWindow({ancestor->bounds().maxX(), ancestor->bounds().maxY()});
+    Point topLeft = convertToWindow(bounds().origin);
+    Point bottomRight = convertToWindow({bounds().maxX(), bounds().maxY()});
+    Size size = frame_.size;
+    insets.top = std::max(insets.top, overlap(outer.top, topLeft.y - outerTopLeft.y, size.height));
+    insets.left =
+        std::max(insets.left, overlap(outer.left, topLeft.x - outerTopLeft.x, size.width));
+    insets.bottom = std::max(
+        insets.bottom, overlap(outer.bottom, outerBottomRight.y - bottomRight.y, size.height));
+    insets.right = std::max(insets.right,
+                            overlap(outer.right, outerBottomRight.x - bottomRight.x, size.width));
+    return insets;
+}
+
+EdgeInsets View::windowSafeAreaOverlap() const {
     auto window = this->window();
     if (!window) {
         return {};
@@ -72,9 +134,6 @@ EdgeInsets View::safeAreaInsets() const {
     // The part of each inset band of the window that this view overlaps.
     Point topLeft = convertToWindow(bounds().origin);
     Point bottomRight = convertToWindow({bounds().maxX(), bounds().maxY()});
-    auto overlap = [](double band, double distance, double extent) {
-        return std::clamp(band - distance, 0.0, std::max(0.0, extent));
-    };
     Size size = frame_.size;
     return {overlap(outer.top, topLeft.y - screen.minY(), size.height),
             overlap(outer.left, topLeft.x - screen.minX(), size.width),

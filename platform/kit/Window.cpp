@@ -1,5 +1,8 @@
 #include "platform/kit/Window.h"
 
+#include "platform/kit/TextField.h"
+#include "platform/kit/ViewController.h"
+
 namespace kit {
 
 Window::Window(Screen screen) : View(screen.bounds()), screen_(screen) {
@@ -17,14 +20,37 @@ void Window::setRootView(std::shared_ptr<View> view) {
     if (rootView_) {
         rootView_->setTranslatesAutoresizingMaskIntoConstraints(true);
         rootView_->setFrame(bounds());
-        addSubview(rootView_);
+        // Under anything presented over the old root.
+        insertSubview(rootView_, 0);
+    }
+}
+
+void Window::setRootViewController(std::shared_ptr<ViewController> controller) {
+    if (rootController_ == controller) {
+        return;
+    }
+    bool shown = !isHidden();
+    if (rootController_ && shown) {
+        rootController_->beginDisappearance(false);
+        rootController_->endDisappearance(false);
+    }
+    rootController_ = std::move(controller);
+    setRootView(rootController_ ? rootController_->view() : nullptr);
+    if (rootController_ && shown) {
+        rootController_->beginAppearance(false);
+        rootController_->endAppearance(false);
     }
 }
 
 void Window::makeKeyAndVisible() {
     key_ = true;
+    bool wasHidden = isHidden();
     setHidden(false);
     setNeedsLayout();
+    if (wasHidden && rootController_) {
+        rootController_->beginAppearance(false);
+        rootController_->endAppearance(false);
+    }
 }
 
 InterfaceStyle Window::interfaceStyle() const {
@@ -53,13 +79,40 @@ bool Window::makeFirstResponder(const std::shared_ptr<View>& view) {
         return false;
     }
     firstResponder_ = view;
+    updateInputAccessory();
     return true;
 }
 
 void Window::dropFirstResponder(const View& view) {
     if (firstResponder().get() == &view) {
         firstResponder_.reset();
+        updateInputAccessory();
     }
+}
+
+void Window::updateInputAccessory() {
+    if (inputAccessory_) {
+        inputAccessory_->removeFromSuperview();
+        inputAccessory_.reset();
+    }
+    auto field = std::dynamic_pointer_cast<TextField>(firstResponder());
+    if (!field || !field->inputAccessoryView()) {
+        return;
+    }
+    // There is no keyboard on the desktop, so the bar sits where the keyboard would start:
+    // at the bottom, above the home indicator.
+    inputAccessory_ = field->inputAccessoryView();
+    double height = inputAccessory_->frame().height();
+    if (height <= 0) {
+        height = inputAccessory_->intrinsicContentSize().height;
+    }
+    if (height <= 0) {
+        height = defaultAccessoryHeight;
+    }
+    double bottom = bounds().height() - windowSafeAreaInsets().bottom;
+    inputAccessory_->setTranslatesAutoresizingMaskIntoConstraints(true);
+    inputAccessory_->setFrame({0, bottom - height, bounds().width(), height});
+    addSubview(inputAccessory_);
 }
 
 std::shared_ptr<View> Window::sendTouch(TouchPhase phase, Point location) {

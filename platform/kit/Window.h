@@ -12,6 +12,8 @@ namespace kit {
 // its interface style, hands touches to the view they began on, and keeps the first
 // responder. Its next responder is the application. Like the phone's, a new window is
 // hidden, and so takes no touches, until it is made key and visible.
+class ViewController;
+
 class Window final : public View {
   public:
     explicit Window(Screen screen = Screen::main());
@@ -21,6 +23,10 @@ class Window final : public View {
     std::shared_ptr<View> rootView() const { return rootView_; }
     // The root view fills the window and is positioned by its frame.
     void setRootView(std::shared_ptr<View> view);
+
+    // The controller whose view is the root view; it appears when the window is shown.
+    const std::shared_ptr<ViewController>& rootViewController() const { return rootController_; }
+    void setRootViewController(std::shared_ptr<ViewController> controller);
 
     void makeKeyAndVisible();
     bool isKeyWindow() const { return key_; }
@@ -36,6 +42,9 @@ class Window final : public View {
     bool makeFirstResponder(const std::shared_ptr<View>& view);
     // Forgets `view` as first responder, without asking it anything: it is resigning.
     void dropFirstResponder(const View& view);
+    // The bar a text field shows over the keyboard while it is the first responder; the
+    // window shows it at its bottom edge.
+    const std::shared_ptr<View>& inputAccessory() const { return inputAccessory_; }
 
     // The host's input: a touch begins where hit testing says, and every later phase
     // goes to the same view. Returns the view the touch went to, if any.
@@ -46,11 +55,16 @@ class Window final : public View {
     std::shared_ptr<Window> window() const override;
 
   private:
+    static constexpr double defaultAccessoryHeight = 44;
+    void updateInputAccessory();
+
     Screen screen_;
     std::shared_ptr<View> rootView_;
+    std::shared_ptr<ViewController> rootController_;
     std::weak_ptr<View> firstResponder_;
     std::weak_ptr<Responder> application_;
     std::shared_ptr<View> touchView_;
+    std::shared_ptr<View> inputAccessory_;
     Touch touch_;
     std::optional<InterfaceStyle> overrideStyle_;
     bool key_ = false;

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/AlertController.h"
+#include "platform/kit/Driver.h"
+#include "platform/kit/ImageView.h"
+#include "platform/kit/Window.h"
+#include "tests/platform/kit/RecordingController.h"
+
+using kit::AlertActionStyle;
+using kit::AlertController;
+using kit::AlertControllerStyle;
+using kittest::RecordingController;
+
+namespace {
+
+class AlertControllerTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        foundation::MainQueue::main().reset();
+        window->setRootViewController(home);
+        window->makeKeyAndVisible();
+        driver = std::make_unique<kit::Driver>(window);
+    }
+    void TearDown() override { foundation::MainQueue::main().reset(); }
+
+    std::shared_ptr<AlertController> sortSheet(const std::string& current) {
+        auto sheet = AlertController::make("Sort", "", AlertControllerStyle::actionSheet);
+        for (const std::string title : {"File A-Z", "File Z-A", "Date Newest", "Date Oldest"}) {
+            sheet->addAction({title, AlertActionStyle::defaultStyle,
+                              [this, title] { chosen.push_back(title); }, title == current});
+        }
+        sheet->addAction({"Cancel", AlertActionStyle::cancel, [this] { chosen.push_back("-"); }});
+        return sheet;
+    }
+
+    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
+    std::shared_ptr<RecordingController> home = std::make_shared<RecordingController>("Home");
+    std::unique_ptr<kit::Driver> driver;
+    std::vector<std::string> chosen;
+};
+
+TEST_F(AlertControllerTest, TappingAnActionDismissesFirstAndThenRunsItsHandlerOnce) {
+    auto alert = AlertController::make("Kelvora", "Restore?", AlertControllerStyle::alert);
+    std::shared_ptr<kit::ViewController> presentedInHandler = alert;
+    int runs = 0;
+    alert->addAction({"Restore", AlertActionStyle::defaultStyle, [&] {
+                          ++runs;
+                          presentedInHandler = home->presentedViewController();
+                      }});
+    alert->addAction({"Cancel", AlertActionStyle::cancel, {}});
+    home->present(alert, true);
+    driver->wait(1);
+
+    ASSERT_TRUE(driver->tap("Restore").ok());
+    alert->performAction(0);  // a second tap while it fades
+
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(presentedInHandler, nullptr) << "so the handler can present its own alert";
+    driver->wait(1);
+    EXPECT_FALSE(driver->isShowing("Restore?"));
+}
+
+TEST_F(AlertControllerTest, TwoActionsSitSideBySideWithCancelOnTheLeft) {
+    auto alert = AlertController::make("Delete", "Sure?", AlertControllerStyle::alert);
+    alert->addAction({"Delete", AlertActionStyle::destructive, {}});
+    alert->addAction({"Cancel", AlertActionStyle::cancel, {}});
+    home->present(alert, false);
+    driver->settle();
+
+    auto del = alert->actionButtons()[0];
+    auto cancel = alert->actionButtons()[1];
+    EXPECT_LT(cancel->convertToWindow({0, 0}).x, del->convertToWindow({0, 0}).x);
+    EXPECT_DOUBLE_EQ(cancel->convertToWindow({0, 0}).y, del->convertToWindow({0, 0}).y);
+    EXPECT_EQ(del->currentTitleColor(), kit::Color::systemRedColor());
+    // The panel sits in the middle of the screen.
+    auto panel = alert->panelView()->frame();
+    EXPECT_NEAR(panel.midY(), 422, 1);
+    EXPECT_NEAR(panel.midX(), 195, 1);
+}
+
+TEST_F(AlertControllerTest, AnActionSheetChecksTheCurrentEntryAndListsItsActionsInOrder) {
+    auto sheet = sortSheet("Date Newest");
+    home->present(sheet, false);
+    driver->settle();
+
+    auto texts = driver->textsOnScreen();
+    std::vector<std::string> expected{"Sort",      "File A-Z",    "File Z-A", "Date Newest",
+                                      "checkmark", "Date Oldest", "Cancel"};
+    EXPECT_EQ(texts, expected);
+    // The check mark is inside the checked entry's row.
+    auto check = driver->find("checkmark");
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->superview(), sheet->actionButtons()[2]);
+    // Cancel sits on its own panel at the bottom, above the home indicator.
+    auto cancel = sheet->actionButtons()[4];
+    EXPECT_NEAR(cancel->convertToWindow({0, cancel->bounds().height()}).y, 844 - 34, 0.5);
+
+    ASSERT_TRUE(driver->tap("Date Oldest").ok());
+    EXPECT_EQ(chosen, std::vector<std::string>{"Date Oldest"});
+}
+
+TEST_F(AlertControllerTest, ATapOnTheDimmedScreenAroundAnActionSheetCancelsIt) {
+    home->present(sortSheet("File A-Z"), false);
+    driver->settle();
+
+    ASSERT_TRUE(driver->tapAt({195, 100}).ok());
+    EXPECT_EQ(chosen, std::vector<std::string>{"-"});
+    EXPECT_EQ(home->presentedViewController(), nullptr);
+}
+
+TEST_F(AlertControllerTest, EscapeDoesWhatTheCancelActionDoes) {
+    home->present(sortSheet("File A-Z"), false);
+    driver->settle();
+
+    ASSERT_TRUE(driver->press(kit::Key::escape).ok());
+    EXPECT_EQ(chosen, std::vector<std::string>{"-"});
+    EXPECT_FALSE(driver->press(kit::Key::escape).ok()) << "nothing left to escape from";
+}
+
+}  // namespace

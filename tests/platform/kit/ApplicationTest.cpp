@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/Application.h"
+#include "platform/kit/Window.h"
+#include "tests/platform/kit/RecordingController.h"
+#include "tests/support/LogCapture.h"
+
+using kit::Application;
+
+namespace {
+
+class Delegate final : public kit::ApplicationDelegate {
+  public:
+    kit::SceneConfiguration configurationForConnecting(const std::string& role) override {
+        roles.push_back(role);
+        return {name, role};
+    }
+    std::string name = "Default Configuration";
+    std::vector<std::string> roles;
+};
+
+class ShellScene final : public kit::SceneDelegate {
+  public:
+    void willConnect(const std::shared_ptr<kit::WindowScene>& scene) override {
+        window = scene->makeWindow();
+        window->setRootViewController(root);
+        window->makeKeyAndVisible();
+    }
+    std::shared_ptr<kit::Window> window;
+    std::shared_ptr<kittest::RecordingController> root =
+        std::make_shared<kittest::RecordingController>("Root");
+};
+
+class ApplicationTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        foundation::MainQueue::main().reset();
+        app->reset();
+        app->setDelegate(delegate);
+        app->registerSceneConfiguration("Default Configuration", [this] {
+            scene = std::make_shared<ShellScene>();
+            return scene;
+        });
+    }
+    void TearDown() override {
+        app->reset();
+        foundation::MainQueue::main().reset();
+    }
+
+    const std::shared_ptr<Application>& app = Application::shared();
+    std::shared_ptr<Delegate> delegate = std::make_shared<Delegate>();
+    std::shared_ptr<ShellScene> scene;
+};
+
+TEST_F(ApplicationTest, LaunchConnectsASceneWhoseDelegateShowsTheKeyWindow) {
+    auto connected = app->launch(kit::Screen::classic());
+    ASSERT_TRUE(connected.ok()) << connected.error().description;
+
+    EXPECT_EQ(delegate->roles, std::vector<std::string>{kit::windowApplicationRole});
+    EXPECT_EQ(connected.value()->configuration().name, "Default Configuration");
+    ASSERT_NE(scene, nullptr);
+    EXPECT_EQ(app->windows(), std::vector<std::shared_ptr<kit::Window>>{scene->window});
+    EXPECT_EQ(app->keyWindow(), scene->window);
+    EXPECT_EQ(scene->window->bounds().size, (kit::Size{375, 667}));
+    EXPECT_EQ(scene->root->count("willAppear"), 1);
+    // The window hands unhandled actions on to the application.
+    EXPECT_EQ(scene->window->nextResponder(), app);
+}
+
+TEST_F(ApplicationTest, AConfigurationMissingFromTheManifestIsAClearFailure) {
+    delegate->name = "Other";
+    auto connected = app->launch(kit::Screen::notched());
+    ASSERT_FALSE(connected.ok());
+    EXPECT_EQ(connected.error().description, "No scene configuration is named \"Other\"");
+    EXPECT_TRUE(app->windows().empty());
+}
+
+TEST_F(ApplicationTest, OpeningAURLGoesToTheInstalledOpenerAndReportsLater) {
+    std::vector<std::string> opened;
+    app->setURLOpener([&](const std::string& url) {
+        opened.push_back(url);
+        return true;
+    });
+    std::vector<bool> results;
+    auto record = [&](bool ok) { results.push_back(ok); };
+
+    app->openURL("tg://msg?text=Text&to=zerovin", record);
+    EXPECT_TRUE(results.empty()) << "the completion comes on a later turn";
+    foundation::MainQueue::main().runDue();
+    EXPECT_EQ(opened, std::vector<std::string>{"tg://msg?text=Text&to=zerovin"});
+    EXPECT_EQ(results, std::vector<bool>{true});
+
+    testsupport::LogCapture log;
+    app->openURL("not a url", record);
+    app->openURL("", record);
+    foundation::MainQueue::main().runDue();
+    EXPECT_EQ(opened.size(), 1u) << "what is not a URL never reaches the opener";
+    EXPECT_EQ(results, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(log.lines().size(), 2u);
+
+    app->setURLOpener(nullptr);
+    app->openURL("https://example.com", record);
+    foundation::MainQueue::main().runDue();
+    EXPECT_EQ(results.back(), false);
+}
+
+}  // namespace

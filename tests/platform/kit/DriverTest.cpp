@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/Button.h"
+#include "platform/kit/ContextMenuView.h"
+#include "platform/kit/Driver.h"
+#include "platform/kit/Label.h"
+#include "platform/kit/ScrollView.h"
+#include "platform/kit/TextField.h"
+#include "platform/kit/Toolbar.h"
+#include "platform/kit/Window.h"
+#include "tests/platform/kit/RecordingController.h"
+
+using kit::Button;
+using kit::ControlEvents;
+using kit::ControlState;
+using kit::Driver;
+using kit::Key;
+using kit::Label;
+using kit::Rect;
+
+namespace {
+
+// A list of twenty buttons in a scroll view, a text field at the top, and a few labels.
+class SampleScreen final : public kit::ViewController {
+  public:
+    void viewDidLoad() override {
+        field = std::make_shared<kit::TextField>();
+        field->setPlaceholder("Setup name...");
+        field->setFrame({10, 60, 370, 40});
+        view()->addSubview(field);
+        scroll = std::make_shared<kit::ScrollView>(Rect{0, 110, 390, 400});
+        scroll->setClipsToBounds(true);
+        scroll->setContentSize({390, 20 * 50});
+        view()->addSubview(scroll);
+        for (int row = 0; row < 20; ++row) {
+            auto button = Button::buttonWithType(kit::ButtonType::system);
+            std::string title = "Row " + std::to_string(row);
+            button->setTitle(title, ControlState::normal);
+            button->setFrame({0, row * 50.0, 390, 50});
+            button->addAction([this, title](const auto&) { tapped.push_back(title); },
+                              ControlEvents::touchUpInside);
+            scroll->addSubview(button);
+        }
+        auto symbolOnly = Button::buttonWithType(kit::ButtonType::system);
+        symbolOnly->setImage(kit::Image::systemImageNamed("goforward"), ControlState::normal);
+        symbolOnly->setFrame({300, 700, 44, 44});
+        symbolOnly->addAction([this](const auto&) { tapped.push_back("refresh"); },
+                              ControlEvents::touchUpInside);
+        view()->addSubview(symbolOnly);
+        for (const char* text : {"Bottom right", "Bottom left"}) {
+            auto label = std::make_shared<Label>();
+            label->setText(text);
+            label->setFrame({text[7] == 'r' ? 200.0 : 10.0, 760, 150, 20});
+            view()->addSubview(label);
+        }
+    }
+
+    std::shared_ptr<kit::TextField> field;
+    std::shared_ptr<kit::ScrollView> scroll;
+    std::vector<std::string> tapped;
+};
+
+class DriverTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        foundation::MainQueue::main().reset();
+        window->setRootViewController(screen);
+        window->makeKeyAndVisible();
+        driver = std::make_unique<Driver>(window);
+    }
+    void TearDown() override { foundation::MainQueue::main().reset(); }
+
+    std::shared_ptr<Label> addLabel(const std::string& text, Rect frame) {
+        auto label = std::make_shared<Label>();
+        label->setText(text);
+        label->setFrame(frame);
+        screen->view()->addSubview(label);
+        driver->settle();
+        return label;
+    }
+
+    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
+    std::shared_ptr<SampleScreen> screen = std::make_shared<SampleScreen>();
+    std::unique_ptr<Driver> driver;
+};
+
+TEST_F(DriverTest, TapsARowAfterScrollingItIntoView) {
+    ASSERT_TRUE(driver->tap("Row 2").ok());
+    EXPECT_EQ(screen->scroll->contentOffset().y, 0) << "a row on screen needs no scrolling";
+
+    ASSERT_TRUE(driver->tap("Row 15").ok());
+    EXPECT_EQ(screen->tapped, (std::vector<std::string>{"Row 2", "Row 15"}));
+    // Scrolled just far enough for the row's bottom to reach the view's bottom.
+    EXPECT_DOUBLE_EQ(screen->scroll->contentOffset().y, 16 * 50 - 400);
+
+    auto missing = driver->tap("Row 99");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().description, "No visible view shows \"Row 99\"");
+}
+
+TEST_F(DriverTest, FindsExactTextsBeforePartsAndSymbolOnlyControlsByTheirSymbol) {
+    EXPECT_EQ(driver->find("Row 1"), screen->scroll->subviews()[1]) << "not Row 10 to 19";
+    ASSERT_NE(driver->find("Row 1"), nullptr);
+    EXPECT_NE(driver->find("ow 1"), nullptr);
+
+    ASSERT_TRUE(driver->tap("goforward").ok());
+    EXPECT_EQ(screen->tapped, std::vector<std::string>{"refresh"});
+}
+
+TEST_F(DriverTest, HiddenTransparentClippedAndCoveredViewsAreNeverFound) {
+    addLabel("Hidden", {10, 600, 100, 20})->setHidden(true);
+    addLabel("Faded", {10, 620, 100, 20})->setAlpha(0);
+    addLabel("Off screen", {500, 620, 100, 20});
+    auto covered = addLabel("Covered", {10, 640, 100, 20});
+    auto lid = std::make_shared<kit::View>(Rect{0, 630, 390, 40});
+    lid->setBackgroundColor(kit::Color::whiteColor());
+    screen->view()->addSubview(lid);
+    auto parent = std::make_shared<kit::View>(Rect{0, 670, 10, 10});
+    parent->setClipsToBounds(true);
+    screen->view()->addSubview(parent);
+    auto clipped = std::make_shared<Label>();
+    clipped->setText("Clipped");
+    clipped->setFrame({50, 0, 100, 20});
+    parent->addSubview(clipped);
+    driver->settle();
+
+    for (const char* text : {"Hidden", "Faded", "Off screen", "Covered", "Clipped"}) {
+        EXPECT_FALSE(driver->isShowing(text)) << text;
+        EXPECT_FALSE(driver->tap(text).ok()) << text;
+    }
+    lid->setAlpha(0.5);
+    driver->settle();
+    EXPECT_TRUE(driver->isShowing("Covered")) << "a see-through view does not hide it";
+}
+
+TEST_F(DriverTest, TypesIntoTheFieldAndPressesKeys) {
+    EXPECT_FALSE(driver->type("x").ok()) << "nothing is being edited yet";
+    ASSERT_TRUE(driver->tap("Setup name...").ok());
+    ASSERT_TRUE(driver->type("Works").ok());
+    ASSERT_TRUE(driver->press(Key::backspace).ok());
+    EXPECT_EQ(screen->field->text(), "Work");
+    EXPECT_TRUE(driver->isShowing("Work"));
+    EXPECT_FALSE(driver->isShowing("Setup name..."));
+
+    ASSERT_TRUE(driver->press(Key::escape).ok());
+    EXPECT_FALSE(screen->field->isFirstResponder());
+    EXPECT_FALSE(driver->press(Key::returnKey).ok());
+}
+
+TEST_F(DriverTest, ListsTheTextsOnScreenInReadingOrder) {
+    auto texts = driver->textsOnScreen();
+    ASSERT_GE(texts.size(), 4u);
+    EXPECT_EQ(texts.front(), "Setup name...");
+    EXPECT_EQ(texts[1], "Row 0");
+    // Rows 0 to 7 show in the 400-point scroll view; row 8 starts at its bottom edge.
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const std::string& text) { return text.rfind("Row ", 0) == 0; }),
+              8);
+    std::vector<std::string> tail(texts.end() - 3, texts.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"goforward", "Bottom left", "Bottom right"}));
+}
+
+TEST_F(DriverTest, WaitingRunsTimedWorkAndLaysOutAfterEachTurn) {
+    auto label = addLabel("Before", {10, 600, 200, 20});
+    std::vector<double> frames;
+    foundation::MainQueue::main().after(0.3, [&] {
+        label->setText("After");
+        label->setFrame({10, 620, 200, 20});
+    });
+    driver->wait(0.2);
+    EXPECT_TRUE(driver->isShowing("Before"));
+    driver->wait(0.1);
+    EXPECT_TRUE(driver->isShowing("After"));
+    EXPECT_DOUBLE_EQ(foundation::MainQueue::main().now(), 0.3);
+}
+
+// A view whose two halves are items that offer a context menu.
+class MenuGrid final : public kit::View, public kit::ContextMenuSource {
+  public:
+    std::optional<kit::ContextMenuRequest> contextMenuRequestAt(kit::Point point) override {
+        kit::Point local = convertFromWindow(point);
+        if (local.y > 100) {
+            return std::nullopt;
+        }
+        int item = local.x < 195 ? 0 : 1;
+        kit::ContextMenuConfiguration configuration;
+        configuration.actionProvider = [this, item] {
+            return kit::Menu{
+                "Item " + std::to_string(item),
+                {{"View", "eye.fill", false, [this, item] { viewed.push_back(item); }},
+                 {"Delete", "trash.fill", true, [this, item] { deleted.push_back(item); }}}};
+        };
+        kit::Point origin = convertToWindow({item * 195.0, 0});
+        return kit::ContextMenuRequest{configuration, {origin, {195, 100}}};
+    }
+    std::vector<int> viewed;
+    std::vector<int> deleted;
+};
+
+TEST_F(DriverTest, LongPressBringsUpTheItemsMenuAndAnActionRunsAfterItCloses) {
+    auto grid = std::make_shared<MenuGrid>();
+    grid->setFrame({0, 200, 390, 200});
+    screen->view()->addSubview(grid);
+    driver->settle();
+
+    ASSERT_TRUE(driver->longPressAt({300, 250}).ok());
+    EXPECT_TRUE(driver->isShowing("Item 1"));
+    EXPECT_FALSE(driver->isShowing("Row 0")) << "the menu covers the screen";
+    auto destructive = std::dynamic_pointer_cast<Button>(driver->find("Delete"));
+    ASSERT_NE(destructive, nullptr);
+    EXPECT_EQ(destructive->currentTitleColor(), kit::Color::systemRedColor());
+
+    ASSERT_TRUE(driver->tap("Delete").ok());
+    EXPECT_EQ(grid->deleted, std::vector<int>{1});
+    EXPECT_FALSE(driver->isShowing("Item 1"));
+    driver->wait(1);
+    EXPECT_TRUE(driver->isShowing("Row 0"));
+
+    ASSERT_TRUE(driver->longPressAt({100, 250}).ok());
+    ASSERT_TRUE(driver->isShowing("Item 0"));
+    ASSERT_TRUE(driver->tapAt({195, 800}).ok());
+    EXPECT_FALSE(driver->isShowing("Item 0")) << "a tap outside closes the menu";
+    EXPECT_TRUE(grid->viewed.empty());
+
+    ASSERT_TRUE(driver->longPressAt({100, 350}).ok());
+    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "no item there";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DriverTest, AFieldsKeyboardBarShowsWhileItIsEditedAndItsItemsCanBeTapped) {
+    int done = 0;
+    auto bar = kit::Toolbar::make();
+    auto item = kit::BarButtonItem::withSystemItem(kit::BarButtonSystemItem::done, {}, "");
+    item->setHandler([&] {
+        ++done;
+        screen->field->resignFirstResponder();
+    });
+    bar->setItems(
+        {kit::BarButtonItem::withSystemItem(kit::BarButtonSystemItem::flexibleSpace, {}, ""),
+         item});
+    screen->field->setInputAccessoryView(bar);
+    EXPECT_FALSE(driver->isShowing("Done"));
+
+    ASSERT_TRUE(driver->tap("Setup name...").ok());
+    ASSERT_TRUE(driver->isShowing("Done"));
+    EXPECT_DOUBLE_EQ(bar->frame().maxY(), 844 - 34);
+    ASSERT_TRUE(driver->tap("Done").ok());
+
+    EXPECT_EQ(done, 1);
+    EXPECT_FALSE(screen->field->isFirstResponder());
+    EXPECT_FALSE(driver->isShowing("Done")) << "the bar leaves with the keyboard";
+}
+
+}  // namespace

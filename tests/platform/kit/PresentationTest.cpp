@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/AlertController.h"
+#include "platform/kit/Driver.h"
+#include "platform/kit/PresentationView.h"
+#include "platform/kit/Window.h"
+#include "tests/platform/kit/RecordingController.h"
+#include "tests/support/LogCapture.h"
+
+using kit::AlertAction;
+using kit::AlertActionStyle;
+using kit::AlertController;
+using kit::AlertControllerStyle;
+using kit::ModalPresentationStyle;
+using kit::ModalTransitionStyle;
+using kit::PresentationView;
+using kittest::RecordingController;
+
+namespace {
+
+class PresentationTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        queue.reset();
+        window->setRootViewController(home);
+        window->makeKeyAndVisible();
+        driver = std::make_unique<kit::Driver>(window);
+    }
+    void TearDown() override { queue.reset(); }
+
+    static std::shared_ptr<AlertController> alert(const std::string& title) {
+        auto made = AlertController::make(title, "message", AlertControllerStyle::alert);
+        made->addAction({"Okay", AlertActionStyle::cancel, {}, false});
+        return made;
+    }
+
+    foundation::MainQueue& queue = foundation::MainQueue::main();
+    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
+    std::shared_ptr<RecordingController> home = std::make_shared<RecordingController>("Home");
+    std::unique_ptr<kit::Driver> driver;
+};
+
+TEST_F(PresentationTest, ASecondAlertWhileOneIsUpIsDroppedAndLogged) {
+    testsupport::LogCapture log;
+    auto first = alert("First error");
+    auto second = alert("Second error");
+    bool secondCompleted = false;
+
+    home->present(first, true);
+    home->present(second, true, [&] { secondCompleted = true; });
+    driver->wait(1);
+
+    EXPECT_EQ(home->presentedViewController(), first);
+    EXPECT_TRUE(driver->isShowing("First error"));
+    EXPECT_FALSE(driver->isShowing("Second error"));
+    EXPECT_FALSE(secondCompleted);
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_NE(log.lines()[0].find("Attempt to present <AlertController: 0x"), std::string::npos);
+    EXPECT_NE(log.lines()[0].find("which is already presenting <AlertController"),
+              std::string::npos);
+
+    // Once the first is gone, the next one shows.
+    ASSERT_TRUE(driver->tap("Okay").ok());
+    home->present(second, false);
+    driver->settle();
+    EXPECT_TRUE(driver->isShowing("Second error"));
+}
+
+TEST_F(PresentationTest, DismissalRemovesThePresentationWhenTheTransitionEnds) {
+    auto sheet = std::make_shared<RecordingController>("Sheet");
+    int completions = 0;
+    home->present(sheet, true);
+    driver->wait(1);
+    ASSERT_EQ(sheet->presentingViewController(), home);
+
+    sheet->dismiss(true, [&] { ++completions; });
+    EXPECT_EQ(home->presentedViewController(), nullptr) << "the model changes at once";
+    EXPECT_FALSE(driver->isShowing("Sheet content")) << "what is leaving takes no touches";
+    queue.advance(PresentationView::transitionDuration - 0.01);
+    EXPECT_EQ(completions, 0);
+    queue.advance(0.01);
+    EXPECT_EQ(completions, 1);
+    EXPECT_EQ(sheet->count("didDisappear"), 1);
+    for (const auto& layer : window->subviews()) {
+        EXPECT_EQ(dynamic_cast<PresentationView*>(layer.get()), nullptr);
+    }
+    sheet->dismiss(true, [&] { ++completions; });
+    driver->wait(1);
+    EXPECT_EQ(completions, 1) << "dismissing what is not presented does nothing";
+}
+
+TEST_F(PresentationTest, FullScreenCoversThePresenterAndTellsItOfBothWays) {
+    auto form = std::make_shared<RecordingController>("Form");
+    form->setModalPresentationStyle(ModalPresentationStyle::fullScreen);
+    form->setModalTransitionStyle(ModalTransitionStyle::crossDissolve);
+    home->present(form, true);
+    driver->wait(1);
+
+    EXPECT_FALSE(driver->isShowing("Home content"));
+    EXPECT_TRUE(driver->isShowing("Form content"));
+    EXPECT_EQ(home->count("willDisappear"), 1);
+
+    form->dismiss(true);
+    driver->wait(1);
+    EXPECT_TRUE(driver->isShowing("Home content"));
+    EXPECT_EQ(home->count("willAppear"), 2);
+}
+
+TEST_F(PresentationTest, ASheetCoversWhatIsUnderItWithoutTheFullScreenCallbacks) {
+    auto sheet = std::make_shared<RecordingController>("Sheet");
+    home->present(sheet, false);
+    driver->settle();
+
+    EXPECT_FALSE(driver->isShowing("Home content")) << "dimmed and untouchable";
+    EXPECT_EQ(home->count("willDisappear"), 0);
+    EXPECT_GT(sheet->view()->convertToWindow({0, 0}).y, 47)
+        << "a sheet starts below the status bar";
+}
+
+TEST_F(PresentationTest, ASwipeDownClosesASheetUnlessItIsModalInPresentation) {
+    auto tutorial = std::make_shared<RecordingController>("Tutorial");
+    tutorial->setModalInPresentation(true);
+    home->present(tutorial, false);
+    driver->settle();
+    double top = tutorial->view()->convertToWindow({0, 0}).y;
+
+    ASSERT_TRUE(driver->drag({195, top + 8}, {195, top + 300}).ok());
+    driver->wait(1);
+    EXPECT_EQ(home->presentedViewController(), tutorial);
+    EXPECT_TRUE(driver->isShowing("Tutorial content"));
+
+    tutorial->dismiss(false);
+    auto loose = std::make_shared<RecordingController>("Loose");
+    home->present(loose, false);
+    driver->settle();
+    ASSERT_TRUE(driver->drag({195, top + 8}, {195, top + 300}).ok());
+    driver->wait(1);
+    EXPECT_EQ(home->presentedViewController(), nullptr);
+    EXPECT_TRUE(driver->isShowing("Home content"));
+}
+
+TEST_F(PresentationTest, CrossDissolveFadesOnTheClock) {
+    auto form = std::make_shared<RecordingController>("Form");
+    form->setModalPresentationStyle(ModalPresentationStyle::fullScreen);
+    form->setModalTransitionStyle(ModalTransitionStyle::crossDissolve);
+    bool presented = false;
+    home->present(form, true, [&] { presented = true; });
+    auto container = std::dynamic_pointer_cast<PresentationView>(window->subviews().back());
+    ASSERT_NE(container, nullptr);
+
+    queue.advance(PresentationView::transitionDuration / 2);
+    EXPECT_GT(container->presentationAlpha(), 0.1);
+    EXPECT_LT(container->presentationAlpha(), 0.9);
+    EXPECT_FALSE(presented);
+    EXPECT_EQ(form->count("didAppear"), 0);
+    queue.advance(PresentationView::transitionDuration / 2);
+    EXPECT_DOUBLE_EQ(container->presentationAlpha(), 1);
+    EXPECT_TRUE(presented);
+    EXPECT_EQ(form->count("didAppear"), 1);
+}
+
+TEST_F(PresentationTest, PresentingFromAScreenOffTheWindowIsRefusedAndLogged) {
+    testsupport::LogCapture log;
+    auto offscreen = std::make_shared<RecordingController>("Offscreen");
+    offscreen->loadViewIfNeeded();
+    offscreen->present(alert("Lost"), false);
+
+    EXPECT_EQ(offscreen->presentedViewController(), nullptr);
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_NE(log.lines()[0].find("not in the window hierarchy"), std::string::npos);
+}
+
+TEST_F(PresentationTest, AChildPresentsThroughItsContainerAndDismissingTakesWhatItPresented) {
+    auto picker = std::make_shared<RecordingController>("Picker");
+    auto menu = alert("Sort");
+    home->present(picker, false);
+    picker->present(menu, false);
+    driver->settle();
+    ASSERT_TRUE(driver->isShowing("Sort"));
+
+    home->dismiss(false);
+    driver->settle();
+    EXPECT_FALSE(driver->isShowing("Sort"));
+    EXPECT_FALSE(driver->isShowing("Picker content"));
+    EXPECT_EQ(picker->presentedViewController(), nullptr);
+    EXPECT_EQ(window->subviews().size(), 1u);
+}
+
+}  // namespace
