@@ -1,0 +1,23 @@
+#include "files/SetupFileList.h"
+
+#include "files/PlistFileListing.h"
+#include "files/PlistFileSorter.h"
+#include "files/StoredSortType.h"
+#include "store/PathFormat.h"
+#include "store/StoreConstants.h"
+
+SetupFileList::SetupFileList(std::string setupFolderName)
+    : setupFolderName_(std::move(setupFolderName)) {}
+
+void SetupFileList::loadSetupData() {
+    sortType_ = StoredSortType::read(kFileExplorerSortTypeKey);
+    auto folder = setupFolderPath();
+    auto records =
+        PlistFileListing(folder).recordsForNames(PlistFileListing::namesWithPlistExtension(folder));
+    PlistFileSorter::sortRecords(records, sortType_);
+    setupArray_ = std::move(records);
+}
+
+std::string SetupFileList::setupFolderPath() const {
+    return formatPath(kSetupFolderPrefixFormat, {setupFolderName_});
+}

@@ -1,0 +1,220 @@
+#include "files/PreferencesCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "files/PlistFileListing.h"
+#include "platform/foundation/DateFormatter.h"
+#include "store/SetupManager.h"
+#include "tests/files/FileTimes.h"
+#include "tests/support/DeviceRoot.h"
+
+namespace {
+
+using filetests::setModified;
+using filetests::utc;
+using Names = std::vector<std::string>;
+
+constexpr std::string_view kPreferences = "/var/jb/vmo/Library/Preferences/";
+const std::string kSettingsFile = "com.zerovin.KelvoraPrefs.plist";
+
+class PreferencesCatalogueTest : public testing::Test {
+  protected:
+    testsupport::DeviceRoot root;
+    PreferencesCatalogue catalogue;
+
+    void SetUp() override {
+        foundation::DateFormatter::setDeviceLocale("en_US");
+        foundation::DateFormatter::setDeviceTimeZone("UTC");
+        root.makeFolder(kPreferences);
+    }
+    void TearDown() override {
+        foundation::DateFormatter::setDeviceLocale("");
+        foundation::DateFormatter::setDeviceTimeZone("");
+    }
+    std::filesystem::path host(const std::string& name) const {
+        return root.host(std::string(kPreferences) + name);
+    }
+    void preference(const std::string& name, std::time_t modified = utc(2026, 12, 6, 13, 30, 42),
+                    std::string_view contents = "<plist/>") const {
+        root.write(std::string(kPreferences) + name, contents);
+        setModified(host(name), modified);
+    }
+    void storeSortType(const std::string& value) const {
+        SetupManager::sharedInstance().setObject(value, "filePickerSortType",
+                                                 std::string("com.zerovin.KelvoraPrefs"));
+    }
+    // The rows on show, leaving out the app's own settings file, which is a tweak-style
+    // plist like any other and is listed whenever a sort choice has been stored.
+    Names shownNames() const {
+        Names names;
+        for (std::size_t row = 0; row < catalogue.plistCount(); ++row) {
+            if (catalogue.plistAt(row).plistName != kSettingsFile) {
+                names.push_back(catalogue.plistAt(row).plistName);
+            }
+        }
+        return names;
+    }
+    static Names sorted(Names names) {
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(PreferencesCatalogueTest, AdmitsPlistsByCaseSensitiveFragmentAndLowerCasedExtension) {
+    for (std::string name :
+         {"com.example.tweak.plist", "com.apple.Preferences.plist", "com.example.tweak.PLIST",
+          "notes.txt", ".GlobalPreferences.plist", "com.Apple.x.plist", "com.Google.x.Plist",
+          "mynfcdemo.plist", "a.plist.bak", "a.plistx", "plist"}) {
+        preference(name);
+    }
+    root.makeFolder(std::string(kPreferences) + "folder.plist");
+    catalogue.loadPrefsData();
+    EXPECT_EQ(sorted(shownNames()),
+              sorted({"com.example.tweak.plist", "com.example.tweak.PLIST", "com.Apple.x.plist",
+                      "com.Google.x.Plist", "folder.plist"}));
+    EXPECT_EQ(catalogue.searchResultArray().size(), catalogue.plistCount());
+}
+
+TEST_F(PreferencesCatalogueTest, RecordDatesComeFromTheModificationTimeAndFollowATouch) {
+    preference("com.example.tweak.plist", utc(2026, 12, 6, 13, 30, 42), std::string(1500, 'x'));
+    preference("empty.plist");
+    std::filesystem::resize_file(host("empty.plist"), 0);
+    setModified(host("empty.plist"), utc(2026, 1, 2, 0, 5, 7));
+    catalogue.loadPrefsData();
+    ASSERT_EQ(catalogue.plistCount(), 2u);
+    EXPECT_EQ(catalogue.plistAt(0), (PlistFileRecord{"com.example.tweak.plist", "Dec 6, 2026 13:30",
+                                                     "0612202601300042", "2 KB"}));
+    // Midnight is hour 12 on the 12-hour clock.
+    EXPECT_EQ(catalogue.plistAt(1),
+              (PlistFileRecord{"empty.plist", "Jan 2, 2026 00:05", "0201202612050007", "Zero KB"}));
+
+    setModified(host("com.example.tweak.plist"), utc(2027, 3, 1, 8, 0, 0));
+    catalogue.loadPrefsData();
+    EXPECT_EQ(catalogue.plistAt(0).plistCreatedDate, "Mar 1, 2027 08:00");
+    EXPECT_EQ(catalogue.plistAt(0).creationDate, "0103202708000000");
+}
+
+TEST_F(PreferencesCatalogueTest, SortsByTheStoredChoiceDefaultingToNamesAToZ) {
+    for (std::string name : {"B.plist", "a.plist", "1.plist"}) {
+        preference(name);
+    }
+    catalogue.loadPrefsData();
+    EXPECT_EQ(catalogue.sortType(), "File A-Z");
+    EXPECT_EQ(shownNames(), (Names{"1.plist", "B.plist", "a.plist"}));
+
+    storeSortType("File Z-A");
+    catalogue.loadPrefsData();
+    EXPECT_EQ(catalogue.sortType(), "File Z-A");
+    EXPECT_EQ(shownNames(), (Names{"a.plist", "B.plist", "1.plist"}));
+    EXPECT_EQ(catalogue.plistAt(0).plistName, kSettingsFile);
+}
+
+TEST_F(PreferencesCatalogueTest, DateSortsPutTodayBeforeYesterdayAndTieTwelveHoursApartByName) {
+    preference("yesterday.plist", utc(2026, 12, 5, 13, 5, 0));
+    preference("b.plist", utc(2026, 12, 6, 1, 5, 0));
+    preference("a.plist", utc(2026, 12, 6, 13, 5, 0));
+    // The settings file is written now; date it earlier than everything else.
+    storeSortType("Date Newest");
+    setModified(host(kSettingsFile), utc(2000, 1, 1, 0, 0, 0));
+    catalogue.loadPrefsData();
+    // 01:05 and 13:05 give the same key, so the two of today tie and go by name.
+    EXPECT_EQ(shownNames(), (Names{"a.plist", "b.plist", "yesterday.plist"}));
+    EXPECT_EQ(catalogue.plistAt(3).plistName, kSettingsFile);
+
+    storeSortType("Date Oldest");
+    setModified(host(kSettingsFile), utc(2000, 1, 1, 0, 0, 0));
+    catalogue.loadPrefsData();
+    EXPECT_EQ(catalogue.plistAt(0).plistName, kSettingsFile);
+    EXPECT_EQ(shownNames(), (Names{"yesterday.plist", "a.plist", "b.plist"}));
+}
+
+TEST_F(PreferencesCatalogueTest, UnknownOrNonStringSortChoiceKeepsListingOrder) {
+    for (std::string name : {"c.plist", "a.plist", "B.plist", "d.plist"}) {
+        preference(name);
+    }
+    for (const auto& stored : {foundation::PlistValue("Size"), foundation::PlistValue(7)}) {
+        SetupManager::sharedInstance().setObject(stored, "filePickerSortType",
+                                                 std::string("com.zerovin.KelvoraPrefs"));
+        catalogue.loadPrefsData();
+        Names shown;
+        for (std::size_t row = 0; row < catalogue.plistCount(); ++row) {
+            shown.push_back(catalogue.plistAt(row).plistName);
+        }
+        EXPECT_EQ(shown, SetupManager::sharedInstance().getPreferencesOriginalFiles());
+    }
+    EXPECT_EQ(catalogue.sortType(), "");
+}
+
+TEST_F(PreferencesCatalogueTest, SearchMatchesNamesIgnoringCaseAndUpdatesTheCountRule) {
+    preference("com.example.tweak.plist");
+    preference("com.other.app.plist");
+    catalogue.loadPrefsData();
+    EXPECT_EQ(catalogue.title(), "Preferences (2)");
+
+    catalogue.updateSearchResultWithString("TWEAK");
+    EXPECT_EQ(shownNames(), (Names{"com.example.tweak.plist"}));
+    EXPECT_EQ(catalogue.title(), "Preferences (1)");
+    EXPECT_FALSE(catalogue.showsNoResultLabel());
+
+    catalogue.updateSearchResultWithString(".");
+    EXPECT_EQ(shownNames(), (Names{"com.example.tweak.plist", "com.other.app.plist"}));
+
+    catalogue.updateSearchResultWithString("springboard");
+    EXPECT_EQ(catalogue.plistCount(), 0u);
+    EXPECT_EQ(catalogue.title(), "Preferences");
+    EXPECT_TRUE(catalogue.showsNoResultLabel());
+
+    catalogue.updateSearchResultWithString("");
+    EXPECT_EQ(shownNames(), (Names{"com.example.tweak.plist", "com.other.app.plist"}));
+    EXPECT_EQ(catalogue.title(), "Preferences (2)");
+}
+
+TEST_F(PreferencesCatalogueTest, SearchFoldsCaseFullyButNeedsANameAtLeastAsLongAsTheText) {
+    preference("straße.plist");
+    preference("SS.plist");
+    preference("ß.plist");
+    preference("Kelvin.plist");
+    catalogue.loadPrefsData();
+    catalogue.updateSearchResultWithString("STRASSE");
+    EXPECT_EQ(shownNames(), (Names{"straße.plist"}));
+    // The Kelvin sign folds to an ASCII "k", so it finds a plain ASCII name.
+    catalogue.updateSearchResultWithString("\u212Aelvin");
+    EXPECT_EQ(shownNames(), (Names{"Kelvin.plist"}));
+    // "ß.plist" folds to "ss.plist" but is one UTF-16 unit shorter than the text.
+    catalogue.updateSearchResultWithString("ss.PLIST");
+    EXPECT_EQ(shownNames(), (Names{"SS.plist"}));
+    catalogue.updateSearchResultWithString("ß.plist");
+    EXPECT_EQ(shownNames(), (Names{"SS.plist", "ß.plist"}));
+}
+
+TEST_F(PreferencesCatalogueTest, MissingOrUnlistableFolderGivesAnEmptyCatalogue) {
+    std::filesystem::remove_all(root.host(kPreferences));
+    catalogue.loadPrefsData();
+    EXPECT_EQ(catalogue.plistCount(), 0u);
+    EXPECT_EQ(catalogue.title(), "Preferences");
+    EXPECT_TRUE(catalogue.showsNoResultLabel());
+
+    // A file where the folder should be cannot be listed.
+    root.write("/var/jb/vmo/Library/Preferences", "not a folder");
+    catalogue.loadPrefsData();
+    EXPECT_TRUE(catalogue.searchResultArray().empty());
+    EXPECT_TRUE(catalogue.showsNoResultLabel());
+}
+
+TEST_F(PreferencesCatalogueTest, AFileThatVanishesAfterTheListingIsLeftOut) {
+    preference("kept.plist");
+    preference("gone.plist");
+    auto names = SetupManager::sharedInstance().getPreferencesOriginalFiles();
+    ASSERT_EQ(names.size(), 2u);
+    std::filesystem::remove(host("gone.plist"));
+    auto records = PlistFileListing(std::string(kPreferences)).recordsForNames(names);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].plistName, "kept.plist");
+}
+
+}  // namespace

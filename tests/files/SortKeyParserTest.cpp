@@ -1,0 +1,44 @@
+#include "files/SortKeyParser.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/foundation/DateFormatter.h"
+
+namespace {
+
+class SortKeyParserTest : public testing::TestWithParam<const char*> {
+  protected:
+    void SetUp() override { foundation::DateFormatter::setDeviceTimeZone(GetParam()); }
+    void TearDown() override { foundation::DateFormatter::setDeviceTimeZone(""); }
+};
+
+// Every key is checked against the formatter's own parse, which is what the sorts relied on
+// before: days with clock changes in the morning, at midnight, a day a zone skipped, leap
+// days, and fields out of range.
+TEST_P(SortKeyParserTest, GivesTheFormattersOwnParseForEveryKey) {
+    const std::vector<std::string> days = {"06122026", "29032026", "25102026", "04112018",
+                                           "17022018", "29122011", "30122011", "29022024",
+                                           "29022023", "31042026", "32012026", "01131999"};
+    const std::vector<std::string> times = {"12000000", "01000000", "01300042", "02300000",
+                                            "03000000", "11590059", "12590059", "00300000",
+                                            "13000000", "01600000", "01000060", "0100005x"};
+    auto formatter = foundation::DateFormatter::withPattern("ddMMyyyyhhmmssss");
+    SortKeyParser parser;
+    for (const auto& day : days) {
+        for (const auto& time : times) {
+            auto key = day + time;
+            EXPECT_EQ(parser.parse(key), formatter->parse(key)) << key << " in " << GetParam();
+        }
+    }
+    EXPECT_EQ(parser.parse(""), std::nullopt);
+    EXPECT_EQ(parser.parse("061220260130004"), formatter->parse("061220260130004"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Zones, SortKeyParserTest,
+                         testing::Values("UTC", "Europe/Berlin", "America/Sao_Paulo",
+                                         "Pacific/Apia", "Australia/Lord_Howe"));
+
+}  // namespace
