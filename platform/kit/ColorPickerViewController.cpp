@@ -37,8 +37,7 @@ std::shared_ptr<ColorPickerViewController> ColorPickerViewController::make() {
 }
 
 void ColorPickerViewController::loadView() {
-    auto root = std::make_shared<PickerView>(
-        std::static_pointer_cast<ColorPickerViewController>(shared_from_this()));
+    auto root = std::make_shared<PickerView>(self());
     root->setFrame(Screen::main().bounds());
     root->setBackgroundColor(Color::dynamic({0.95, 0.95, 0.97, 1}, {0.11, 0.11, 0.12, 1}));
     setView(root);
@@ -63,17 +62,41 @@ Color ColorPickerViewController::swatchColor(int row, int column) {
 }
 
 void ColorPickerViewController::viewDidLoad() {
-    const auto& root = view();
+    makeHeader();
+    makeGrid();
+    spectrum_ = ColorSpectrumControl::make();
+    std::weak_ptr<ColorPickerViewController> weakSelf = self();
+    spectrum_->addAction(
+        [weakSelf](const std::shared_ptr<Control>& sender) {
+            auto self = weakSelf.lock();
+            if (self) {
+                self->pick(std::static_pointer_cast<ColorSpectrumControl>(sender)->value());
+            }
+        },
+        ControlEvents::valueChanged);
+    view()->addSubview(spectrum_);
+    preview_ = std::make_shared<View>();
+    preview_->setCornerRadius(previewSize / 2);
+    preview_->setBorderWidth(1);
+    preview_->setBorderColor(Color::systemGray2Color());
+    view()->addSubview(preview_);
+    updateSelection();
+}
+
+std::shared_ptr<ColorPickerViewController> ColorPickerViewController::self() {
+    return std::static_pointer_cast<ColorPickerViewController>(shared_from_this());
+}
+
+void ColorPickerViewController::makeHeader() {
     titleLabel_ = std::make_shared<Label>();
     titleLabel_->setFont(Font::systemFontOfSize(17, FontWeight::semibold));
     titleLabel_->setTextAlignment(TextAlignment::center);
-    root->addSubview(titleLabel_);
+    view()->addSubview(titleLabel_);
     closeButton_ = Button::buttonWithType(ButtonType::system);
     closeButton_->setImage(Image::systemImageNamed("xmark.circle.fill", {28}),
                            ControlState::normal);
     closeButton_->setTintColor(Color::systemGrayColor());
-    std::weak_ptr<ColorPickerViewController> weakSelf =
-        std::static_pointer_cast<ColorPickerViewController>(shared_from_this());
+    std::weak_ptr<ColorPickerViewController> weakSelf = self();
     closeButton_->addAction(
         [weakSelf](const std::shared_ptr<Control>&) {
             if (auto self = weakSelf.lock()) {
@@ -81,7 +104,11 @@ void ColorPickerViewController::viewDidLoad() {
             }
         },
         ControlEvents::touchUpInside);
-    root->addSubview(closeButton_);
+    view()->addSubview(closeButton_);
+}
+
+void ColorPickerViewController::makeGrid() {
+    std::weak_ptr<ColorPickerViewController> weakSelf = self();
     for (int row = 0; row < gridRows; ++row) {
         for (int column = 0; column < gridColumns; ++column) {
             auto swatch = std::make_shared<Control>();
@@ -94,7 +121,7 @@ void ColorPickerViewController::viewDidLoad() {
                     }
                 },
                 ControlEvents::touchUpInside);
-            root->addSubview(swatch);
+            view()->addSubview(swatch);
             swatches_.push_back(swatch);
         }
     }
@@ -102,24 +129,7 @@ void ColorPickerViewController::viewDidLoad() {
     ring_->setBorderWidth(3);
     ring_->setCornerRadius(4);
     ring_->setUserInteractionEnabled(false);
-    root->addSubview(ring_);
-    spectrum_ = ColorSpectrumControl::make();
-    spectrum_->addAction(
-        [weakSelf](const std::shared_ptr<Control>& sender) {
-            auto self = weakSelf.lock();
-            auto area = std::static_pointer_cast<ColorSpectrumControl>(sender);
-            if (self) {
-                self->pick(area->value());
-            }
-        },
-        ControlEvents::valueChanged);
-    root->addSubview(spectrum_);
-    preview_ = std::make_shared<View>();
-    preview_->setCornerRadius(previewSize / 2);
-    preview_->setBorderWidth(1);
-    preview_->setBorderColor(Color::systemGray2Color());
-    root->addSubview(preview_);
-    updateSelection();
+    view()->addSubview(ring_);
 }
 
 void ColorPickerViewController::setSelectedColor(Color color) {
@@ -132,8 +142,7 @@ void ColorPickerViewController::setSelectedColor(Color color) {
 void ColorPickerViewController::pick(Color color) {
     setSelectedColor(color);
     if (auto listener = delegate()) {
-        listener->colorPickerViewControllerDidSelectColor(
-            std::static_pointer_cast<ColorPickerViewController>(shared_from_this()));
+        listener->colorPickerViewControllerDidSelectColor(self());
     }
 }
 
@@ -143,8 +152,7 @@ void ColorPickerViewController::viewDidDisappear(bool) {
     }
     finished_ = true;
     if (auto listener = delegate()) {
-        listener->colorPickerViewControllerDidFinish(
-            std::static_pointer_cast<ColorPickerViewController>(shared_from_this()));
+        listener->colorPickerViewControllerDidFinish(self());
     }
 }
 

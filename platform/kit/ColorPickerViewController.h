@@ -46,6 +46,9 @@ class ColorPickerViewController final : public ViewController {
     class PickerView;
 
     ColorPickerViewController() = default;
+    std::shared_ptr<ColorPickerViewController> self();
+    void makeHeader();
+    void makeGrid();
     void pick(Color color);
     void layoutPicker(Rect bounds);
     void updateSelection();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/kit/CollectionView.h"
 #include "platform/kit/ImageView.h"
 #include "platform/kit/Label.h"
 #include "platform/kit/Window.h"
@@ -31,8 +32,23 @@ std::shared_ptr<ContextMenuView> ContextMenuView::presentAt(const std::shared_pt
             auto request = source->contextMenuRequestAt(point);
             return request ? present(window, *request) : nullptr;
         }
+        if (auto grid = std::dynamic_pointer_cast<CollectionView>(view)) {
+            auto request = requestFrom(*grid, point);
+            return request ? present(window, *request) : nullptr;
+        }
     }
     return nullptr;
+}
+
+std::optional<ContextMenuRequest> ContextMenuView::requestFrom(CollectionView& grid, Point point) {
+    auto found = grid.contextMenuConfigurationAt(grid.convertFromWindow(point));
+    if (!found) {
+        return std::nullopt;
+    }
+    // Item frames are in content coordinates, which are the collection's own.
+    Rect item = grid.frameForItem(found->first);
+    return ContextMenuRequest{std::move(found->second),
+                              {grid.convertToWindow(item.origin), item.size}};
 }
 
 std::shared_ptr<ContextMenuView> ContextMenuView::present(const std::shared_ptr<Window>& window,

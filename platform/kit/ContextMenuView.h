@@ -11,9 +11,11 @@
 
 namespace kit {
 
+class CollectionView;
 class Window;
 
-// A context menu on screen: the screen dimmed around the pressed item (or the preview the
+// A context menu on screen, brought up by a long press on a collection view's item or on a
+// view that is a ContextMenuSource: the screen dimmed around the pressed item (or the preview the
 // configuration provides, in the item's place) and the menu's panel beside it, below the
 // item when there is room. Tapping an action dismisses the menu and then runs its handler;
 // tapping anywhere else dismisses it. It covers the window, so nothing under it can be
@@ -42,6 +44,7 @@ class ContextMenuView final : public View {
     void touchesEnded(const Touch& touch) override;
 
   private:
+    static std::optional<ContextMenuRequest> requestFrom(CollectionView& grid, Point point);
     void build(const ContextMenuRequest& request);
     void addRow(std::size_t index);
 

@@ -15,6 +15,8 @@ namespace kit {
 namespace {
 
 constexpr int dragSteps = 10;
+// Half a screen at a time; a list longer than this many steps is not searched to its end.
+constexpr int maximumScrollPages = 500;
 // Work that keeps adding work for now would never let a step end.
 constexpr int maximumTurns = 1000;
 
@@ -81,8 +83,42 @@ std::vector<std::string> Driver::textsOnScreen() const {
     return ViewFinder(window_).textsOnScreen();
 }
 
+std::optional<ViewFinder::Found> Driver::scrollToFind(std::string_view text) {
+    // Lists make cells only for rows on screen, so a person scrolls to look for a row.
+    std::vector<std::shared_ptr<ScrollView>> lists;
+    for (const auto& entry : ViewFinder(window_).visibleViews()) {
+        if (auto scroll = std::dynamic_pointer_cast<ScrollView>(entry)) {
+            lists.insert(lists.begin(), scroll);
+        }
+    }
+    for (const auto& list : lists) {
+        Point start = list->contentOffset();
+        double step = std::max(1.0, list->bounds().height() / 2);
+        list->setContentOffset(list->minimumContentOffset(), false);
+        settle();
+        for (int page = 0; page < maximumScrollPages; ++page) {
+            if (auto found = ViewFinder(window_).find(text)) {
+                return found;
+            }
+            Point offset = list->contentOffset();
+            if (offset.y >= list->maximumContentOffset().y) {
+                break;
+            }
+            offset.y = std::min(offset.y + step, list->maximumContentOffset().y);
+            list->setContentOffset(offset, false);
+            settle();
+        }
+        list->setContentOffset(start, false);
+        settle();
+    }
+    return std::nullopt;
+}
+
 foundation::Result<Point> Driver::locate(std::string_view text) {
     auto found = ViewFinder(window_).find(text);
+    if (!found) {
+        found = scrollToFind(text);
+    }
     if (!found) {
         return notFound(text);
     }

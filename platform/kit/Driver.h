@@ -17,8 +17,9 @@ enum class Key { returnKey, backspace, escape };
 // Drives a window as a person would, for tests and the host's scripts. It finds only what
 // a person could see (ViewFinder), touches through hit testing at the visible centre of
 // what it found, scrolling it into view first when it sits in a scroll view, and types into
-// the first responder. Each step runs the main queue until nothing is due now and then
-// lays the window out, so its effects are visible to the next step.
+// the first responder. A text in no cell on screen is looked for by scrolling the lists on
+// screen through, as a person would. Each step runs the main queue until nothing is due now and
+// then lays the window out, so its effects are visible to the next step.
 class Driver final {
   public:
     // How long a finger rests for a long press.
@@ -53,7 +54,10 @@ class Driver final {
 
   private:
     // The visible centre of the view showing `text`, after scrolling it into view.
+    // Finds the view showing `text`, scrolling the lists on screen through when it is not
+    // on screen yet; each list goes back where it was if the text is not in it.
     foundation::Result<Point> locate(std::string_view text);
+    std::optional<ViewFinder::Found> scrollToFind(std::string_view text);
     bool cancelFrontAlert();
 
     std::shared_ptr<Window> window_;

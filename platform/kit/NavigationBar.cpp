@@ -37,7 +37,13 @@ std::shared_ptr<NavigationBar> NavigationBar::make() {
 void NavigationBar::setPrefersLargeTitles(bool prefers) {
     prefersLargeTitles_ = prefers;
     showsLarge_ = prefers && mode_ != LargeTitleDisplayMode::never;
+    titleLabel_->setHidden(showsLarge_);
+    largeTitleLabel_->setHidden(!showsLarge_);
     setNeedsLayout();
+    // The bar's height changes, and with it what the controller under it may cover.
+    if (auto container = superview()) {
+        container->setNeedsLayout();
+    }
 }
 
 void NavigationBar::setBackgroundTransparent(bool transparent) {

@@ -17,6 +17,8 @@ namespace kit {
 // bar, or large under it) and its bar button items, with a back button when there is a
 // controller to go back to and the item has no left items. It extends up under the status
 // bar. Its background is a blur with a hairline shadow; a transparent bar draws neither.
+// FIXME: a large title stays large while content scrolls under it; collapsing it needs the
+// bar to follow the top controller's scroll view, which nothing here does yet.
 class NavigationBar final : public View {
   public:
     static constexpr double barHeight = 44;

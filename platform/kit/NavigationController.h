@@ -13,7 +13,7 @@ namespace kit {
 // navigation bar and, when shown, the bottom toolbar with the top controller's toolbar
 // items. The bars add to the top controller's safe area. Pushing and popping tell the
 // controllers that leave and enter the screen (viewWillAppear on each entry). The toolbar
-// starts hidden.
+// starts hidden. A push slides the new view in on the clock; the old one leaves at once.
 class NavigationController : public ViewController {
   public:
     // Subclasses made with std::make_shared push their root before showing it.

@@ -77,6 +77,17 @@ void ScrollView::setBounds(Rect bounds) {
     }
 }
 
+void ScrollView::layoutSubviews() {
+    // Content resting at its top stays at its top when the top inset changes, so that it
+    // starts below the bars that come to cover the view rather than behind them.
+    double top = adjustedContentInset().top;
+    double previous = restingTopInset_.value_or(0);
+    if (top != previous && contentOffset().y == -previous && !dragging_) {
+        setContentOffset({contentOffset().x, -top}, false);
+    }
+    restingTopInset_ = top;
+}
+
 void ScrollView::scrollBy(Point delta) {
     if (scrollEnabled_) {
         setContentOffset(clamped(contentOffset() + delta));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <memory>
 
 #include "platform/kit/ScrollViewDelegate.h"
@@ -53,6 +55,7 @@ class ScrollView : public View {
     void scrollBy(Point delta);
 
     void setBounds(Rect bounds) override;
+    void layoutSubviews() override;
     void touchesBegan(const Touch& touch) override;
     void touchesMoved(const Touch& touch) override;
     void touchesEnded(const Touch& touch) override;
@@ -71,6 +74,7 @@ class ScrollView : public View {
     bool showsVertical_ = true;
     bool showsHorizontal_ = true;
     bool dragging_ = false;
+    std::optional<double> restingTopInset_;
 };
 
 }  // namespace kit

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,9 @@ class ViewController : public Responder {
 
     std::shared_ptr<ViewController> self();
     std::shared_ptr<ViewController> presentationHost();
+    // Why `controller` cannot be presented on `host` now, as the log line says it.
+    std::optional<std::string> refusalToPresent(const std::shared_ptr<ViewController>& host,
+                                                const ViewController& controller) const;
     void finishDismissal(std::shared_ptr<PresentationView> container, bool animated,
                          Completion completion);
 

@@ -1,5 +1,7 @@
 // Presenting and dismissing controllers; the rest of ViewController is in ViewController.cpp.
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "platform/foundation/Log.h"
 #include "platform/foundation/MainQueue.h"
@@ -45,27 +47,36 @@ std::shared_ptr<ViewController> ViewController::presentingViewController() const
     return presenting_.lock();
 }
 
+std::optional<std::string> ViewController::refusalToPresent(
+    const std::shared_ptr<ViewController>& host, const ViewController& controller) const {
+    // As the phone words it: the controller that presents, and the one asked, when they differ.
+    std::string attempt = "Attempt to present " + describe(controller) + " on " + describe(*host);
+    if (host.get() != this) {
+        attempt += " (from " + describe(*this) + ")";
+    }
+    if (host->presented_) {
+        return attempt + " which is already presenting " + describe(*host->presented_) + ".";
+    }
+    if (controller.presenting_.lock() || controller.parent() || &controller == host.get()) {
+        return attempt + " which is already on screen.";
+    }
+    if (!host->view_ || !host->view_->window()) {
+        return attempt + " whose view is not in the window hierarchy.";
+    }
+    return std::nullopt;
+}
+
 void ViewController::present(const std::shared_ptr<ViewController>& controller, bool animated,
                              Completion completion) {
     if (!controller) {
         return;
     }
     auto host = presentationHost();
-    std::string attempt = "Attempt to present " + describe(*controller) + " on " + describe(*this);
-    if (host->presented_) {
-        foundation::Log::write(attempt + " which is already presenting " +
-                               describe(*host->presented_) + ".");
+    if (auto refusal = refusalToPresent(host, *controller)) {
+        foundation::Log::write(*refusal);
         return;
     }
-    if (controller->presenting_.lock() || controller->parent() || controller == host) {
-        foundation::Log::write(attempt + " which is already on screen.");
-        return;
-    }
-    auto window = host->view_ ? host->view_->window() : nullptr;
-    if (!window) {
-        foundation::Log::write(attempt + " whose view is not in the window hierarchy.");
-        return;
-    }
+    auto window = host->view_->window();
     host->presented_ = controller;
     controller->presenting_ = host;
     auto container = PresentationView::make(controller, window->bounds());

@@ -193,6 +193,17 @@ std::optional<ViewFinder::Found> ViewFinder::find(std::string_view text, Reach r
     return search(false);
 }
 
+std::vector<std::shared_ptr<View>> ViewFinder::visibleViews() const {
+    auto painted = paintedViews(Reach::onScreen);
+    std::vector<std::shared_ptr<View>> views;
+    for (std::size_t index = 0; index < painted.size(); ++index) {
+        if (!painted[index].visibleRect.isEmpty() && !isCovered(painted, index)) {
+            views.push_back(painted[index].view);
+        }
+    }
+    return views;
+}
+
 std::vector<std::string> ViewFinder::textsOnScreen() const {
     auto found = visibleTexts(Reach::onScreen);
     std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) {

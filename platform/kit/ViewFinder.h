@@ -42,6 +42,8 @@ class ViewFinder final {
     std::vector<Found> visibleTexts(Reach reach) const;
     // The front-most visible view showing `text` exactly, else as a part.
     std::optional<Found> find(std::string_view text, Reach reach = Reach::byScrolling) const;
+    // Every visible view in painting order, whether it shows a text or not.
+    std::vector<std::shared_ptr<View>> visibleViews() const;
     // Texts on screen in reading order: top to bottom, then left to right.
     std::vector<std::string> textsOnScreen() const;
 

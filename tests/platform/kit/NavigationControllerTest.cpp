@@ -71,13 +71,18 @@ TEST_F(NavigationControllerTest, BarsAddToTheTopControllersSafeArea) {
     driver->settle();
     EXPECT_EQ(root->view()->safeAreaInsets().top, 47 + 44);
     navigation->navigationBar()->setPrefersLargeTitles(true);
-    root->navigationItem().setTitle("Root");
     navigation->setToolbarHidden(false);
     driver->settle();
 
     EXPECT_EQ(root->view()->safeAreaInsets().top, 47 + 44 + 52);
     EXPECT_EQ(root->view()->safeAreaInsets().bottom, 34 + 44);
     EXPECT_EQ(navigation->toolbar()->frame().minY(), 844 - 34 - 44);
+    EXPECT_TRUE(driver->isShowing("Root")) << "the large title under the bar";
+    EXPECT_GT(driver->find("Root")->frame().height(), 44) << "large, not the bar's own title";
+
+    root->navigationItem().setLargeTitleDisplayMode(kit::LargeTitleDisplayMode::never);
+    driver->settle();
+    EXPECT_EQ(root->view()->safeAreaInsets().top, 47 + 44);
 }
 
 TEST_F(NavigationControllerTest, ToolbarShowsTheTopControllersItemsAndHides) {
@@ -131,6 +136,20 @@ TEST_F(NavigationControllerTest, AnItemWhoseTargetIsGoneDoesNothing) {
 
     ASSERT_TRUE(driver->tap("Go").ok());
     EXPECT_TRUE(root->performed.empty()) << "the action must not fall through to the chain";
+}
+
+TEST_F(NavigationControllerTest, ATransparentBarLetsWhatIsUnderItShowThrough) {
+    auto header = std::make_shared<kit::Label>();
+    header->setText("Under the bar");
+    header->setFrame({20, 60, 200, 20});
+    root->view()->addSubview(header);
+    driver->settle();
+    EXPECT_FALSE(driver->isShowing("Under the bar")) << "the bar's blur covers it";
+
+    navigation->navigationBar()->setBackgroundTransparent(true);
+    driver->settle();
+    EXPECT_TRUE(driver->isShowing("Under the bar"));
+    EXPECT_TRUE(driver->isShowing("Root")) << "the title still shows";
 }
 
 class TabBarControllerTest : public testing::Test {

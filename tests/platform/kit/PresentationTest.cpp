@@ -6,6 +6,7 @@
 #include "platform/kit/AlertController.h"
 #include "platform/kit/Driver.h"
 #include "platform/kit/PresentationView.h"
+#include "platform/kit/TabBarController.h"
 #include "platform/kit/Window.h"
 #include "tests/platform/kit/RecordingController.h"
 #include "tests/support/LogCapture.h"
@@ -187,6 +188,34 @@ TEST_F(PresentationTest, AChildPresentsThroughItsContainerAndDismissingTakesWhat
     EXPECT_FALSE(driver->isShowing("Picker content"));
     EXPECT_EQ(picker->presentedViewController(), nullptr);
     EXPECT_EQ(window->subviews().size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PresentationLogTest, AChildsDroppedPresentationNamesTheContainerAndTheChild) {
+    foundation::MainQueue::main().reset();
+    auto window = std::make_shared<kit::Window>(kit::Screen::notched());
+    auto child = std::make_shared<RecordingController>("Settings");
+    auto tabs = std::make_shared<kit::TabBarController>();
+    tabs->setViewControllers({child});
+    window->setRootViewController(tabs);
+    window->makeKeyAndVisible();
+    testsupport::LogCapture log;
+
+    child->present(AlertController::make("Error", "one", AlertControllerStyle::alert), false);
+    child->present(AlertController::make("Error", "two", AlertControllerStyle::alert), false);
+
+    EXPECT_NE(child->presentedViewController(), nullptr)
+        << "a child presents through its container";
+    EXPECT_EQ(tabs->presentedViewController(), child->presentedViewController());
+    ASSERT_EQ(log.lines().size(), 1u);
+    const auto& line = log.lines()[0];
+    EXPECT_NE(line.find(" on <TabBarController: 0x"), std::string::npos) << line;
+    EXPECT_NE(line.find(" (from <RecordingController: 0x"), std::string::npos) << line;
+    EXPECT_EQ(line.back(), '.');
+    foundation::MainQueue::main().reset();
 }
 
 }  // namespace

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/CollectionView.h"
+#include "platform/kit/CollectionViewDataSource.h"
+#include "platform/kit/CollectionViewDelegate.h"
+#include "platform/kit/ContextMenuView.h"
+#include "platform/kit/Driver.h"
+#include "platform/kit/Label.h"
+#include "platform/kit/NavigationController.h"
+#include "platform/kit/TableView.h"
+#include "platform/kit/TableViewCell.h"
+#include "platform/kit/TableViewDataSource.h"
+#include "platform/kit/TableViewDelegate.h"
+#include "platform/kit/Window.h"
+
+using kit::CollectionView;
+using kit::IndexPath;
+using kit::Rect;
+using kit::TableView;
+
+namespace {
+
+// A cell that shows one text in a label.
+template <class Cell>
+std::shared_ptr<Cell> labelled(const std::shared_ptr<Cell>& cell, const std::string& text) {
+    std::shared_ptr<kit::Label> label;
+    for (const auto& subview : cell->contentView()->subviews()) {
+        label = std::dynamic_pointer_cast<kit::Label>(subview);
+    }
+    if (!label) {
+        label = std::make_shared<kit::Label>();
+        label->setFrame({10, 5, 200, 20});
+        cell->contentView()->addSubview(label);
+    }
+    label->setText(text);
+    return cell;
+}
+
+// A file list in a table pushed over a grid of tiles whose items offer "View" and "Delete".
+class Lists final : public kit::TableViewDataSource,
+                    public kit::TableViewDelegate,
+                    public kit::CollectionViewDataSource,
+                    public kit::CollectionViewDelegate {
+  public:
+    std::int64_t numberOfRows(TableView&, std::int64_t) override { return 30; }
+    std::shared_ptr<kit::TableViewCell> cellForRow(TableView& table, IndexPath path) override {
+        return labelled(table.dequeueReusableCell("Cell", path),
+                        "File " + std::to_string(path.row));
+    }
+    std::optional<double> heightForRow(TableView&, IndexPath) override { return 70; }
+    void didSelectRow(TableView&, IndexPath path) override { selectedRows.push_back(path.row); }
+
+    std::int64_t numberOfItems(CollectionView&, std::int64_t) override { return tiles; }
+    std::shared_ptr<kit::CollectionViewCell> cellForItem(CollectionView& grid,
+                                                         IndexPath path) override {
+        return labelled(grid.dequeueReusableCell("Cell", path),
+                        "Setup " + std::to_string(path.item()));
+    }
+    std::optional<kit::Size> sizeForItem(CollectionView& grid, IndexPath) override {
+        return kit::Size{grid.bounds().width() * 0.5 - 15, 105};
+    }
+    std::optional<kit::ContextMenuConfiguration> contextMenuConfigurationForItem(
+        CollectionView&, IndexPath path, kit::Point) override {
+        std::int64_t item = path.item();
+        return kit::ContextMenuConfiguration{
+            [this, item] {
+                return kit::Menu{
+                    "Setup " + std::to_string(item),
+                    {{"View", "eye.fill", false, [this, item] { viewed.push_back(item); }},
+                     {"Delete", "trash.fill", true, [this, item] { deleted.push_back(item); }}}};
+            },
+            {}};
+    }
+
+    std::int64_t tiles = 4;
+    std::vector<std::int64_t> selectedRows;
+    std::vector<std::int64_t> viewed;
+    std::vector<std::int64_t> deleted;
+};
+
+class ListScreen final : public kit::ViewController {
+  public:
+    explicit ListScreen(std::shared_ptr<Lists> lists) : lists_(std::move(lists)) {}
+    void viewDidLoad() override {
+        grid = std::make_shared<CollectionView>(view()->bounds(),
+                                                std::make_shared<kit::CollectionViewFlowLayout>());
+        grid->registerCell("Cell", [] { return kit::CollectionViewCell::make("Cell"); });
+        grid->setDataSource(lists_);
+        grid->setDelegate(lists_);
+        view()->addSubview(grid);
+    }
+    std::shared_ptr<CollectionView> grid;
+
+  private:
+    std::shared_ptr<Lists> lists_;
+};
+
+class DriverListsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        foundation::MainQueue::main().reset();
+        window->setRootViewController(navigation);
+        window->makeKeyAndVisible();
+        driver = std::make_unique<kit::Driver>(window);
+    }
+    void TearDown() override { foundation::MainQueue::main().reset(); }
+
+    void pushTable() {
+        auto files = std::make_shared<kit::ViewController>();
+        files->setTitle("Files");
+        table = std::make_shared<TableView>(window->bounds());
+        table->registerCell("Cell", [] { return kit::TableViewCell::make("Cell"); });
+        table->setDataSource(lists);
+        table->setDelegate(lists);
+        files->view()->addSubview(table);
+        navigation->pushViewController(files, false);
+        driver->settle();
+    }
+
+    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
+    std::shared_ptr<Lists> lists = std::make_shared<Lists>();
+    std::shared_ptr<ListScreen> screen = std::make_shared<ListScreen>(lists);
+    std::shared_ptr<kit::NavigationController> navigation = kit::NavigationController::make(screen);
+    std::shared_ptr<TableView> table;
+    std::unique_ptr<kit::Driver> driver;
+};
+
+TEST_F(DriverListsTest, TapsATableRowAfterScrollingItOnScreen) {
+    pushTable();
+    EXPECT_FALSE(driver->isShowing("File 20")) << "rows off screen have no cells";
+
+    ASSERT_TRUE(driver->tap("File 3").ok());
+    ASSERT_TRUE(driver->tap("File 20").ok());
+    EXPECT_EQ(lists->selectedRows, (std::vector<std::int64_t>{3, 20}));
+    EXPECT_GT(table->contentOffset().y, 0);
+
+    double offset = table->contentOffset().y;
+    EXPECT_FALSE(driver->tap("File 99").ok());
+    EXPECT_DOUBLE_EQ(table->contentOffset().y, offset) << "a failed search scrolls back";
+}
+
+TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuAndDeleteRunsOnThatTile) {
+    ASSERT_TRUE(driver->longPress("Setup 3").ok());
+    auto menu = kit::ContextMenuView::showing(*window);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->menu().title, "Setup 3");
+    // The tile itself stays bright and uncovered: the menu sits beside it.
+    auto tile = screen->grid->cellForItem(IndexPath::forItem(3, 0));
+    Rect tileRect{tile->convertToWindow({0, 0}), tile->bounds().size};
+    Rect panel = menu->panelView()->frame();
+    EXPECT_TRUE(panel.minY() >= tileRect.maxY() || panel.maxY() <= tileRect.minY());
+
+    ASSERT_TRUE(driver->tap("Delete").ok());
+    EXPECT_EQ(lists->deleted, std::vector<std::int64_t>{3});
+    EXPECT_TRUE(lists->viewed.empty());
+    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr);
+}
+
+TEST_F(DriverListsTest, TheGridShowsTwoTilesARowUnderTheLargeTitle) {
+    navigation->navigationBar()->setPrefersLargeTitles(true);
+    screen->navigationItem().setTitle("Setup");
+    driver->settle();
+    auto texts = driver->textsOnScreen();
+    std::vector<std::string> expected{"Setup", "Setup 0", "Setup 1", "Setup 2", "Setup 3"};
+    EXPECT_EQ(texts, expected);
+    auto second = screen->grid->cellForItem(IndexPath::forItem(1, 0));
+    EXPECT_DOUBLE_EQ(second->frame().width(), 390 * 0.5 - 15);
+}
+
+}  // namespace
