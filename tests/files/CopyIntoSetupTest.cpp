@@ -93,13 +93,18 @@ TEST_F(CopyIntoSetupTest, NothingSelectedCopiesNothingAndSaysSorry) {
 
 TEST_F(CopyIntoSetupTest, AVanishedSourceThatIsNotLastIsReportedAndTheRestIsCopied) {
     setupFile("a.plist", "old");
-    openPicker();
+    auto picker = openPicker();
     tap("a.plist");
     tap("b.plist");
     std::filesystem::remove(root.host(std::string(kPrefs) + "a.plist"));
     tap("Add");
 
-    EXPECT_TRUE(driver->isShowing("Error"));
+    auto alert = std::dynamic_pointer_cast<kit::AlertController>(
+        picker->navigationController()->presentedViewController());
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->alertTitle(), "Error");
+    EXPECT_NE(alert->message().find(std::string(kPrefs) + "a.plist"), std::string::npos)
+        << "the description names the file: " << alert->message();
     EXPECT_EQ(log.count("failed copy all files"), 1u);
     driver->wait(1);
     EXPECT_EQ(refreshes.size(), 1u);

@@ -54,6 +54,9 @@ TEST_F(FilePickerTest, BarShowsItsItemsFromTheOuterEdgesOverAClearBar) {
     EXPECT_EQ(labelsOf(bar->leftButtons()), (Lines{"xmark", "text.append"}));
     EXPECT_EQ(labelsOf(bar->rightButtons()), (Lines{"Add", "goforward"}));
     EXPECT_TRUE(bar->isBackgroundTransparent());
+    auto shown = picker->navigationController();
+    EXPECT_EQ(shown->modalPresentationStyle(), kit::ModalPresentationStyle::fullScreen);
+    EXPECT_EQ(shown->modalTransitionStyle(), kit::ModalTransitionStyle::crossDissolve);
     EXPECT_EQ(picker->title(), "Preferences (1)");
 
     tapAndWait("xmark");
