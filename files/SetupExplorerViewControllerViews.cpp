@@ -70,6 +70,8 @@ void SetupExplorerViewController::layoutTableView() {
     tableView_ = std::make_shared<kit::TableView>(kit::Rect{}, kit::TableViewStyle::plain);
     tableView_->setBackgroundColor(kit::Color::clearColor());
     tableView_->setSeparatorStyle(kit::TableViewSeparatorStyle::none);
+    // FIXME: the kit's scroll views have no scroll-indicator insets yet, so the indicator is
+    // not inset with the content; it needs that property in platform/kit.
     tableView_->setContentInset({7, 0, 7, 0});
     tableView_->setRowHeight(kRowHeight);
     tableView_->registerCell(PlistFileCell::reuseIdentifier, [] { return PlistFileCell::make(); });
