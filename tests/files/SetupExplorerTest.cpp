@@ -177,4 +177,24 @@ TEST_F(SetupExplorerTest, SortSheetKeepsItsOwnChoiceApartFromThePickers) {
     EXPECT_FALSE(manager.objectForKey("filePickerSortType", kPrefsID).has_value());
 }
 
+TEST_F(SetupExplorerTest, OddNamesAreRestoredAndDeletedAsTheyAre) {
+    const Lines odd{"-rf.plist", "Ünïcödé tweak ✓.plist", "two  spaces.plist"};
+    for (const auto& name : odd) {
+        setupFile(name, "mine " + name);
+    }
+    openExplorer();
+    tapAndWait("Restore");
+    tapAndWait("Restore Work Bench Setup");
+    for (const auto& name : odd) {
+        EXPECT_EQ(readPref(name), "mine " + name);
+    }
+
+    tapAndWait("Okay");
+    tapAndWait("Edit");
+    tap("Ünïcödé tweak ✓.plist");
+    tapAndWait("Delete");
+    tapAndWait("Delete");
+    EXPECT_EQ(entries(kSetup), (Lines{"-rf.plist", "two  spaces.plist"}));
+}
+
 }  // namespace
