@@ -58,6 +58,9 @@ void SetupViewController::viewWillAppear(bool animated) {
 
 void SetupViewController::layoutNavigationItem() {
     setTitle("Setup");
+    if (auto navigation = navigationController()) {
+        navigation->navigationBar()->setPrefersLargeTitles(true);
+    }
     navigationItem().setLargeTitleDisplayMode(kit::LargeTitleDisplayMode::always);
     navigationItem().setLeftBarButtonItem(
         kit::BarButtonItem::withImage(kit::Image::systemImageNamed("text.append"),

@@ -217,6 +217,17 @@ TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextAndCanStillBeDeleted) {
     EXPECT_EQ(storedList().size(), 2u);
 }
 
+TEST_F(SetupsScreenTest, BarHasTheLargeTitleWithSortOnTheLeftAndPlusOnTheRight) {
+    launch();
+    EXPECT_TRUE(navigation->navigationBar()->prefersLargeTitles());
+    EXPECT_TRUE(driver->isShowing("Setup"));
+    auto sort = driver->find("text.append");
+    auto plus = driver->find("plus");
+    ASSERT_TRUE(sort && plus);
+    EXPECT_LT(sort->convertToWindow({}).x, 195);
+    EXPECT_GT(plus->convertToWindow({}).x, 195);
+}
+
 TEST_F(SetupsScreenTest, ToolbarOfAPushedScreenIsHiddenAgainOnReturn) {
     writeList({record("Alpha", "alpha")});
     launch();
