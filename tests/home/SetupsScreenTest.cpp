@@ -154,10 +154,13 @@ TEST_F(SetupsScreenTest, CountsNamesEndingInPlistOfAnyCaseAndRecountsOnTheNotifi
     launch();
     EXPECT_TRUE(driver->isShowing("2 Files"));
 
+    writeList({record("Alpha", "alpha"), record("Beta", "beta")});
+    root.write("/var/mobile/Kelvora/Setup/beta/only.plist", "");
     root.write("/var/mobile/Kelvora/Setup/alpha/c.plist", "");
     foundation::NotificationCenter::defaultCenter().post("RefreshSetupDataNotification");
     driver->settle();
     EXPECT_TRUE(driver->isShowing("3 Files"));
+    EXPECT_TRUE(driver->isShowing("1 Files")) << "no singular form";
 }
 
 TEST_F(SetupsScreenTest, EmptyListShowsTheMessageAndOneSetupHidesIt) {
@@ -199,7 +202,11 @@ TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextAndCanStillBeDeleted) {
     setPreference("setupSortType", "Shuffle");
     launch();
     EXPECT_EQ(tileNames(), (std::vector<std::string>{"", "", "Alpha", "Escape"}));
-    EXPECT_TRUE(driver->isShowing("0 Files"));
+    // "../Original" holds a preference file, but it is no Setup folder of this list.
+    auto escape = std::static_pointer_cast<SetupCell>(
+        screen->collectionView->cellForItem(kit::IndexPath::forItem(3, 0)));
+    ASSERT_TRUE(escape);
+    EXPECT_EQ(escape->countLabel->text(), "0 Files");
 
     // The junk record: a tile without text, pressed where it is.
     auto junk = screen->collectionView->cellForItem(kit::IndexPath::forItem(0, 0));
