@@ -1,0 +1,129 @@
+#include <algorithm>
+
+#include "appearance/SetupAppearance.h"
+#include "home/SetupFolderSafety.h"
+#include "home/SetupListSorting.h"
+#include "home/SetupViewController.h"
+#include "platform/foundation/FileManager.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/UnicodeText.h"
+#include "platform/kit/AlertController.h"
+#include "store/PathFormat.h"
+#include "store/SetupManager.h"
+#include "store/StoreConstants.h"
+
+namespace {
+
+std::string storedSortType() {
+    auto stored = SetupManager::sharedInstance().objectForKey(
+        kSetupSortTypeKey, foundation::PlistValue(std::string(kSortSetupAToZ)),
+        std::string(kKelvoraPrefsID));
+    const auto* text = stored.get<std::string>();
+    return text ? *text : std::string();
+}
+
+}  // namespace
+
+void SetupViewController::loadSetupData() {
+    setupArray = SetupManager::sharedInstance().loadSetupArray();
+    sortType = storedSortType();
+    sortSetupArray(setupArray, sortType);
+    noResultLabel->setAlpha(setupArray.empty() ? 1 : 0);
+}
+
+void SetupViewController::refreshData() {
+    setupArray.clear();
+    loadSetupData();
+    if (collectionView) {
+        collectionView->reloadData();
+    }
+}
+
+SetupData SetupViewController::setupDataAt(std::int64_t item) const {
+    if (item < 0 || static_cast<std::size_t>(item) >= setupArray.size()) {
+        return {};
+    }
+    return SetupData::fromRecord(setupArray[static_cast<std::size_t>(item)]);
+}
+
+// Counts names only: nothing is opened, and a folder named like a file counts too. A
+// folder name that is not one of the Setup folder's own children counts nothing rather
+// than another folder's files.
+std::string SetupViewController::getTotalSetupFilesWithSetupFolderName(
+    const std::string& folderName) const {
+    long count = 0;
+    if (!unsafeSetupFolderNameReason(folderName)) {
+        auto names = foundation::FileManager::defaultManager().contentsOfDirectory(
+            formatPath(kSetupFolderPrefixFormat, {folderName}));
+        for (const auto& name : names.value_or(std::vector<std::string>{})) {
+            if (foundation::lowercaseString(foundation::pathExtension(name)) == "plist") {
+                ++count;
+            }
+        }
+    }
+    return std::to_string(count) + " Files";
+}
+
+// Only ever a direct child of the Setup folder: a hand-edited record must not make a
+// delete reach the Setup folder itself or anything beside it.
+void SetupViewController::deleteSetupFolderWithName(const std::string& folderName) const {
+    bool removed = false;
+    if (!unsafeSetupFolderNameReason(folderName)) {
+        removed = foundation::FileManager::defaultManager()
+                      .removeItem(formatPath(kSetupFolderPathFormat, {folderName}))
+                      .ok();
+    }
+    foundation::Log::write(removed ? "successfully delete set up folder"
+                                   : "failed delete set up folder");
+}
+
+// The list file takes the display order, and loses the record even when the folder
+// could not be removed. The record must still be the one the menu was shown for; if the
+// list was reloaded since, it is looked up by value, and a record no longer listed is left.
+void SetupViewController::deleteSetupAt(std::int64_t item, const foundation::PlistValue& record) {
+    auto position = setupArray.end();
+    if (item >= 0 && static_cast<std::size_t>(item) < setupArray.size() &&
+        setupArray[static_cast<std::size_t>(item)] == record) {
+        position = setupArray.begin() + item;
+    } else {
+        position = std::find(setupArray.begin(), setupArray.end(), record);
+    }
+    if (position == setupArray.end()) {
+        return;
+    }
+    deleteSetupFolderWithName(SetupData::fromRecord(*position).setupFolderName);
+    setupArray.erase(position);
+    (void)SetupManager::sharedInstance().saveSetupArray(setupArray);
+    std::weak_ptr<SetupViewController> weakSelf = self();
+    foundation::MainQueue::main().after(0.2, [weakSelf] {
+        if (auto screen = weakSelf.lock()) {
+            screen->refreshData();
+        }
+    });
+}
+
+void SetupViewController::presentSortVC() {
+    sortType = storedSortType();
+    auto sheet = kit::AlertController::make("Sort", "", kit::AlertControllerStyle::actionSheet);
+    sheet->view()->setTintColor(SetupAppearance::setupAccentColour());
+    std::weak_ptr<SetupViewController> weakSelf = self();
+    for (auto choice : {kSortSetupAToZ, kSortSetupZToA, kSortDateNewest, kSortDateOldest}) {
+        std::string title(choice);
+        sheet->addAction({title, kit::AlertActionStyle::defaultStyle,
+                          [weakSelf, title] {
+                              if (auto screen = weakSelf.lock()) {
+                                  screen->chooseSortType(title);
+                              }
+                          },
+                          title == sortType});
+    }
+    sheet->addAction({"Cancel", kit::AlertActionStyle::cancel, {}});
+    present(sheet, true);
+}
+
+void SetupViewController::chooseSortType(const std::string& choice) {
+    SetupManager::sharedInstance().setObject(foundation::PlistValue(choice), kSetupSortTypeKey,
+                                             std::string(kKelvoraPrefsID));
+    refreshData();
+}

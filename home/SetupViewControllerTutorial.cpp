@@ -1,0 +1,45 @@
+#include "appearance/SetupAppearance.h"
+#include "home/SetupViewController.h"
+#include "store/SetupManager.h"
+#include "store/StoreConstants.h"
+
+void SetupViewController::presentTutorialVC() {
+    welcomeController_ =
+        std::make_shared<TutorialViewController>("Kelvora", "Getting started tutorial", "kelvora");
+    welcomeController_->addBulletedListItem(
+        "Setup",
+        "Click on the plus icon button to create a new setup, give your setup a name, choose a "
+        "colour and an icon then create the new setup. From there click on your setup, press on "
+        "the plus icon button to choose a tweak\u2019s plist files you want to save to your "
+        "setup, you can select as much plists as you want. You can delete the setup by long "
+        "pressing on the setup cells, also to delete the plist files from your setup or add "
+        "more plist files.",
+        "rectangle.portrait.fill");
+    welcomeController_->addBulletedListItem(
+        "Tweaks",
+        "When you make some changes with tweaks like colour etc, you can choose those plists "
+        "and add it to your setup.",
+        "hammer.fill");
+    welcomeController_->addBulletedListItem(
+        "Restore",
+        "When you have to have a different setup, choose which setups you want then you will "
+        "see a restore button, click on that, it will copy all of the plist files from your "
+        "setup to Preferences folder then respring your device and voila!",
+        "doc.badge.gearshape.fill");
+    std::weak_ptr<SetupViewController> weakSelf = self();
+    welcomeController_->setDoneHandler([weakSelf] {
+        if (auto screen = weakSelf.lock()) {
+            screen->dismissWelcomeController();
+        }
+    });
+    welcomeController_->view()->setTintColor(SetupAppearance::setupAccentColour());
+    present(welcomeController_, true);
+}
+
+// The flag is stored only here, so a launch that ends before "Done" shows the tutorial again.
+void SetupViewController::dismissWelcomeController() {
+    if (welcomeController_) {
+        welcomeController_->dismiss(true);
+    }
+    SetupManager::sharedInstance().setBool(true, kDidShowTutorialKey, std::string(kKelvoraPrefsID));
+}

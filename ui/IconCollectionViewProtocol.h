@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// Told of every tap on an icon square, the same square again included.
+class IconCollectionViewProtocol {
+  public:
+    virtual ~IconCollectionViewProtocol() = default;
+    virtual void didSelectedIconWithImageName(const std::string& imageName) = 0;
+};
