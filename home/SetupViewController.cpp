@@ -3,7 +3,7 @@
 #include "appearance/SetupAppearance.h"
 #include "home/ContextMenuGridView.h"
 #include "home/CreateSetupViewController.h"
-#include "home/PlaceholderExplorerViewController.h"
+#include "files/SetupExplorerViewController.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/NavigationController.h"
@@ -119,7 +119,7 @@ void SetupViewController::didCreatedNewSetupAndNeedUpdateWithData(const SetupDat
 
 void SetupViewController::pushSetupExplorerViewControllerWithData(const SetupData& data) {
     if (auto navigation = navigationController()) {
-        navigation->pushViewController(PlaceholderExplorerViewController::initWithData(data), true);
+        navigation->pushViewController(SetupExplorerViewController::initWithData(data), true);
     }
 }
 

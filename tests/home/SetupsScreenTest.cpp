@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "home/PlaceholderExplorerViewController.h"
+#include "files/SetupExplorerViewController.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/AlertController.h"
 #include "platform/kit/ContextMenuView.h"
@@ -133,16 +133,16 @@ TEST_F(SetupsScreenTest, ViewInTheContextMenuAndATapOpenTheExplorerWithTheRecord
     writeList({record("Alpha", "alpha")});
     launch();
     ASSERT_TRUE(driver->tap("Alpha").ok());
-    auto explorer = std::dynamic_pointer_cast<PlaceholderExplorerViewController>(
+    auto explorer = std::dynamic_pointer_cast<SetupExplorerViewController>(
         navigation->topViewController());
     ASSERT_TRUE(explorer);
-    EXPECT_EQ(explorer->setupData(),
+    EXPECT_EQ(explorer->data(),
               (SetupData{"alpha", "Alpha", "0A84FE", "gear", "Monday 1 Jan, 2024 01:00"}));
     navigation->popViewController(false);
     driver->settle();
     ASSERT_TRUE(driver->longPress("Alpha").ok());
     ASSERT_TRUE(driver->tap("View").ok());
-    EXPECT_TRUE(std::dynamic_pointer_cast<PlaceholderExplorerViewController>(
+    EXPECT_TRUE(std::dynamic_pointer_cast<SetupExplorerViewController>(
         navigation->topViewController()));
 }
 
