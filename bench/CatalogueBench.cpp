@@ -11,13 +11,12 @@
 #include <malloc.h>
 #include <sys/stat.h>
 
-#include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "bench/BenchMain.h"
 #include "files/PreferencesCatalogue.h"
 #include "platform/foundation/FileManager.h"
 #include "store/SetupManager.h"
@@ -116,28 +115,5 @@ BENCHMARK(BM_catalogueMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> arguments;
-    std::string root;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--root=", 7) == 0) {
-            root = argv[i] + 7;
-        } else {
-            arguments.push_back(argv[i]);
-        }
-    }
-    if (root.empty()) {
-        std::fprintf(stderr, "usage: catalogue_bench --root=DIR [benchmark flags]\n");
-        return 2;
-    }
-    foundation::FileManager::defaultManager().setRoot(root);
-    if (!makeFiles()) {
-        std::fprintf(stderr, "catalogue_bench: cannot make the benchmark files under %s\n",
-                     root.c_str());
-        return 1;
-    }
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOverDeviceRoot(argc, argv, "catalogue_bench", makeFiles);
 }

@@ -6,10 +6,10 @@
 // DIR becomes the device root; the files are made there before the first benchmark.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "bench/BenchMain.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/PropertyList.h"
 #include "store/SetupManager.h"
@@ -88,28 +88,5 @@ BENCHMARK(BM_loadSetupArray);
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> arguments;
-    std::string root;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--root=", 7) == 0) {
-            root = argv[i] + 7;
-        } else {
-            arguments.push_back(argv[i]);
-        }
-    }
-    if (root.empty()) {
-        std::fprintf(stderr, "usage: store_bench --root=DIR [benchmark flags]\n");
-        return 2;
-    }
-    foundation::FileManager::defaultManager().setRoot(root);
-    if (!makeFiles()) {
-        std::fprintf(stderr, "store_bench: cannot make the benchmark files under %s\n",
-                     root.c_str());
-        return 1;
-    }
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOverDeviceRoot(argc, argv, "store_bench", makeFiles);
 }

@@ -3,7 +3,7 @@
 #include "appearance/SetupAppearance.h"
 #include "home/ContextMenuGridView.h"
 #include "home/CreateSetupViewController.h"
-#include "home/PlaceholderExplorerViewController.h"
+#include "files/SetupExplorerViewController.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/NavigationController.h"
@@ -58,6 +58,9 @@ void SetupViewController::viewWillAppear(bool animated) {
 
 void SetupViewController::layoutNavigationItem() {
     setTitle("Setup");
+    if (auto navigation = navigationController()) {
+        navigation->navigationBar()->setPrefersLargeTitles(true);
+    }
     navigationItem().setLargeTitleDisplayMode(kit::LargeTitleDisplayMode::always);
     navigationItem().setLeftBarButtonItem(
         kit::BarButtonItem::withImage(kit::Image::systemImageNamed("text.append"),
@@ -116,7 +119,7 @@ void SetupViewController::didCreatedNewSetupAndNeedUpdateWithData(const SetupDat
 
 void SetupViewController::pushSetupExplorerViewControllerWithData(const SetupData& data) {
     if (auto navigation = navigationController()) {
-        navigation->pushViewController(PlaceholderExplorerViewController::initWithData(data), true);
+        navigation->pushViewController(SetupExplorerViewController::initWithData(data), true);
     }
 }
 

@@ -38,7 +38,9 @@ void ScrollView::setContentInsetAdjustmentBehavior(ContentInsetAdjustment behavi
 
 EdgeInsets ScrollView::adjustedContentInset() const {
     EdgeInsets insets = contentInset_;
-    if (adjustment_ == ContentInsetAdjustment::automatic) {
+    // A list that does not scroll is laid out as part of what holds it (a picker inside a
+    // form), so the safe area the holder scrolls under must not shift its content.
+    if (adjustment_ == ContentInsetAdjustment::automatic && scrollEnabled_) {
         EdgeInsets safe = safeAreaInsets();
         insets.top += safe.top;
         insets.left += safe.left;

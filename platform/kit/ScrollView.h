@@ -27,7 +27,8 @@ class ScrollView : public View {
     void setContentOffset(Point offset, bool animated = false);
     EdgeInsets contentInset() const { return contentInset_; }
     void setContentInset(EdgeInsets insets);
-    // The content inset plus, when adjustment is automatic, the safe-area insets.
+    // The content inset plus, when adjustment is automatic and the view scrolls, the safe-area
+    // insets.
     EdgeInsets adjustedContentInset() const;
     ContentInsetAdjustment contentInsetAdjustmentBehavior() const { return adjustment_; }
     void setContentInsetAdjustmentBehavior(ContentInsetAdjustment behavior);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "home/CreateSetupViewController.h"
-#include "home/PlaceholderExplorerViewController.h"
+#include "files/SetupExplorerViewController.h"
 #include "platform/foundation/DateFormatter.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/kit/AlertController.h"
@@ -84,11 +84,11 @@ TEST_F(CreateSetupTest, RoadOfASetupEndsInItsExplorerAFifthOfASecondAfterDone) {
     driver->wait(0.19);
     EXPECT_EQ(navigation->topViewController(), screen);
     driver->wait(0.01);
-    auto explorer = std::dynamic_pointer_cast<PlaceholderExplorerViewController>(
+    auto explorer = std::dynamic_pointer_cast<SetupExplorerViewController>(
         navigation->topViewController());
     ASSERT_TRUE(explorer);
-    EXPECT_EQ(explorer->setupData().setupName, "Work");
-    EXPECT_EQ(explorer->setupData().setupFolderName, "work");
+    EXPECT_EQ(explorer->data().setupName, "Work");
+    EXPECT_EQ(explorer->data().setupFolderName, "work");
 }
 
 TEST_F(CreateSetupTest, SameNameAgainIsRefusedAndNothingIsWritten) {

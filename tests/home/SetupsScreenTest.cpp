@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "home/PlaceholderExplorerViewController.h"
+#include "files/SetupExplorerViewController.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/AlertController.h"
 #include "platform/kit/ContextMenuView.h"
@@ -133,16 +133,16 @@ TEST_F(SetupsScreenTest, ViewInTheContextMenuAndATapOpenTheExplorerWithTheRecord
     writeList({record("Alpha", "alpha")});
     launch();
     ASSERT_TRUE(driver->tap("Alpha").ok());
-    auto explorer = std::dynamic_pointer_cast<PlaceholderExplorerViewController>(
+    auto explorer = std::dynamic_pointer_cast<SetupExplorerViewController>(
         navigation->topViewController());
     ASSERT_TRUE(explorer);
-    EXPECT_EQ(explorer->setupData(),
+    EXPECT_EQ(explorer->data(),
               (SetupData{"alpha", "Alpha", "0A84FE", "gear", "Monday 1 Jan, 2024 01:00"}));
     navigation->popViewController(false);
     driver->settle();
     ASSERT_TRUE(driver->longPress("Alpha").ok());
     ASSERT_TRUE(driver->tap("View").ok());
-    EXPECT_TRUE(std::dynamic_pointer_cast<PlaceholderExplorerViewController>(
+    EXPECT_TRUE(std::dynamic_pointer_cast<SetupExplorerViewController>(
         navigation->topViewController()));
 }
 
@@ -154,10 +154,13 @@ TEST_F(SetupsScreenTest, CountsNamesEndingInPlistOfAnyCaseAndRecountsOnTheNotifi
     launch();
     EXPECT_TRUE(driver->isShowing("2 Files"));
 
+    writeList({record("Alpha", "alpha"), record("Beta", "beta")});
+    root.write("/var/mobile/Kelvora/Setup/beta/only.plist", "");
     root.write("/var/mobile/Kelvora/Setup/alpha/c.plist", "");
     foundation::NotificationCenter::defaultCenter().post("RefreshSetupDataNotification");
     driver->settle();
     EXPECT_TRUE(driver->isShowing("3 Files"));
+    EXPECT_TRUE(driver->isShowing("1 Files")) << "no singular form";
 }
 
 TEST_F(SetupsScreenTest, EmptyListShowsTheMessageAndOneSetupHidesIt) {
@@ -199,7 +202,11 @@ TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextAndCanStillBeDeleted) {
     setPreference("setupSortType", "Shuffle");
     launch();
     EXPECT_EQ(tileNames(), (std::vector<std::string>{"", "", "Alpha", "Escape"}));
-    EXPECT_TRUE(driver->isShowing("0 Files"));
+    // "../Original" holds a preference file, but it is no Setup folder of this list.
+    auto escape = std::static_pointer_cast<SetupCell>(
+        screen->collectionView->cellForItem(kit::IndexPath::forItem(3, 0)));
+    ASSERT_TRUE(escape);
+    EXPECT_EQ(escape->countLabel->text(), "0 Files");
 
     // The junk record: a tile without text, pressed where it is.
     auto junk = screen->collectionView->cellForItem(kit::IndexPath::forItem(0, 0));
@@ -215,6 +222,17 @@ TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextAndCanStillBeDeleted) {
     EXPECT_EQ(log.count("failed delete set up folder"), 2u);
     EXPECT_TRUE(std::filesystem::exists(root.host("/var/mobile/Kelvora/Original/keep.plist")));
     EXPECT_EQ(storedList().size(), 2u);
+}
+
+TEST_F(SetupsScreenTest, BarHasTheLargeTitleWithSortOnTheLeftAndPlusOnTheRight) {
+    launch();
+    EXPECT_TRUE(navigation->navigationBar()->prefersLargeTitles());
+    EXPECT_TRUE(driver->isShowing("Setup"));
+    auto sort = driver->find("text.append");
+    auto plus = driver->find("plus");
+    ASSERT_TRUE(sort && plus);
+    EXPECT_LT(sort->convertToWindow({}).x, 195);
+    EXPECT_GT(plus->convertToWindow({}).x, 195);
 }
 
 TEST_F(SetupsScreenTest, ToolbarOfAPushedScreenIsHiddenAgainOnReturn) {

@@ -112,6 +112,9 @@ TEST_F(ScrollViewTest, AutomaticAdjustmentAddsTheSafeAreaToTheInsets) {
     EXPECT_EQ(scroll->adjustedContentInset(), (kit::EdgeInsets{10, 0, 10, 0}));
     scroll->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::automatic);
     EXPECT_EQ(scroll->adjustedContentInset(), (kit::EdgeInsets{57, 0, 44, 0}));
+    scroll->setScrollEnabled(false);
+    EXPECT_EQ(scroll->adjustedContentInset(), (kit::EdgeInsets{10, 0, 10, 0}))
+        << "a list that does not scroll keeps its content where its holder puts it";
 }
 
 }  // namespace

@@ -1,0 +1,8 @@
+#pragma once
+
+// What the file picker tells the screen that opened it once files were copied.
+class FilePickerProtocol {
+  public:
+    virtual ~FilePickerProtocol() = default;
+    virtual void didFinishedCopyingFilesAndNeedUpdate() = 0;
+};

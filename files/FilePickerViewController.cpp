@@ -1,0 +1,172 @@
+#include "files/FilePickerViewController.h"
+
+#include <algorithm>
+
+#include "appearance/SetupAppearance.h"
+#include "files/OkayAlert.h"
+#include "files/PlistFileCell.h"
+#include "files/StoredSortType.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/kit/AlertController.h"
+#include "platform/kit/NavigationController.h"
+#include "store/PathFormat.h"
+#include "store/SetupManager.h"
+#include "store/StoreConstants.h"
+
+namespace {
+
+constexpr std::string_view kSortTitles[] = {kSortFileAToZ, kSortFileZToA, kSortDateNewest,
+                                            kSortDateOldest};
+
+}  // namespace
+
+FilePickerViewController::FilePickerViewController(Token, std::string setupFolderName)
+    : setupFolderName_(std::move(setupFolderName)) {}
+
+std::shared_ptr<FilePickerViewController> FilePickerViewController::initWithSetupFolderName(
+    std::string setupFolderName) {
+    auto picker = std::make_shared<FilePickerViewController>(Token{}, std::move(setupFolderName));
+    picker->defineActions();
+    return picker;
+}
+
+void FilePickerViewController::defineActions() {
+    defineAction("dismissVC", [this](const auto&) { dismissVC(); });
+    defineAction("presentSortVC", [this](const auto&) { presentSortVC(); });
+    defineAction("saveChanges", [this](const auto&) { saveChanges(); });
+    defineAction("refreshButtonPressed", [this](const auto&) { refreshButtonPressed(); });
+    defineAction("cancelSearch", [this](const auto&) { cancelSearch(); });
+    defineAction("dismissKeyboard", [this](const auto&) { dismissKeyboard(); });
+}
+
+std::shared_ptr<FilePickerViewController> FilePickerViewController::me() {
+    return std::static_pointer_cast<FilePickerViewController>(shared_from_this());
+}
+
+std::string FilePickerViewController::setupFolderPath() const {
+    return formatPath(kSetupFolderPrefixFormat, {setupFolderName_});
+}
+
+void FilePickerViewController::viewDidLoad() {
+    view()->setBackgroundColor(SetupAppearance::primaryColour());
+    setTitle("Preferences");
+    setUpBarItems();
+    addedArray_.clear();
+    loadPrefsData();
+    layoutTableView();
+    layoutNavigation();
+    applyCountDisplayRule();
+}
+
+void FilePickerViewController::setUpBarItems() {
+    using kit::BarButtonItem;
+    auto self = weak_from_this();
+    auto symbol = [&](const char* name, const char* action) {
+        return BarButtonItem::withImage(kit::Image::systemImageNamed(name),
+                                        kit::BarButtonItemStyle::plain, self, action);
+    };
+    navigationItem().setLeftBarButtonItems(
+        {symbol("xmark", "dismissVC"), symbol("text.append", "presentSortVC")});
+    navigationItem().setRightBarButtonItems(
+        {BarButtonItem::withTitle("Add", kit::BarButtonItemStyle::plain, self, "saveChanges"),
+         symbol("goforward", "refreshButtonPressed")});
+}
+
+void FilePickerViewController::loadPrefsData() {
+    catalogue_.loadPrefsData();
+}
+
+void FilePickerViewController::updateSearchResultWithString(const std::string& text) {
+    catalogue_.updateSearchResultWithString(text);
+    applyCountDisplayRule();
+    if (tableView_) {
+        tableView_->reloadData();
+    }
+}
+
+void FilePickerViewController::applyCountDisplayRule() {
+    setTitle(catalogue_.title());
+    if (noResultLabel_) {
+        noResultLabel_->setAlpha(catalogue_.showsNoResultLabel() ? 1 : 0);
+    }
+}
+
+void FilePickerViewController::showAlertWithTitle(const std::string& title,
+                                                  const std::string& message) {
+    present(OkayAlert::make(title, message), true);
+}
+
+void FilePickerViewController::saveChanges() {
+    if (addedArray_.empty()) {
+        showAlertWithTitle("Sorry",
+                           "You haven't select any files, please select which one you would like "
+                           "to copy to your Setup");
+        return;
+    }
+    copyPreferencesFilesToCurrentSetup();
+}
+
+void FilePickerViewController::copyPreferencesFilesToCurrentSetup() {
+    auto self = me();
+    FileOperation::copy(std::string(PreferencesCatalogue::preferencesFilesPath()),
+                        setupFolderPath(), addedArray_)
+        .run(messageView_, self,
+             [self](const FileOperationSummary& summary) { self->finishCopy(summary); });
+}
+
+// The picker stays open when the last file failed, so the user can try again, but the
+// files that were copied are shown and counted at once.
+void FilePickerViewController::finishCopy(const FileOperationSummary& summary) {
+    if (summary.lastSucceeded) {
+        dismissVC();
+    }
+    if (auto target = delegate()) {
+        target->didFinishedCopyingFilesAndNeedUpdate();
+    }
+    foundation::NotificationCenter::defaultCenter().post("RefreshSetupDataNotification", this);
+}
+
+// Dismisses the picker itself, with whatever it presented (an "Error" alert still up goes
+// with it), rather than only what it presented.
+void FilePickerViewController::dismissVC() {
+    std::shared_ptr<kit::ViewController> shown = navigationController();
+    if (!shown) {
+        shown = me();
+    }
+    if (auto presenter = shown->presentingViewController()) {
+        presenter->dismiss(true);
+    }
+}
+
+void FilePickerViewController::refreshButtonPressed() {
+    if (searchTextField_) {
+        searchTextField_->setText("");
+        searchTextField_->resignFirstResponder();
+    }
+    loadPrefsData();
+    applyCountDisplayRule();
+    if (tableView_) {
+        tableView_->reloadData();
+    }
+}
+
+void FilePickerViewController::presentSortVC() {
+    auto sortType = StoredSortType::read(kFilePickerSortTypeKey);
+    auto sheet = kit::AlertController::make("Sort", "", kit::AlertControllerStyle::actionSheet);
+    sheet->view()->setTintColor(SetupAppearance::setupAccentColour());
+    std::weak_ptr<FilePickerViewController> weak = me();
+    for (auto title : kSortTitles) {
+        sheet->addAction({std::string(title), kit::AlertActionStyle::defaultStyle,
+                          [weak, title] {
+                              SetupManager::sharedInstance().setObject(
+                                  foundation::PlistValue(std::string(title)),
+                                  kFilePickerSortTypeKey, std::string(kKelvoraPrefsID));
+                              if (auto picker = weak.lock()) {
+                                  picker->refreshButtonPressed();
+                              }
+                          },
+                          title == sortType});
+    }
+    sheet->addAction({"Cancel", kit::AlertActionStyle::cancel, {}, false});
+    present(sheet, true);
+}
