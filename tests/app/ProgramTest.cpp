@@ -219,3 +219,23 @@ TEST_F(ProgramTest, AScreenshotIsTheDeviceSizeAtTheScaleInTheChosenStyle) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProgramWindowTest, AScriptPlaysInAWindowAsItDoesHeadless) {
+    testsupport::DeviceRoot work;
+    auto root = work.hostRoot() / "device";
+    auto shot = work.hostRoot() / "window.png";
+    auto script = writeText(work.hostRoot() / "steps.txt",
+                            "tap Done\nwait 1\ntap Settings\nexpect Restore Original Files\n"
+                            "screenshot " +
+                                shot.string() + "\n");
+    // SDL's dummy video driver gives a real window loop with nothing on a display.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    auto run = runKelvora({"--root", root.string(), "--script", script.string()}, work.hostRoot());
+    unsetenv("SDL_VIDEODRIVER");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(readPicture(shot).width, 390);
+}
+
+}  // namespace
