@@ -13,8 +13,8 @@ test: deps
 
 run: deps
 	@cmake --preset debug >/dev/null
-	@cmake --build --preset debug
-	@echo "The desktop host does not exist yet: 'make test' runs what is built so far."
+	@cmake --build --preset debug --target kelvora
+	@scripts/run-kelvora
 
 bench: deps
 	@cmake --preset release >/dev/null
