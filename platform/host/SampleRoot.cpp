@@ -27,7 +27,7 @@ std::vector<Sample> samples() {
     return {
         {"com.lumen.dockfade",
          false,
-         {{"enabled", true}, {"fadeAlpha", 0.6}, {"hideLabels", false}, {"iconRows", 1}}},
+         {{"enabled", true}, {"fadeAlpha", 0.6}, {"hideLabels", false}, {"dockRows", 1}}},
         {"com.lumen.statusglow",
          true,
          {{"enabled", true}, {"glowColour", "FF9F0A"}, {"radius", 6}, {"onLockScreen", false}}},

@@ -122,17 +122,6 @@ TEST_F(ProgramTest, RestoringTheOriginalsPutsBackChangedAndRemovedFiles) {
     }
 }
 
-TEST_F(ProgramTest, CancellingTheRestoreLeavesThePreferencesAlone) {
-    firstRun();
-    const std::string changed = "com.pebblesoft.springtiles.plist";
-    writeText(device(kPreferences + changed), "<plist><dict/></plist>");
-    auto run = play(
-        "tap Settings\ntap Restore Original Files\ntap Cancel\nwait 1\n"
-        "expect-no ~Are you sure\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(readText(device(kPreferences + changed)), "<plist><dict/></plist>");
-}
-
 TEST_F(ProgramTest, AFailingStepEndsTheRunWithStatusOneAndSaysWhere) {
     auto shot = file("after.png");
     auto run = play(

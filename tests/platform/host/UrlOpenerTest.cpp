@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "platform/host/UrlOpener.h"
+#include "tests/support/DeviceRoot.h"
+#include "tests/support/LogCapture.h"
+
+namespace {
+
+// Puts a folder of our own first on PATH for one test, holding a stand-in xdg-open that
+// writes the arguments it was given, one a line.
+class UrlOpenerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const char* path = std::getenv("PATH");
+        savedPath = path ? path : "";
+        bin = root.hostRoot() / "bin";
+        std::filesystem::create_directory(bin);
+    }
+    void TearDown() override { setenv("PATH", savedPath.c_str(), 1); }
+
+    void useOnlyOurFolder() { setenv("PATH", bin.c_str(), 1); }
+    void installOpener(int status) {
+        auto opener = bin / "xdg-open";
+        std::ofstream(opener) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > "
+                              << (root.hostRoot() / "opened.txt") << "\nexit " << status << "\n";
+        std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+        setenv("PATH", (bin.string() + ":/usr/bin:/bin").c_str(), 1);
+    }
+    std::string opened() const {
+        std::ifstream in(root.hostRoot() / "opened.txt");
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    testsupport::DeviceRoot root;
+    std::filesystem::path bin;
+    std::string savedPath;
+};
+
+TEST_F(UrlOpenerTest, AHeadlessRunOrADesktopWithoutAnOpenerOnlyLogsTheUrl) {
+    installOpener(0);
+    testsupport::LogCapture log;
+    EXPECT_FALSE(host::UrlOpener(true)("https://example.org/a"));
+    EXPECT_EQ(opened(), "") << "a headless run starts nothing";
+
+    useOnlyOurFolder();
+    std::filesystem::remove(bin / "xdg-open");
+    EXPECT_FALSE(host::UrlOpener(false)("tg://msg?text=Text&to=someone"));
+    ASSERT_EQ(log.lines().size(), 2u);
+    EXPECT_NE(log.lines()[0].find("https://example.org/a"), std::string::npos);
+    EXPECT_NE(log.lines()[1].find("tg://msg?text=Text&to=someone"), std::string::npos);
+}
+
+TEST_F(UrlOpenerTest, TheOpenerGetsTheUrlAsOneUntouchedArgumentAndItsAnswerCounts) {
+    installOpener(0);
+    const std::string hostile = "https://example.org/a b;touch pwned$(id)'\"";
+    EXPECT_TRUE(host::UrlOpener(false)(hostile));
+    EXPECT_EQ(opened(), hostile + "\n");
+    EXPECT_FALSE(std::filesystem::exists("pwned"));
+
+    installOpener(3);
+    EXPECT_FALSE(host::UrlOpener(false)("https://example.org/"));
+}
+
+}  // namespace
