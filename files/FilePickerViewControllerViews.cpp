@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr double kRowHeight = 70;
 // How far the list must be scrolled before the jump button shows.
 constexpr double kJumpThreshold = 275;
 
@@ -22,7 +21,7 @@ std::int64_t FilePickerViewController::numberOfRows(kit::TableView&, std::int64_
 }
 
 std::optional<double> FilePickerViewController::heightForRow(kit::TableView&, kit::IndexPath) {
-    return kRowHeight;
+    return PlistFileCell::rowHeight;
 }
 
 std::shared_ptr<kit::TableViewCell> FilePickerViewController::cellForRow(kit::TableView& table,
@@ -115,14 +114,7 @@ std::shared_ptr<kit::View> FilePickerViewController::textToolBarButtons() {
 }
 
 void FilePickerViewController::layoutTableView() {
-    tableView_ = std::make_shared<kit::TableView>(kit::Rect{}, kit::TableViewStyle::plain);
-    tableView_->setBackgroundColor(kit::Color::clearColor());
-    tableView_->setSeparatorStyle(kit::TableViewSeparatorStyle::none);
-    // FIXME: the kit's scroll views have no scroll-indicator insets yet, so the indicator is
-    // not inset with the content; it needs that property in platform/kit.
-    tableView_->setContentInset({56, 0, 70, 0});
-    tableView_->setRowHeight(kRowHeight);
-    tableView_->registerCell(PlistFileCell::reuseIdentifier, [] { return PlistFileCell::make(); });
+    tableView_ = PlistFileCell::makeTable({56, 0, 70, 0});
     tableView_->setDataSource(me());
     tableView_->setDelegate(me());
     view()->addSubview(tableView_);

@@ -6,6 +6,7 @@
 #include "files/PlistFileRecord.h"
 #include "platform/kit/ImageView.h"
 #include "platform/kit/Label.h"
+#include "platform/kit/TableView.h"
 #include "platform/kit/TableViewCell.h"
 
 // A row of a file list: a rounded card with a document tile, the file name over its date
@@ -18,6 +19,10 @@ class PlistFileCell final : public kit::TableViewCell {
 
   public:
     static constexpr const char* reuseIdentifier = "Cell";
+    static constexpr double rowHeight = 70;
+
+    // A clear, separator-less table of these rows, as both file screens show them.
+    static std::shared_ptr<kit::TableView> makeTable(kit::EdgeInsets contentInset);
 
     explicit PlistFileCell(Token) : TableViewCell(reuseIdentifier) {}
     static std::shared_ptr<PlistFileCell> make();

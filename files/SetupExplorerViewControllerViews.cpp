@@ -6,18 +6,12 @@
 #include "platform/kit/Font.h"
 #include "ui/extension.h"
 
-namespace {
-
-constexpr double kRowHeight = 70;
-
-}  // namespace
-
 std::int64_t SetupExplorerViewController::numberOfRows(kit::TableView&, std::int64_t) {
     return static_cast<std::int64_t>(list_.setupArray().size());
 }
 
 std::optional<double> SetupExplorerViewController::heightForRow(kit::TableView&, kit::IndexPath) {
-    return kRowHeight;
+    return PlistFileCell::rowHeight;
 }
 
 std::shared_ptr<kit::TableViewCell> SetupExplorerViewController::cellForRow(
@@ -67,14 +61,7 @@ void SetupExplorerViewController::layoutNoResultLabel() {
 }
 
 void SetupExplorerViewController::layoutTableView() {
-    tableView_ = std::make_shared<kit::TableView>(kit::Rect{}, kit::TableViewStyle::plain);
-    tableView_->setBackgroundColor(kit::Color::clearColor());
-    tableView_->setSeparatorStyle(kit::TableViewSeparatorStyle::none);
-    // FIXME: the kit's scroll views have no scroll-indicator insets yet, so the indicator is
-    // not inset with the content; it needs that property in platform/kit.
-    tableView_->setContentInset({7, 0, 7, 0});
-    tableView_->setRowHeight(kRowHeight);
-    tableView_->registerCell(PlistFileCell::reuseIdentifier, [] { return PlistFileCell::make(); });
+    tableView_ = PlistFileCell::makeTable({7, 0, 7, 0});
     tableView_->setDataSource(me());
     tableView_->setDelegate(me());
     view()->addSubview(tableView_);

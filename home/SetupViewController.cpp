@@ -1,7 +1,6 @@
 #include "home/SetupViewController.h"
 
 #include "appearance/SetupAppearance.h"
-#include "home/ContextMenuGridView.h"
 #include "home/CreateSetupViewController.h"
 #include "files/SetupExplorerViewController.h"
 #include "platform/foundation/MainQueue.h"
@@ -94,9 +93,8 @@ void SetupViewController::layoutCollectionView() {
     collectionView->registerCell("Cell", [] { return SetupCell::make(); });
     collectionView->setDelegate(self());
     collectionView->setDataSource(self());
-    auto holder = ContextMenuGridView::make(collectionView);
-    view()->addSubview(holder);
-    extension::fill(*holder);
+    view()->addSubview(collectionView);
+    extension::fill(*collectionView);
 }
 
 void SetupViewController::presentCreateSetupVC() {

@@ -207,4 +207,13 @@ void CollectionView::didSelectItem(IndexPath indexPath) {
     }
 }
 
+std::optional<ContextMenuRequest> CollectionView::contextMenuRequestAt(Point point) {
+    auto found = contextMenuConfigurationAt(convertFromWindow(point));
+    if (!found) {
+        return std::nullopt;
+    }
+    Rect item = frameForItem(found->first);
+    return ContextMenuRequest{found->second, {convertToWindow(item.origin), item.size}};
+}
+
 }  // namespace kit

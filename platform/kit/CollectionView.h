@@ -13,6 +13,7 @@
 #include "platform/kit/CollectionViewDelegate.h"
 #include "platform/kit/CollectionViewFlowLayout.h"
 #include "platform/kit/ContextMenuConfiguration.h"
+#include "platform/kit/ContextMenuSource.h"
 #include "platform/kit/ListView.h"
 
 namespace kit {
@@ -22,7 +23,7 @@ namespace kit {
 // (weak) tells the counts and gives the cells. Cells exist only for the items on screen
 // (see ListView); the layout is worked out again after reloadData and whenever the width
 // changes.
-class CollectionView final : public ListView {
+class CollectionView final : public ListView, public ContextMenuSource {
   public:
     using CellFactory = std::function<std::shared_ptr<CollectionViewCell>()>;
 
@@ -65,6 +66,8 @@ class CollectionView final : public ListView {
     // delegate offers no menu.
     std::optional<std::pair<IndexPath, ContextMenuConfiguration>> contextMenuConfigurationAt(
         Point point);
+    // The same for a long press at `point` in window coordinates.
+    std::optional<ContextMenuRequest> contextMenuRequestAt(Point point) override;
 
   private:
     double prepareItems(double width) override;

@@ -245,10 +245,6 @@ TEST_F(SettingsScreenTest, TheTitleFadesPastFivePointsAndAPullPastTwoHundredSnap
     EXPECT_TRUE(table.isScrollEnabled());
 }
 
-}  // namespace
-
-namespace {
-
 // The table as it ships, on screen: every row shows, and the restore and the message to the
 // developer are reachable by tapping.
 TEST_F(SettingsScreenTest, TheShippedTableShowsItsRowsAndTheirTapsWork) {

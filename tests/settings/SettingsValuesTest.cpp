@@ -93,11 +93,6 @@ TEST_F(SettingsValuesTest, EachColourReportStoresUpperCaseHexForTheTappedRowAndP
     model.colorPickerViewControllerDidSelectColor(Color::rgba(1, 0, 0), this);
     EXPECT_EQ(readTweak(), (PlistDictionary{{"alpha", true}, {"tint", "FF0000"}}));
     EXPECT_EQ(posts, std::vector<const void*>{this});
-    // Closing the picker reports the shown colour once more.
-    model.colorPickerViewControllerDidSelectColor(Color::rgba(0, 0.5, 1), this);
-    model.colorPickerViewControllerDidSelectColor(Color::rgba(0, 0.5, 1), this);
-    EXPECT_EQ(readTweak().at("tint"), foundation::PlistValue("0080FF"));
-    EXPECT_EQ(posts.size(), 3u);
 }
 
 TEST_F(SettingsValuesTest, RowsWithoutDomainOrKeyReadDefaultsAndWriteNothing) {

@@ -77,13 +77,12 @@ for key in sorted(set(values) | set(read)):
     }
 };
 
-TEST_F(DomainRewriteTest, ABinaryFileOfAnotherTweakKeepsEveryValueThroughASet) {
+TEST_F(DomainRewriteTest, AFileOfAnotherTweakInEitherFormKeepsEveryValueThroughASet) {
     expectRewriteKeepsEverything("plistlib.FMT_BINARY");
+    if (IsSkipped()) {
+        return;
+    }
     EXPECT_TRUE(root.read(kTweakFile).starts_with("bplist00"));
-}
-
-TEST_F(DomainRewriteTest, AnXmlFileOfAnotherTweakKeepsEveryValueThroughASet) {
-    // XML carries no fractions of a second, so Python writes the fractional date whole.
     expectRewriteKeepsEverything("plistlib.FMT_XML");
     EXPECT_TRUE(root.read(kTweakFile).starts_with("<?xml"));
 }

@@ -73,7 +73,7 @@ TEST_F(SnapshotTest, KeepsOnlyTweakPlistsByCaseSensitiveFragmentsAndExtension) {
                                   "com.example.tweak.plist", "com.example.tweak.plist.plist"}));
 }
 
-TEST_F(SnapshotTest, CopiesEachFileLogsItAndSetsTheFlag) {
+TEST_F(SnapshotTest, CopiesEachFileLogsItSetsTheFlagAndASecondRunReplacesTheCopies) {
     preference("com.apple.springboard.plist");
     preference("com.example.tweak.plist", "tweak");
     preference("com.example.tweak.plist.bak");
@@ -87,6 +87,14 @@ TEST_F(SnapshotTest, CopiesEachFileLogsItAndSetsTheFlag) {
                                                     "/var/mobile/Kelvora/Original/"
                                                     "com.example.tweak.plist"});
     EXPECT_TRUE(flag());
+
+    // A second run replaces what the first copied.
+    preference("com.example.tweak.plist", "second");
+    store.copyOriginalFilesToKelvora();
+    EXPECT_EQ(root.read("/var/mobile/Kelvora/Original/com.example.tweak.plist"), "second");
+    EXPECT_EQ(log.count("successfully copy all of the original files "
+                        "/var/mobile/Kelvora/Original/com.example.tweak.plist"),
+              2u);
 }
 
 TEST_F(SnapshotTest, AFolderNamedLikeAPlistIsCopiedWithItsContents) {
@@ -109,17 +117,6 @@ TEST_F(SnapshotTest, NothingToCopyLeavesTheFlagUnsetAndLogsNothing) {
     EXPECT_TRUE(store.getPreferencesOriginalFiles().empty());
     store.copyOriginalFilesToKelvora();
     EXPECT_FALSE(flag());
-}
-
-TEST_F(SnapshotTest, ASecondRunReplacesWhatTheFirstCopied) {
-    preference("com.example.tweak.plist", "first");
-    store.copyOriginalFilesToKelvora();
-    preference("com.example.tweak.plist", "second");
-    store.copyOriginalFilesToKelvora();
-    EXPECT_EQ(root.read("/var/mobile/Kelvora/Original/com.example.tweak.plist"), "second");
-    EXPECT_EQ(log.count("successfully copy all of the original files "
-                        "/var/mobile/Kelvora/Original/com.example.tweak.plist"),
-              2u);
 }
 
 TEST_F(SnapshotTest, AFailedCopyIsLoggedKeepsTheEarlierCopyAndOtherFilesStillCount) {

@@ -30,13 +30,6 @@ PlistDictionary sample() {
     };
 }
 
-TEST(PropertyListTest, WrittenXmlReadsBackEqual) {
-    auto text = xmlPropertyList(PlistValue(sample()));
-    auto back = parsePropertyList(text);
-    ASSERT_TRUE(back.has_value()) << text;
-    EXPECT_EQ(*back, PlistValue(sample())) << text;
-}
-
 TEST(PropertyListTest, WriteToFileReplacesAndReadsBack) {
     testsupport::DeviceRoot root;
     root.makeFolder("/var/prefs");
@@ -48,10 +41,6 @@ TEST(PropertyListTest, WriteToFileReplacesAndReadsBack) {
     EXPECT_EQ(dictionaryWithContentsOfFile("/var/prefs/a.plist"), (PlistDictionary{{"only", 1}}));
     EXPECT_EQ(FileManager::defaultManager().contentsOfDirectory("/var/prefs")->size(), 1u);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(PropertyListTest, WriterOutputIsTheStandardFormWithEscapes) {
     auto text = xmlPropertyList(PlistValue(PlistDictionary{
@@ -72,7 +61,7 @@ TEST(PropertyListTest, WriterOutputIsTheStandardFormWithEscapes) {
               "</plist>\n");
 }
 
-TEST(PropertyListTest, RealsAndExtremeValuesReadBackExactly) {
+TEST(PropertyListTest, RealsAndExtremeValuesReadBackExactlyAndDatesClamp) {
     PlistArray values{0.1,
                       1.0 / 3.0,
                       -0.0,
@@ -91,13 +80,11 @@ TEST(PropertyListTest, RealsAndExtremeValuesReadBackExactly) {
     auto nan = parsePropertyList(xmlPropertyList(PlistValue(std::nan(""))));
     ASSERT_TRUE(nan.has_value() && nan->is<double>());
     EXPECT_TRUE(std::isnan(*nan->get<double>()));
-}
-
-TEST(PropertyListTest, DatesBeyondTheYearsTheTextHoldsAreClamped) {
-    auto far = parsePropertyList(xmlPropertyList(PlistValue(PlistDate{1e15})));
-    EXPECT_EQ(*far, PlistValue(PlistDate{252423993599.0}));  // 9999-12-31T23:59:59Z
-    auto early = parsePropertyList(xmlPropertyList(PlistValue(PlistDate{-1e15})));
-    EXPECT_EQ(*early, PlistValue(PlistDate{-63113904000.0}));  // 0001-01-01T00:00:00Z
+    // Dates beyond the years the text form holds are clamped to 0001-01-01 and 9999-12-31.
+    auto clamped =
+        parsePropertyList(xmlPropertyList(PlistArray{PlistDate{1e15}, PlistDate{-1e15}}));
+    EXPECT_EQ(*clamped,
+              PlistValue(PlistArray{PlistDate{252423993599.0}, PlistDate{-63113904000.0}}));
 }
 
 TEST(PropertyListTest, UnstorableValuesAreRefusedAndTheFileKept) {
@@ -141,13 +128,11 @@ TEST(PropertyListTest, NumbersAndStringsConvertLikeThePhone) {
         {"\t\n-17", true, -17, -17},
         {"+0005", true, 5, 5},
         {"-0", false, 0, 0},
-        {"000", false, 0, 0},
         {"YES", true, 0, 0},
         {"yes", true, 0, 0},
         {"true", true, 0, 0},
         {"-00t", true, 0, 0},
         {"No", false, 0, 0},
-        {"false", false, 0, 0},
         {"0.9", false, 0, 0},
         {"x1", false, 0, 0},
         {"99999999999999999999", true, int64Max, intMax},

@@ -104,21 +104,17 @@ TEST_F(AlertControllerTest, AnActionSheetChecksTheCurrentEntryAndListsItsActions
     EXPECT_EQ(chosen, std::vector<std::string>{"Date Oldest"});
 }
 
-TEST_F(AlertControllerTest, ATapOnTheDimmedScreenAroundAnActionSheetCancelsIt) {
+TEST_F(AlertControllerTest, ATapOnTheDimmedScreenOrEscapeDoesWhatCancelDoes) {
     home->present(sortSheet("File A-Z"), false);
     driver->settle();
-
     ASSERT_TRUE(driver->tapAt({195, 100}).ok());
-    EXPECT_EQ(chosen, std::vector<std::string>{"-"});
     EXPECT_EQ(home->presentedViewController(), nullptr);
-}
+    driver->wait(1);
 
-TEST_F(AlertControllerTest, EscapeDoesWhatTheCancelActionDoes) {
     home->present(sortSheet("File A-Z"), false);
     driver->settle();
-
     ASSERT_TRUE(driver->press(kit::Key::escape).ok());
-    EXPECT_EQ(chosen, std::vector<std::string>{"-"});
+    EXPECT_EQ(chosen, (std::vector<std::string>{"-", "-"}));
     EXPECT_FALSE(driver->press(kit::Key::escape).ok()) << "nothing left to escape from";
 }
 

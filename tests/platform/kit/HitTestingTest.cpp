@@ -102,7 +102,7 @@ TEST_F(HitTestingTest, ScaledAndScrolledViewsAreHitWhereTheyAreShown) {
     EXPECT_EQ(hitAt({10, 410}), row);
 }
 
-TEST_F(HitTestingTest, EveryPhaseOfATouchGoesToTheViewItBeganOn) {
+TEST_F(HitTestingTest, EveryPhaseOfATouchGoesToTheViewItBeganOnUntilANewTouchCancelsIt) {
     window->sendTouch(TouchPhase::began, {100, 200});
     window->sendTouch(TouchPhase::moved, {10, 110});  // over back now
     window->sendTouch(TouchPhase::ended, {10, 110});
@@ -116,6 +116,12 @@ TEST_F(HitTestingTest, EveryPhaseOfATouchGoesToTheViewItBeganOn) {
 
     // After the end, moves of no touch reach no one.
     EXPECT_EQ(window->sendTouch(TouchPhase::moved, {100, 200}), nullptr);
+
+    // A new touch while one is still down cancels the first.
+    window->sendTouch(TouchPhase::began, {100, 200});
+    window->sendTouch(TouchPhase::began, {10, 110});
+    EXPECT_EQ(front->phases.back(), TouchPhase::cancelled);
+    EXPECT_EQ(back->phases, std::vector<TouchPhase>{TouchPhase::began});
 }
 
 TEST_F(HitTestingTest, AWindowNotYetVisibleTakesNoTouches) {
@@ -126,13 +132,6 @@ TEST_F(HitTestingTest, AWindowNotYetVisibleTakesNoTouches) {
     EXPECT_TRUE(content->phases.empty());
     hidden->makeKeyAndVisible();
     EXPECT_EQ(hidden->sendTouch(TouchPhase::began, {10, 10}), content);
-}
-
-TEST_F(HitTestingTest, ANewTouchCancelsOneStillDown) {
-    window->sendTouch(TouchPhase::began, {100, 200});
-    window->sendTouch(TouchPhase::began, {10, 110});
-    EXPECT_EQ(front->phases, (std::vector<TouchPhase>{TouchPhase::began, TouchPhase::cancelled}));
-    EXPECT_EQ(back->phases, std::vector<TouchPhase>{TouchPhase::began});
 }
 
 TEST_F(HitTestingTest, ATouchOverContentThatTakesNoTouchesFallsToTheWindow) {

@@ -25,7 +25,7 @@ TEST(Label, IntrinsicSizeGrowsWithTheText) {
     EXPECT_GT(label.intrinsicContentSize().height, 2 * shortText.height - 2);
 }
 
-TEST(Label, LineLimitCapsTheHeight) {
+TEST(Label, LineLimitCapsTheHeightAndTheWrappedHeight) {
     Label label;
     label.setFont(Font::systemFontOfSize(22, kit::FontWeight::semibold));
     label.setText("one\ntwo\nthree\nfour");
@@ -37,12 +37,9 @@ TEST(Label, LineLimitCapsTheHeight) {
     EXPECT_NEAR(label.intrinsicContentSize().height, 4 * label.font().lineHeight(), 1);
     label.setNumberOfLines(-2);
     EXPECT_EQ(label.numberOfLines(), 0);
-}
 
-TEST(Label, HeightForWidthWrapsWithinTheLimit) {
-    Label label;
-    label.setFont(Font::systemFontOfSize(18));
     label.setText(emptyMessage);
+    label.setNumberOfLines(1);
     EXPECT_FALSE(label.heightForWidth(100)) << "a one-line label does not wrap";
     label.setNumberOfLines(0);
     double wide = *label.heightForWidth(1000);

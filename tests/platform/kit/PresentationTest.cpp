@@ -93,23 +93,6 @@ TEST_F(PresentationTest, DismissalRemovesThePresentationWhenTheTransitionEnds) {
     EXPECT_EQ(completions, 1) << "dismissing what is not presented does nothing";
 }
 
-TEST_F(PresentationTest, FullScreenCoversThePresenterAndTellsItOfBothWays) {
-    auto form = std::make_shared<RecordingController>("Form");
-    form->setModalPresentationStyle(ModalPresentationStyle::fullScreen);
-    form->setModalTransitionStyle(ModalTransitionStyle::crossDissolve);
-    home->present(form, true);
-    driver->wait(1);
-
-    EXPECT_FALSE(driver->isShowing("Home content"));
-    EXPECT_TRUE(driver->isShowing("Form content"));
-    EXPECT_EQ(home->count("willDisappear"), 1);
-
-    form->dismiss(true);
-    driver->wait(1);
-    EXPECT_TRUE(driver->isShowing("Home content"));
-    EXPECT_EQ(home->count("willAppear"), 2);
-}
-
 TEST_F(PresentationTest, ASheetCoversWhatIsUnderItWithoutTheFullScreenCallbacks) {
     auto sheet = std::make_shared<RecordingController>("Sheet");
     home->present(sheet, false);
@@ -143,7 +126,7 @@ TEST_F(PresentationTest, ASwipeDownClosesASheetUnlessItIsModalInPresentation) {
     EXPECT_TRUE(driver->isShowing("Home content"));
 }
 
-TEST_F(PresentationTest, CrossDissolveFadesOnTheClock) {
+TEST_F(PresentationTest, FullScreenCrossDissolveFadesOnTheClockAndTellsThePresenterBothWays) {
     auto form = std::make_shared<RecordingController>("Form");
     form->setModalPresentationStyle(ModalPresentationStyle::fullScreen);
     form->setModalTransitionStyle(ModalTransitionStyle::crossDissolve);
@@ -161,6 +144,14 @@ TEST_F(PresentationTest, CrossDissolveFadesOnTheClock) {
     EXPECT_DOUBLE_EQ(container->presentationAlpha(), 1);
     EXPECT_TRUE(presented);
     EXPECT_EQ(form->count("didAppear"), 1);
+    EXPECT_FALSE(driver->isShowing("Home content"));
+    EXPECT_TRUE(driver->isShowing("Form content"));
+    EXPECT_EQ(home->count("willDisappear"), 1);
+
+    form->dismiss(true);
+    driver->wait(1);
+    EXPECT_TRUE(driver->isShowing("Home content"));
+    EXPECT_EQ(home->count("willAppear"), 2);
 }
 
 TEST_F(PresentationTest, PresentingFromAScreenOffTheWindowIsRefusedAndLogged) {
@@ -189,10 +180,6 @@ TEST_F(PresentationTest, AChildPresentsThroughItsContainerAndDismissingTakesWhat
     EXPECT_EQ(picker->presentedViewController(), nullptr);
     EXPECT_EQ(window->subviews().size(), 1u);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(PresentationLogTest, AChildsDroppedPresentationNamesTheContainerAndTheChild) {
     foundation::MainQueue::main().reset();

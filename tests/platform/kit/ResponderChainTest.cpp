@@ -52,7 +52,7 @@ class ResponderChainTest : public testing::Test {
     std::shared_ptr<View> button = std::make_shared<View>();
 };
 
-TEST_F(ResponderChainTest, ActionFromADeepButtonReachesTheControllerThatDefinesIt) {
+TEST_F(ResponderChainTest, ActionReachesTheFirstResponderThatDefinesItAndOthersAreDropped) {
     controller->define("saveChanges");
     application->define("saveChanges");
 
@@ -63,6 +63,12 @@ TEST_F(ResponderChainTest, ActionFromADeepButtonReachesTheControllerThatDefinesI
     EXPECT_EQ(controller->senders[0], button);
     // The first responder that defines it performs it; no one further up does.
     EXPECT_TRUE(application->performed.empty());
+
+    // An action nobody defines is dropped without effect, inside a window or not.
+    EXPECT_FALSE(button->tryToPerform("saveChange", button));
+    EXPECT_EQ(controller->performed.size(), 1u);
+    auto loose = std::make_shared<View>();
+    EXPECT_FALSE(loose->tryToPerform("saveChanges", loose));
 }
 
 TEST_F(ResponderChainTest, ChainRunsThroughControllerAndWindowToTheApplication) {
@@ -75,15 +81,6 @@ TEST_F(ResponderChainTest, ChainRunsThroughControllerAndWindowToTheApplication) 
     application->define("openSettings");
     EXPECT_TRUE(button->tryToPerform("openSettings", button));
     EXPECT_EQ(application->performed, std::vector<std::string>{"openSettings"});
-}
-
-TEST_F(ResponderChainTest, ActionNobodyDefinesIsDroppedWithoutEffect) {
-    controller->define("dismissVC");
-    EXPECT_FALSE(button->tryToPerform("saveChange", button));
-    EXPECT_TRUE(controller->performed.empty());
-
-    auto loose = std::make_shared<View>();
-    EXPECT_FALSE(loose->tryToPerform("dismissVC", loose));
 }
 
 TEST_F(ResponderChainTest, ActionMayTearDownTheViewsThatSentIt) {

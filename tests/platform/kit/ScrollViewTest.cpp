@@ -61,21 +61,20 @@ TEST_F(ScrollViewTest, DelegateHearsOfEveryOffsetChangeAndOnlyOfChanges) {
     EXPECT_EQ(scroll->contentOffset(), (Point{0, 10}));
 }
 
-TEST_F(ScrollViewTest, DraggingContentMovesItWithTheFingerThroughViewsThatIgnoreTouches) {
+TEST_F(ScrollViewTest, DraggingMovesContentWithTheFingerAndBouncesBackPastTheTop) {
     drag({100, 500}, {100, 380});  // over the label, which passes touches up
     EXPECT_EQ(scroll->contentOffset(), (Point{0, 120}));
     EXPECT_TRUE(scroll->isDragging());
     window->sendTouch(TouchPhase::ended, {100, 380});
     EXPECT_FALSE(scroll->isDragging());
     EXPECT_EQ(scroll->contentOffset(), (Point{0, 120}));
-}
 
-TEST_F(ScrollViewTest, ContentPulledPastItsTopBouncesBackWhenReleased) {
-    drag({100, 100}, {100, 350});
+    // Pulled past its top, the content bounces back when released.
+    drag({100, 100}, {100, 470});
     EXPECT_EQ(scroll->contentOffset(), (Point{0, -250}));
     EXPECT_EQ(recorder->offsets.back(), (Point{0, -250}));
 
-    window->sendTouch(TouchPhase::ended, {100, 350});
+    window->sendTouch(TouchPhase::ended, {100, 470});
     EXPECT_EQ(scroll->contentOffset(), (Point{0, 0}));
     EXPECT_EQ(recorder->offsets.back(), (Point{0, 0}));
     EXPECT_FALSE(scroll->runningAnimations().empty());  // it slides back on screen
@@ -94,7 +93,7 @@ TEST_F(ScrollViewTest, WithoutBouncesOrScrollingTheContentStaysInRange) {
     EXPECT_TRUE(recorder->offsets.empty());
 }
 
-TEST_F(ScrollViewTest, RestingRangeAllowsForInsetsAndContentSize) {
+TEST_F(ScrollViewTest, RestingRangeAllowsForInsetsTheSafeAreaAndContentSize) {
     scroll->setContentInset({56, 0, 70, 0});
     scroll->scrollBy({0, 10000});
     EXPECT_EQ(scroll->contentOffset(), (Point{0, 2000 + 70 - 844}));
@@ -105,9 +104,8 @@ TEST_F(ScrollViewTest, RestingRangeAllowsForInsetsAndContentSize) {
     scroll->setContentSize({390, 100});
     scroll->scrollBy({0, 500});
     EXPECT_EQ(scroll->contentOffset(), (Point{0, -56}));
-}
 
-TEST_F(ScrollViewTest, AutomaticAdjustmentAddsTheSafeAreaToTheInsets) {
+    // Automatic adjustment adds the safe area to the insets.
     scroll->setContentInset({10, 0, 10, 0});
     EXPECT_EQ(scroll->adjustedContentInset(), (kit::EdgeInsets{10, 0, 10, 0}));
     scroll->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::automatic);

@@ -79,7 +79,7 @@ TEST(TextField, TypingWhileEditingChangesTheTextAndReportsEachChange) {
     EXPECT_EQ(form.editingChanges, 3) << "a text set from code is not an edit";
 }
 
-TEST(TextField, ReturnAsksTheDelegateAndInsertsNothing) {
+TEST(TextField, ReturnAsksTheDelegateIfThereIsOneAndInsertsNothing) {
     Form form;
     form.screen.tap({50, 120});
     form.field->insertText("Work");
@@ -90,6 +90,16 @@ TEST(TextField, ReturnAsksTheDelegateAndInsertsNothing) {
               (std::vector<std::string>{"shouldBegin", "didBegin", "shouldReturn", "didEnd"}));
     EXPECT_FALSE(form.field->isEditing());
     EXPECT_EQ(form.screen.window->firstResponder(), nullptr);
+
+    // Without its delegate, Return neither inserts nor ends editing.
+    form.screen.tap({50, 120});
+    form.delegate.reset();
+    form.field->insertText("s");
+    form.field->insertText("\n");
+    EXPECT_EQ(form.field->text(), "Works");
+    EXPECT_TRUE(form.field->isEditing());
+    EXPECT_TRUE(form.field->resignFirstResponder());
+    EXPECT_FALSE(form.field->isEditing());
 }
 
 TEST(TextField, TheDelegateCanRefuseEditingAndChanges) {
@@ -158,18 +168,6 @@ TEST(TextField, ClearButtonWorksOnlyWhileEditingNonEmptyText) {
     EXPECT_EQ(form.field->text(), "");
     EXPECT_FALSE(form.field->isClearButtonShown());
     EXPECT_EQ(form.editingChanges, 1);
-}
-
-TEST(TextField, WorksOnWithoutItsDelegate) {
-    Form form;
-    form.screen.tap({50, 120});
-    form.delegate.reset();
-    form.field->insertText("abc");
-    form.field->insertText("\n");
-    EXPECT_EQ(form.field->text(), "abc");
-    EXPECT_TRUE(form.field->isEditing());
-    EXPECT_TRUE(form.field->resignFirstResponder());
-    EXPECT_FALSE(form.field->isEditing());
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class Editable final : public View {
     int resigned = 0;
 };
 
-TEST(ViewHierarchyTest, AViewHasOneSuperviewAndCannotContainItsAncestor) {
+TEST(ViewHierarchyTest, AViewHasOneSuperviewCannotContainItsAncestorAndOutlivesIt) {
     auto a = std::make_shared<View>();
     auto b = std::make_shared<View>();
     auto child = std::make_shared<View>();
@@ -46,14 +46,9 @@ TEST(ViewHierarchyTest, AViewHasOneSuperviewAndCannotContainItsAncestor) {
     EXPECT_EQ(b->superview(), nullptr);
     child->addSubview(child);
     EXPECT_TRUE(child->subviews().empty());
-}
 
-TEST(ViewHierarchyTest, SubviewOutlivingItsSuperviewForgetsIt) {
-    auto child = std::make_shared<View>();
-    {
-        auto parent = std::make_shared<View>();
-        parent->addSubview(child);
-    }
+    // A subview outliving its superview forgets it.
+    b.reset();
     EXPECT_EQ(child->superview(), nullptr);
     EXPECT_EQ(child->window(), nullptr);
 }

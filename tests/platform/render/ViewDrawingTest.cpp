@@ -190,7 +190,7 @@ TEST_F(ViewDrawingTest, ScrollViewShowsItsContentMovedByTheOffset) {
     EXPECT_EQ(surface.pixel(50, 45), white);
 }
 
-TEST_F(ViewDrawingTest, FrameTakenMidAnimationShowsTheValuesInBetween) {
+TEST_F(ViewDrawingTest, FrameTakenMidAnimationShowsTheAlphaAndFrameInBetween) {
     auto tile = plain({0, 0, 100, 100}, Color::blackColor());
     root->addSubview(tile);
     View::animate(1, [&] { tile->setAlpha(0); });
@@ -203,6 +203,15 @@ TEST_F(ViewDrawingTest, FrameTakenMidAnimationShowsTheValuesInBetween) {
 
     foundation::MainQueue::main().advance(0.6);
     EXPECT_EQ(draw(*root).pixel(50, 50), white);
+
+    tile->setAlpha(1);
+    tile->setFrame({0, 0, 20, 20});
+    View::animate(1, [&] { tile->setFrame({80, 0, 20, 20}); });
+    foundation::MainQueue::main().advance(0.5);
+    render::Surface moving = draw(*root);
+    EXPECT_EQ(moving.pixel(5, 10), white);
+    EXPECT_EQ(moving.pixel(95, 10), white);
+    EXPECT_EQ(inkCount(moving, 20, 0, 80, 20, white), 400);
 }
 
 TEST_F(ViewDrawingTest, AnimatedScrollAndColourChangeAreDrawnPartWayAndEndAtTheirTargets) {
@@ -231,19 +240,6 @@ TEST_F(ViewDrawingTest, AnimatedScrollAndColourChangeAreDrawnPartWayAndEndAtThei
     foundation::MainQueue::main().advance(1);
     EXPECT_FALSE(render::Renderer::isAnimating(*root));
     EXPECT_TRUE(near(draw(*root).pixel(50, 5), 0, 0, 255));
-}
-
-TEST_F(ViewDrawingTest, MovingFrameIsDrawnPartWayAlongMidAnimation) {
-    auto tile = plain({0, 0, 20, 20}, Color::blackColor());
-    root->addSubview(tile);
-    View::animate(1, [&] { tile->setFrame({80, 0, 20, 20}); });
-    foundation::MainQueue::main().advance(0.5);
-
-    render::Surface surface = draw(*root);
-
-    EXPECT_EQ(surface.pixel(5, 10), white);
-    EXPECT_EQ(surface.pixel(95, 10), white);
-    EXPECT_EQ(inkCount(surface, 20, 0, 80, 20, white), 400);
 }
 
 TEST_F(ViewDrawingTest, OutlandishValuesOnOneViewLeaveTheRestOfTheFrameIntact) {
