@@ -36,12 +36,15 @@ int SdlWindow::run(HostSession& session) {
 }
 
 SdlWindow::~SdlWindow() {
-    if (texture_)
+    if (texture_ != nullptr) {
         SDL_DestroyTexture(texture_);
-    if (renderer_)
+    }
+    if (renderer_ != nullptr) {
         SDL_DestroyRenderer(renderer_);
-    if (window_)
+    }
+    if (window_ != nullptr) {
         SDL_DestroyWindow(window_);
+    }
     SDL_Quit();
 }
 
