@@ -52,13 +52,22 @@ std::vector<std::string> SetupManager::getPreferencesOriginalFiles() const {
 // stays as it was.
 void SetupManager::copyOriginalFilesToKelvora() const {
     auto& files = foundation::FileManager::defaultManager();
+    // The flag is the same after every success, and each write of the settings file is
+    // flushed to disk; writing it once it holds keeps a snapshot of a thousand files from
+    // taking a thousand flushes.
+    bool flagSet = false;
     for (const std::string& name : getPreferencesOriginalFiles()) {
         std::string source = foundation::appendingPathComponent(originalPrefsFilesPath(), name);
         std::string destination =
             foundation::appendingPathComponent(newSetupFolderPathWithName(), name);
         if (files.copyItemReplacing(source, destination)) {
             foundation::Log::write("successfully copy all of the original files " + destination);
-            setBool(true, kDidCopiedOriginalFilesKey, std::string(kKelvoraPrefsID));
+            if (!flagSet) {
+                setBool(true, kDidCopiedOriginalFilesKey, std::string(kKelvoraPrefsID));
+                // A write that failed is tried again after the next copied file.
+                flagSet =
+                    boolForKey(kDidCopiedOriginalFilesKey, false, std::string(kKelvoraPrefsID));
+            }
         } else {
             foundation::Log::write("failed copy all of the original files");
         }

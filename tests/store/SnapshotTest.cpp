@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "platform/foundation/FileManager.h"
@@ -150,6 +151,30 @@ TEST_F(SnapshotTest, WithoutTheOriginalFolderEveryCopyFailsAndTheFlagStaysUnset)
     store.copyOriginalFilesToKelvora();
     EXPECT_EQ(log.lines(), std::vector<std::string>{"failed copy all of the original files"});
     EXPECT_FALSE(flag());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SnapshotTest, TheFlagIsWrittenOnceItHoldsAndRetriedAfterAFailedWrite) {
+    for (int i = 0; i < 5; ++i) {
+        preference("com.example.t" + std::to_string(i) + ".plist");
+    }
+    const std::string settings = std::string(kPreferences) + "com.zerovin.KelvoraPrefs.plist";
+    int settingsWrites = 0;
+    foundation::FileManager::defaultManager().setFaultHook(
+        [&](foundation::FileOperation operation, std::string_view path) -> std::optional<int> {
+            if (operation != foundation::FileOperation::write || path != settings) {
+                return std::nullopt;
+            }
+            // The first write of the flag meets a full disk.
+            return ++settingsWrites == 1 ? std::optional<int>(ENOSPC) : std::nullopt;
+        });
+    store.copyOriginalFilesToKelvora();
+    EXPECT_TRUE(flag());
+    EXPECT_EQ(settingsWrites, 2) << "one failed write, one that held, none after";
+    EXPECT_EQ(snapshotNames().size(), 5u);
 }
 
 }  // namespace
