@@ -1,5 +1,5 @@
 # The commands the README names. Every target installs what it needs first.
-.PHONY: deps test run bench fuzz format clean assets
+.PHONY: deps test run bench fuzz format clean assets screenshots
 
 FUZZ_SECONDS ?= 60
 
@@ -27,6 +27,11 @@ fuzz: deps
 	@fuzz/run $(FUZZ_SECONDS)
 
 # Redraws the committed picture assets; only needed after changing the drawing program.
+screenshots: deps
+	@cmake --preset debug >/dev/null
+	@cmake --build --preset debug --target kelvora
+	@scripts/screenshots
+
 assets: deps
 	@mkdir -p build/tools
 	@c++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -I. resources/tools/draw_assets.cpp \
