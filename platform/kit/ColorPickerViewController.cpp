@@ -1,6 +1,9 @@
 #include "platform/kit/ColorPickerViewController.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "platform/kit/Screen.h"
 
@@ -47,6 +50,22 @@ void ColorPickerViewController::viewWillAppear(bool) {
     // The title and the tint are usually set after the view was made.
     updateSelection();
 }
+
+namespace {
+
+// A swatch reads as the six hex digits people type for a colour ("FF0000").
+std::string hexLabel(const Color& color) {
+    Rgba value = color.components();
+    auto byte = [](double component) {
+        return static_cast<unsigned>(std::lround(std::clamp(component, 0.0, 1.0) * 255));
+    };
+    char text[7];
+    std::snprintf(text, sizeof text, "%02X%02X%02X", byte(value.red), byte(value.green),
+                  byte(value.blue));
+    return text;
+}
+
+}  // namespace
 
 Color ColorPickerViewController::swatchColor(int row, int column) {
     double step = static_cast<double>(column) / (gridColumns - 1);
@@ -114,6 +133,7 @@ void ColorPickerViewController::makeGrid() {
             auto swatch = std::make_shared<Control>();
             Color color = swatchColor(row, column);
             swatch->setBackgroundColor(color);
+            swatch->setAccessibilityLabel(hexLabel(color));
             swatch->addAction(
                 [weakSelf, color](const std::shared_ptr<Control>&) {
                     if (auto self = weakSelf.lock()) {

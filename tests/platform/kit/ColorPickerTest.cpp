@@ -72,6 +72,13 @@ TEST_F(ColorPickerTest, EveryPickTellsTheDelegateAndSettingFromCodeDoesNot) {
     EXPECT_FALSE(swatch->isSelected());
 }
 
+TEST_F(ColorPickerTest, ASwatchIsFoundByItsHexDigits) {
+    picker->setSelectedColor(Color::rgba(0, 0, 1));
+    ASSERT_TRUE(driver->tap("FF0000").ok());
+    ASSERT_EQ(listener->picked.size(), 1u);
+    EXPECT_EQ(listener->picked[0].components(), (kit::Rgba{1, 0, 0, 1}));
+}
+
 TEST_F(ColorPickerTest, TheSpectrumRunsThroughHuesAcrossAndDarkensDownwards) {
     auto area = picker->spectrum();
     double width = area->bounds().width();
