@@ -2,6 +2,7 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/MainQueue.h"
 #include "settings/SettingViewController.h"
+#include "store/StoreConstants.h"
 
 namespace {
 
@@ -10,12 +11,12 @@ constexpr double kClosingDelay = 0.2;
 }  // namespace
 
 const std::string& SettingViewController::originalPrefsFilesPath() {
-    static const std::string path = "/var/mobile/Kelvora/Original/";
+    static const std::string path(kOriginalFolderPrefix);
     return path;
 }
 
 const std::string& SettingViewController::prefsFolderPath() {
-    static const std::string path = "/var/jb/vmo/Library/Preferences/";
+    static const std::string path(kPreferencesFolderPath);
     return path;
 }
 
