@@ -14,8 +14,9 @@ constexpr double kMillisecondsPerDay = 86'400'000.0;
 // any modification time a device keeps.
 constexpr double kEarliest = -2'208'988'800'000.0;
 constexpr double kLatest = 7'258'118'400'000.0;
-// 2009-10-11 08:09:07 UTC: every time field differs from the others and from its 12-hour
-// and 24-hour forms in most zones, so a misplaced field shows.
+// 2009-10-11 08:09:07 UTC: hour, minute and second all differ, so a field written in the
+// wrong place shows. Whether a locale splits at all is what it tells; each day's first
+// instant is checked again against the full format before its parts are kept.
 constexpr auto kProbe = std::chrono::seconds(1'255'248'547);
 
 void appendTwoDigits(std::string& text, std::int64_t value) {
