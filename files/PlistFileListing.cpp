@@ -7,12 +7,9 @@
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/UnicodeText.h"
 
-PlistFileListing::PlistFileListing(std::string folder)
-    : folder_(std::move(folder)),
-      displayDate_(foundation::DateFormatter::withPattern(kPlistDisplayDatePattern)),
-      sortKey_(foundation::DateFormatter::withPattern(kPlistSortKeyPattern)) {}
+PlistFileListing::PlistFileListing(std::string folder) : folder_(std::move(folder)) {}
 
-std::optional<PlistFileRecord> PlistFileListing::recordForName(std::string_view name) const {
+std::optional<PlistFileRecord> PlistFileListing::recordForName(std::string_view name) {
     auto path = foundation::appendingPathComponent(folder_, name);
     auto attributes = foundation::FileManager::defaultManager().attributesOfItem(path);
     if (!attributes) {
@@ -22,13 +19,13 @@ std::optional<PlistFileRecord> PlistFileListing::recordForName(std::string_view 
     // Sizes past the signed range cannot occur on a real file system; clamp rather than wrap.
     auto size = static_cast<std::int64_t>(
         std::min<std::uint64_t>(found.size, static_cast<std::uint64_t>(INT64_MAX)));
-    return PlistFileRecord{std::string(name), displayDate_->format(found.modificationDate),
-                           sortKey_->format(found.modificationDate),
+    auto dates = dates_.format(found.modificationDate);
+    return PlistFileRecord{std::string(name), std::move(dates.display), std::move(dates.sortKey),
                            foundation::ByteCountFormatter::stringFromByteCount(size)};
 }
 
 std::vector<PlistFileRecord> PlistFileListing::recordsForNames(
-    const std::vector<std::string>& names) const {
+    const std::vector<std::string>& names) {
     std::vector<PlistFileRecord> records;
     records.reserve(names.size());
     for (const auto& name : names) {

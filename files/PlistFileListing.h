@@ -1,16 +1,15 @@
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "files/PlistDateFormatter.h"
 #include "files/PlistFileRecord.h"
-#include "platform/foundation/DateFormatter.h"
 
-// Turns the admitted names of one folder into records. Made once per load, so the two
-// date formatters are taken once per load and never per file.
+// Turns the admitted names of one folder into records. Made once per load, so the dates
+// of the files that share a day are worked out once per load.
 //
 // An entry whose attributes cannot be read (it went away between the listing and the read)
 // is left out rather than shown with empty strings: a row for a file that is not there
@@ -19,9 +18,9 @@ class PlistFileListing final {
   public:
     explicit PlistFileListing(std::string folder);
 
-    std::optional<PlistFileRecord> recordForName(std::string_view name) const;
+    std::optional<PlistFileRecord> recordForName(std::string_view name);
     // One attribute read per name, in the order given.
-    std::vector<PlistFileRecord> recordsForNames(const std::vector<std::string>& names) const;
+    std::vector<PlistFileRecord> recordsForNames(const std::vector<std::string>& names);
 
     // The entries of `folder` whose lower-cased extension is "plist"; nothing for a folder
     // that is missing or cannot be listed.
@@ -29,6 +28,5 @@ class PlistFileListing final {
 
   private:
     std::string folder_;
-    std::shared_ptr<const foundation::DateFormatter> displayDate_;
-    std::shared_ptr<const foundation::DateFormatter> sortKey_;
+    PlistDateFormatter dates_;
 };

@@ -1,8 +1,11 @@
 #include "platform/foundation/DateFormatter.h"
 
+#include <unicode/basictz.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
+#include <unicode/tztrans.h>
 
+#include <cstdint>
 #include <map>
 
 namespace foundation {
@@ -23,6 +26,11 @@ DeviceSettings& device() {
 icu::Locale deviceLocale() {
     const auto& name = device().locale;
     return name.empty() ? icu::Locale::getDefault() : icu::Locale(name.c_str());
+}
+
+UDate millisecondsSince1970(DateFormatter::TimePoint date) {
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    return std::chrono::duration_cast<Milliseconds>(date.time_since_epoch()).count();
 }
 
 icu::TimeZone* deviceTimeZone() {
@@ -74,10 +82,8 @@ std::string DateFormatter::format(TimePoint date) const {
     if (!formatter_) {
         return {};
     }
-    using Milliseconds = std::chrono::duration<double, std::milli>;
-    UDate since1970 = std::chrono::duration_cast<Milliseconds>(date.time_since_epoch()).count();
     icu::UnicodeString text;
-    formatter_->format(since1970, text);
+    formatter_->format(millisecondsSince1970(date), text);
     std::string result;
     text.toUTF8String(result);
     return result;
@@ -97,6 +103,35 @@ std::optional<DateFormatter::TimePoint> DateFormatter::parse(std::string_view te
     }
     auto milliseconds = std::chrono::duration<double, std::milli>(since1970);
     return TimePoint(std::chrono::duration_cast<TimePoint::duration>(milliseconds));
+}
+
+std::optional<std::chrono::milliseconds> DateFormatter::zoneOffset(TimePoint date) const {
+    if (!formatter_) {
+        return std::nullopt;
+    }
+    int32_t raw = 0;
+    int32_t daylight = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    formatter_->getTimeZone().getOffset(millisecondsSince1970(date), false, raw, daylight, status);
+    if (U_FAILURE(status)) {
+        return std::nullopt;
+    }
+    return std::chrono::milliseconds(std::int64_t{raw} + daylight);
+}
+
+bool DateFormatter::hasClockChangeBetween(TimePoint from, TimePoint to) const {
+    if (!formatter_) {
+        return true;
+    }
+    const auto* zone = dynamic_cast<const icu::BasicTimeZone*>(&formatter_->getTimeZone());
+    if (zone == nullptr) {
+        return true;
+    }
+    icu::TimeZoneTransition transition;
+    if (!zone->getNextTransition(millisecondsSince1970(from), true, transition)) {
+        return false;
+    }
+    return transition.getTime() <= millisecondsSince1970(to);
 }
 
 }  // namespace foundation

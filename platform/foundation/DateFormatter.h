@@ -41,6 +41,14 @@ class DateFormatter final {
     std::string format(TimePoint date) const;
     std::optional<TimePoint> parse(std::string_view text) const;
 
+    // The formatter's zone offset from UTC at `date` (standard plus daylight time), as its
+    // own `format` applies it; nothing when the formatter is not a valid one.
+    std::optional<std::chrono::milliseconds> zoneOffset(TimePoint date) const;
+    // Whether the zone's rules change anywhere in [from, to], both ends included. A zone
+    // whose transitions cannot be asked for counts as changing, so callers stay on the
+    // safe side.
+    bool hasClockChangeBetween(TimePoint from, TimePoint to) const;
+
   private:
     std::string pattern_;
     std::unique_ptr<icu::SimpleDateFormat> formatter_;

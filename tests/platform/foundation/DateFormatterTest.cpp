@@ -68,3 +68,23 @@ TEST_F(DateFormatterTest, LocaleAndTimeZoneFollowTheDevice) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DateFormatterTest, ZoneOffsetsAndClockChangesAreTheFormattersOwn) {
+    DateFormatter::setDeviceTimeZone("Europe/Berlin");
+    auto berlin = DateFormatter::withPattern("HH:mm");
+    // 2026-03-29 01:00 UTC the clocks went forward.
+    const system_clock::time_point change{seconds(1774746000)};
+    EXPECT_EQ(berlin->zoneOffset(change - seconds(1)), hours(1));
+    EXPECT_EQ(berlin->zoneOffset(change), hours(2));
+    EXPECT_TRUE(berlin->hasClockChangeBetween(change - hours(24), change));
+    EXPECT_TRUE(berlin->hasClockChangeBetween(change, change + hours(24)));
+    EXPECT_FALSE(berlin->hasClockChangeBetween(change - hours(24), change - seconds(1)));
+    EXPECT_FALSE(berlin->hasClockChangeBetween(afternoon, afternoon + hours(24 * 7)));
+
+    DateFormatter::setDeviceTimeZone("Asia/Kathmandu");
+    EXPECT_EQ(DateFormatter::withPattern("HH:mm")->zoneOffset(afternoon), hours(5) + minutes(45));
+}
+
+}  // namespace
