@@ -52,8 +52,9 @@ void FileOperation::run(const std::shared_ptr<SpinnerMessageView>& overlay,
     foundation::Log::write("last file " + target(names_.back()));
     FileOperationSummary summary;
     Outcome last = Outcome::failed;
+    const Copies copies = kind_ == Kind::copy ? copyAll() : Copies{};
     for (std::size_t index = 0; index < names_.size(); ++index) {
-        last = runOne(names_[index], index + 1 == names_.size(), *overlay, presenter);
+        last = runOne(index, copies, *overlay, presenter);
         summary.changed += last == Outcome::done ? 1 : 0;
         summary.failed += last == Outcome::failed ? 1 : 0;
     }
@@ -70,10 +71,22 @@ void FileOperation::run(const std::shared_ptr<SpinnerMessageView>& overlay,
                                         });
 }
 
+FileOperation::Copies FileOperation::copyAll() const {
+    std::vector<std::pair<std::string, std::string>> fromTo;
+    fromTo.reserve(names_.size());
+    for (const std::string& name : names_) {
+        fromTo.emplace_back(foundation::appendingPathComponent(fromFolder_, name), target(name));
+    }
+    return foundation::FileManager::defaultManager().copyItemsReplacing(fromTo);
+}
+
 FileOperation::Outcome FileOperation::runOne(
-    const std::string& name, bool isLast, SpinnerMessageView& overlay,
+    std::size_t index, const Copies& copies, SpinnerMessageView& overlay,
     const std::shared_ptr<kit::ViewController>& presenter) const {
-    Step step = kind_ == Kind::copy ? copyOne(name, isLast, overlay) : removeOne(name, overlay);
+    const std::string& name = names_[index];
+    Step step = kind_ == Kind::copy
+                    ? copyOne(name, copies[index], index + 1 == names_.size(), overlay)
+                    : removeOne(name, overlay);
     if (step.outcome == Outcome::failed) {
         hideOverlay(overlay);
         if (presenter) {
@@ -83,12 +96,11 @@ FileOperation::Outcome FileOperation::runOne(
     return step.outcome;
 }
 
-FileOperation::Step FileOperation::copyOne(const std::string& name, bool isLast,
+FileOperation::Step FileOperation::copyOne(const std::string& name,
+                                           const foundation::Result<void>& copied, bool isLast,
                                            SpinnerMessageView& overlay) const {
     std::string to = target(name);
     showOverlay(overlay);
-    auto copied = foundation::FileManager::defaultManager().copyItemReplacing(
-        foundation::appendingPathComponent(fromFolder_, name), to);
     if (!copied) {
         foundation::Log::write("failed copy all files");
         return {Outcome::failed, copied.error().description};

@@ -4,8 +4,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/foundation/Result.h"
 #include "platform/kit/ViewController.h"
 #include "ui/SpinnerMessageView.h"
 
@@ -21,9 +23,10 @@ struct FileOperationSummary final {
 // order, the progress overlay while it works, an "Error" alert for each failure and on to the
 // next name, and a closing step 0.2 s after the last one on the main queue's clock.
 //
-// Copies go through FileManager::copyItemReplacing, so a copy that fails leaves the file at
-// the target as it was (nothing is removed first), keeps a replaced file's owner and mode,
-// and never removes a source that is the very file it would replace.
+// Copies go through FileManager::copyItemsReplacing, all of them before the walk reports on
+// each in turn, so that the whole batch costs one flush to disk; a copy that fails leaves the file
+// at the target as it was (nothing is removed first), keeps a replaced file's owner and mode, and
+// never removes a source that is the very file it would replace.
 //
 // The closing step runs once, after the walk, whenever at least one entry changed on disk
 // or the last entry of a delete was already gone: a screen must show what is on disk even
@@ -55,9 +58,13 @@ class FileOperation final {
     FileOperation(Kind kind, std::string fromFolder, std::string toFolder,
                   std::vector<std::string> names);
 
-    Outcome runOne(const std::string& name, bool isLast, SpinnerMessageView& overlay,
+    using Copies = std::vector<foundation::Result<void>>;
+
+    Copies copyAll() const;
+    Outcome runOne(std::size_t index, const Copies& copies, SpinnerMessageView& overlay,
                    const std::shared_ptr<kit::ViewController>& presenter) const;
-    Step copyOne(const std::string& name, bool isLast, SpinnerMessageView& overlay) const;
+    Step copyOne(const std::string& name, const foundation::Result<void>& copied, bool isLast,
+                 SpinnerMessageView& overlay) const;
     Step removeOne(const std::string& name, SpinnerMessageView& overlay) const;
     std::string target(const std::string& name) const;
 

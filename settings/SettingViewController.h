@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/foundation/Result.h"
 #include "platform/kit/ColorPickerViewControllerDelegate.h"
 #include "platform/kit/Control.h"
 #include "platform/kit/Label.h"
@@ -91,7 +92,8 @@ class SettingViewController final : public kit::ViewController,
     void runActionOfRow(const foundation::PlistDictionary& row);
     void pressRow(kit::IndexPath indexPath, bool pressed);
     void colourChanged(const kit::Color& colour);
-    bool restoreEntry(const std::string& name, const std::string& last);
+    bool restoreEntry(const std::string& destination, const foundation::Result<void>& copied,
+                      const std::string& last);
     void finishRestore(bool everyEntryRestored);
 
     ResourceLocator bundle_;

@@ -20,10 +20,11 @@ const std::string& SettingViewController::prefsFolderPath() {
     return path;
 }
 
-// Every entry of the Original folder goes over its namesake in the Preferences folder. Each
-// copy goes to a temporary name and is renamed over the old file, so a copy that fails keeps
-// the file the tweak has now; the Original folder is only read, so the restore can be run
-// again. The closing message claims success only when every entry was restored.
+// Every entry of the Original folder goes over its namesake in the Preferences folder, all in
+// one batch that flushes to disk once. Each copy goes to a temporary name and is renamed over
+// the old file, so a copy that fails keeps the file the tweak has now; the Original folder is only
+// read, so the restore can be run again. The closing message claims success only when every entry
+// was restored.
 void SettingViewController::beginRestoreOriginalFiles() {
     auto names =
         foundation::FileManager::defaultManager().contentsOfDirectory(originalPrefsFilesPath());
@@ -32,10 +33,17 @@ void SettingViewController::beginRestoreOriginalFiles() {
     }
     const std::string last = foundation::appendingPathComponent(prefsFolderPath(), names->back());
     foundation::Log::write("last file " + last);
+    std::vector<std::pair<std::string, std::string>> fromTo;
+    fromTo.reserve(names->size());
+    for (const std::string& name : *names) {
+        fromTo.emplace_back(foundation::appendingPathComponent(originalPrefsFilesPath(), name),
+                            foundation::appendingPathComponent(prefsFolderPath(), name));
+    }
+    const auto copies = foundation::FileManager::defaultManager().copyItemsReplacing(fromTo);
     bool everyEntryRestored = true;
     bool lastRestored = false;
-    for (const std::string& name : *names) {
-        lastRestored = restoreEntry(name, last);
+    for (std::size_t index = 0; index < fromTo.size(); ++index) {
+        lastRestored = restoreEntry(fromTo[index].second, copies[index], last);
         everyEntryRestored = everyEntryRestored && lastRestored;
     }
     if (!lastRestored) {
@@ -49,12 +57,11 @@ void SettingViewController::beginRestoreOriginalFiles() {
     });
 }
 
-bool SettingViewController::restoreEntry(const std::string& name, const std::string& last) {
-    const std::string source = foundation::appendingPathComponent(originalPrefsFilesPath(), name);
-    const std::string destination = foundation::appendingPathComponent(prefsFolderPath(), name);
+bool SettingViewController::restoreEntry(const std::string& destination,
+                                         const foundation::Result<void>& copied,
+                                         const std::string& last) {
     messageView_->setAlpha(1);
     messageView_->beginAnimateWithMessage("");
-    auto copied = foundation::FileManager::defaultManager().copyItemReplacing(source, destination);
     if (!copied) {
         foundation::Log::write("failed copy all files");
         messageView_->setAlpha(0);

@@ -49,19 +49,22 @@ std::vector<std::string> SetupManager::getPreferencesOriginalFiles() const {
 
 // Each copy goes through a temporary name and a rename, so a copy that fails half-way never
 // leaves a truncated file under the original's name, and an earlier snapshot of that file
-// stays as it was.
+// stays as it was. The copies run as one batch that flushes to disk once.
 void SetupManager::copyOriginalFilesToKelvora() const {
-    auto& files = foundation::FileManager::defaultManager();
+    std::vector<std::pair<std::string, std::string>> fromTo;
+    for (const std::string& name : getPreferencesOriginalFiles()) {
+        fromTo.emplace_back(foundation::appendingPathComponent(originalPrefsFilesPath(), name),
+                            foundation::appendingPathComponent(newSetupFolderPathWithName(), name));
+    }
+    const auto copies = foundation::FileManager::defaultManager().copyItemsReplacing(fromTo);
     // The flag is the same after every success, and each write of the settings file is
     // flushed to disk; writing it once it holds keeps a snapshot of a thousand files from
     // taking a thousand flushes.
     bool flagSet = false;
-    for (const std::string& name : getPreferencesOriginalFiles()) {
-        std::string source = foundation::appendingPathComponent(originalPrefsFilesPath(), name);
-        std::string destination =
-            foundation::appendingPathComponent(newSetupFolderPathWithName(), name);
-        if (files.copyItemReplacing(source, destination)) {
-            foundation::Log::write("successfully copy all of the original files " + destination);
+    for (std::size_t index = 0; index < fromTo.size(); ++index) {
+        if (copies[index]) {
+            foundation::Log::write("successfully copy all of the original files " +
+                                   fromTo[index].second);
             if (!flagSet) {
                 setBool(true, kDidCopiedOriginalFilesKey, std::string(kKelvoraPrefsID));
                 // A write that failed is tried again after the next copied file.

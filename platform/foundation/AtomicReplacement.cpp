@@ -64,11 +64,10 @@ FileOwner AtomicReplacement::newOwner() const {
     return {::geteuid(), ::getegid()};
 }
 
-void AtomicReplacement::syncFolder() const {
-    FileDescriptor folder(
-        ::open(target_.host.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid()) {
-        ::fsync(folder.get());
+void AtomicReplacement::syncFolder(const std::filesystem::path& folder) {
+    FileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (descriptor.valid()) {
+        ::fsync(descriptor.get());
     }
 }
 
@@ -107,11 +106,22 @@ int AtomicReplacement::write(std::string_view contents) const {
         return errno;
     }
     temporary.release();
-    syncFolder();
+    syncFolder(target_.host.parent_path());
     return 0;
 }
 
-int AtomicReplacement::copyFrom(const FileLocation& source) const {
+int AtomicReplacement::copyFrom(const FileLocation& source) {
+    if (int error = stage(source, true)) {
+        return error;
+    }
+    if (int error = commit()) {
+        return error;
+    }
+    syncFolder(target_.host.parent_path());
+    return 0;
+}
+
+int AtomicReplacement::stage(const FileLocation& source, bool durable) {
     struct stat info;
     if (::lstat(source.host.c_str(), &info) != 0) {
         return errno;
@@ -119,14 +129,39 @@ int AtomicReplacement::copyFrom(const FileLocation& source) const {
     if (replaced_ && sameItem(source.host, target_.host)) {
         return FileError::sameItem;
     }
-    TemporarySibling temporary(target_.host, TemporarySibling::Kind::folder);
-    if (temporary.error() != 0) {
-        return temporary.error();
-    }
-    FileLocation staged{temporary.path() / target_.host.filename(), target_.device};
     FileTree tree(fault_);
     tree.setOwner(newOwner());
-    tree.setDurable(true);
+    tree.setDurable(durable);
+    // A file replacing a file needs no temporary folder around it: one file beside the target.
+    bool fileOverFile = S_ISREG(info.st_mode) && !(replaced_ && S_ISDIR(replaced_->st_mode));
+    return fileOverFile ? stageFile(source, tree) : stageTree(source, info, tree);
+}
+
+int AtomicReplacement::stageFile(const FileLocation& source, const FileTree& tree) {
+    auto temporary = std::make_unique<TemporarySibling>(target_.host, TemporarySibling::Kind::file);
+    if (temporary->error() != 0) {
+        return temporary->error();
+    }
+    if (int error = tree.copyFileInto(source, target_.device, temporary->descriptor())) {
+        return error;
+    }
+    bool keepMode = replaced_ && !S_ISLNK(replaced_->st_mode);
+    if (keepMode && ::fchmod(temporary->descriptor(), replaced_->st_mode & keptModeBits) != 0) {
+        return errno;
+    }
+    staged_ = temporary->path();
+    temporary_ = std::move(temporary);
+    return 0;
+}
+
+int AtomicReplacement::stageTree(const FileLocation& source, const struct stat& info,
+                                 const FileTree& tree) {
+    auto temporary =
+        std::make_unique<TemporarySibling>(target_.host, TemporarySibling::Kind::folder);
+    if (temporary->error() != 0) {
+        return temporary->error();
+    }
+    FileLocation staged{temporary->path() / target_.host.filename(), target_.device};
     if (int error = tree.copy(source, staged)) {
         return error;
     }
@@ -134,13 +169,27 @@ int AtomicReplacement::copyFrom(const FileLocation& source) const {
     if (keepMode && ::chmod(staged.host.c_str(), replaced_->st_mode & keptModeBits) != 0) {
         return errno;
     }
+    staged_ = staged.host;
+    temporary_ = std::move(temporary);
+    return 0;
+}
+
+int AtomicReplacement::commit() {
+    if (!temporary_) {
+        return EINVAL;
+    }
     if (int error = injected(FileOperation::rename)) {
         return error;
     }
-    if (int error = swapInto(staged.host, temporary.path() / ".replaced")) {
+    if (int error = swapInto(staged_, temporary_->path() / ".replaced")) {
         return error;
     }
-    syncFolder();
+    // A staged file was itself the temporary; a temporary folder now holds at most the
+    // replaced item, and removing it is all that is left.
+    if (staged_ == temporary_->path()) {
+        temporary_->release();
+    }
+    temporary_.reset();
     return 0;
 }
 

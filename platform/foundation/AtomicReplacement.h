@@ -2,10 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "platform/foundation/FileTree.h"
+#include "platform/foundation/TemporarySibling.h"
 
 namespace foundation {
 
@@ -14,23 +16,41 @@ namespace foundation {
 // The replacement is built beside the target (a rename cannot cross file systems) and
 // flushed to disk before the rename. It keeps the replaced item's owner and permissions,
 // so that a tweak running as another user can still read its rewritten settings; a new
-// item gets the owner of its folder. Both operations return 0 or a system error number.
+// item gets the owner of its folder. Every operation returns 0 or a system error number.
+//
+// A copy may also be split in two, so that many copies share one flush: stage() builds the
+// replacement, the caller makes it durable, and commit() renames it over the target. Until
+// commit() the target is untouched; a staged replacement that is never committed is removed
+// when the object goes.
 class AtomicReplacement final {
   public:
     AtomicReplacement(FileLocation target, FileTree::Fault fault);
 
-    int copyFrom(const FileLocation& source) const;
+    int copyFrom(const FileLocation& source);
     int write(std::string_view contents) const;
 
+    // Copies `source` beside the target, flushing each copied file only when `durable`.
+    int stage(const FileLocation& source, bool durable);
+    // The staged item; empty before a successful stage().
+    const std::filesystem::path& staged() const { return staged_; }
+    // Renames the staged item over the target; the target's folder is not flushed.
+    int commit();
+
+    const FileLocation& target() const { return target_; }
+    static void syncFolder(const std::filesystem::path& folder);
+
   private:
+    int stageFile(const FileLocation& source, const FileTree& tree);
+    int stageTree(const FileLocation& source, const struct stat& info, const FileTree& tree);
     int swapInto(const std::filesystem::path& staged, const std::filesystem::path& parking) const;
     FileOwner newOwner() const;
     int injected(FileOperation operation) const;
-    void syncFolder() const;
 
     FileLocation target_;
     FileTree::Fault fault_;
     std::optional<struct stat> replaced_;
+    std::unique_ptr<TemporarySibling> temporary_;
+    std::filesystem::path staged_;
 };
 
 }  // namespace foundation

@@ -12,6 +12,7 @@
 #include "platform/foundation/FileDescriptor.h"
 #include "platform/foundation/FileError.h"
 #include "platform/foundation/FileTree.h"
+#include "platform/foundation/ReplacementBatch.h"
 
 namespace foundation {
 
@@ -201,23 +202,64 @@ Result<void> FileManager::copyItem(std::string_view from, std::string_view to) c
     return {};
 }
 
-Result<void> FileManager::copyItemReplacing(std::string_view from, std::string_view to) const {
+// The checks a replacing copy makes before it touches anything: 0 or the error to report.
+int FileManager::checkedCopy(std::string_view from, std::string_view to) const {
     if (unusable(from) || unusable(to)) {
-        return FileError::copying(from, to, EINVAL);
+        return EINVAL;
     }
-    FileLocation source{hostPath(from), std::string(from)};
-    FileLocation target{hostPath(to), std::string(to)};
-    if (strictlyInside(target.host, source.host)) {
-        return FileError::copying(from, to, FileError::intoItself);
+    // Only a folder can be copied into itself; resolving both paths costs more than the copy.
+    struct stat info;
+    std::filesystem::path source = hostPath(from);
+    if (::lstat(source.c_str(), &info) == 0 && !S_ISDIR(info.st_mode)) {
+        return 0;
     }
-    AtomicReplacement replacement(target,
+    return strictlyInside(hostPath(to), source) ? FileError::intoItself : 0;
+}
+
+Result<void> FileManager::copyItemReplacing(std::string_view from, std::string_view to) const {
+    if (int error = checkedCopy(from, to)) {
+        return FileError::copying(from, to, error);
+    }
+    AtomicReplacement replacement({hostPath(to), std::string(to)},
                                   [this](FileOperation operation, const std::string& device) {
                                       return injectedFault(operation, device);
                                   });
-    if (int error = replacement.copyFrom(source)) {
+    if (int error = replacement.copyFrom({hostPath(from), std::string(from)})) {
         return FileError::copying(from, to, error);
     }
     return {};
+}
+
+std::vector<Result<void>> FileManager::copyItemsReplacing(
+    const std::vector<std::pair<std::string, std::string>>& fromTo) const {
+    ReplacementBatch batch([this](FileOperation operation, const std::string& device) {
+        return injectedFault(operation, device);
+    });
+    std::vector<int> errors(fromTo.size(), 0);
+    std::vector<std::size_t> staged;
+    for (std::size_t index = 0; index < fromTo.size(); ++index) {
+        const auto& [from, to] = fromTo[index];
+        errors[index] = checkedCopy(from, to);
+        if (errors[index] == 0) {
+            errors[index] = batch.stage({hostPath(from), from}, {hostPath(to), to});
+        }
+        if (errors[index] == 0) {
+            staged.push_back(index);
+        }
+    }
+    std::vector<int> committed = batch.commit();
+    for (std::size_t at = 0; at < staged.size(); ++at) {
+        errors[staged[at]] = committed[at];
+    }
+    std::vector<Result<void>> results;
+    results.reserve(fromTo.size());
+    for (std::size_t index = 0; index < fromTo.size(); ++index) {
+        results.push_back(
+            errors[index] == 0
+                ? Result<void>{}
+                : FileError::copying(fromTo[index].first, fromTo[index].second, errors[index]));
+    }
+    return results;
 }
 
 Result<void> FileManager::writeAtomically(std::string_view path, std::string_view contents) const {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/foundation/Result.h"
@@ -65,6 +66,14 @@ class FileManager final {
     // owner and permissions are kept; a new file gets its folder's owner. A source that is
     // the same file as the target is left alone and reported as an error.
     Result<void> copyItemReplacing(std::string_view from, std::string_view to) const;
+    // Each pair (from, to) as copyItemReplacing, one result per pair in order, but with one
+    // flush to disk for the whole batch instead of one per file: every copy is built beside
+    // its target first, all of them are flushed at once, then each is renamed over its target
+    // in order. A crash at any point leaves each target either old or new, never torn; a pair
+    // that fails leaves its target untouched and no temporary behind, and the others still
+    // land. Sources are read before any target is replaced.
+    std::vector<Result<void>> copyItemsReplacing(
+        const std::vector<std::pair<std::string, std::string>>& fromTo) const;
     // Removes a file, or a folder with its contents.
     Result<void> removeItem(std::string_view path) const;
 
@@ -75,6 +84,7 @@ class FileManager final {
     Result<void> writeAtomically(std::string_view path, std::string_view contents) const;
 
   private:
+    int checkedCopy(std::string_view from, std::string_view to) const;
     std::optional<int> injectedFault(FileOperation operation, std::string_view path) const;
 
     std::filesystem::path root_ = "/";

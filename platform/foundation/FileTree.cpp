@@ -111,20 +111,36 @@ int FileTree::copyFile(const FileLocation& from, const FileLocation& to,
     if (!out.valid()) {
         return errno;
     }
-    if (int error = copyData(in.get(), out.get(), to.device)) {
+    return fillFile(in.get(), out.get(), to.device, info);
+}
+
+int FileTree::copyFileInto(const FileLocation& from, const std::string& device, int out) const {
+    if (int error = injected(FileOperation::copy, device)) {
         return error;
     }
-    if (owner_ && ::fchown(out.get(), owner_->uid, owner_->gid) != 0) {
+    FileDescriptor in(::open(from.host.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info;
+    if (!in.valid() || ::fstat(in.get(), &info) != 0) {
+        return errno;
+    }
+    return S_ISREG(info.st_mode) ? fillFile(in.get(), out, device, info) : ENOTSUP;
+}
+
+int FileTree::fillFile(int in, int out, const std::string& device, const struct stat& info) const {
+    if (int error = copyData(in, out, device)) {
+        return error;
+    }
+    if (owner_ && ::fchown(out, owner_->uid, owner_->gid) != 0) {
         errno = 0;
     }
-    if (::fchmod(out.get(), info.st_mode & permissionBits) != 0) {
+    if (::fchmod(out, info.st_mode & permissionBits) != 0) {
         return errno;
     }
     const std::array<timespec, 2> times{info.st_atim, info.st_mtim};
-    if (::futimens(out.get(), times.data()) != 0) {
+    if (::futimens(out, times.data()) != 0) {
         return errno;
     }
-    if (durable_ && ::fsync(out.get()) != 0) {
+    if (durable_ && ::fsync(out) != 0) {
         return errno;
     }
     return 0;

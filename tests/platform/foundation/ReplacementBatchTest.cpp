@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "platform/foundation/FileManager.h"
+#include "platform/foundation/PropertyList.h"
+#include "tests/support/DeviceRoot.h"
+
+// A batch of replacing copies keeps every guarantee of a single replacing copy, item by item,
+// while flushing to disk once.
+using namespace foundation;
+
+namespace {
+
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+FileManager& files() {
+    return FileManager::defaultManager();
+}
+
+std::vector<std::string> names(std::string_view folder) {
+    auto list = files().contentsOfDirectory(folder).value_or(std::vector<std::string>{});
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+std::vector<bool> succeeded(const std::vector<Result<void>>& results) {
+    std::vector<bool> flags;
+    for (const auto& result : results) {
+        flags.push_back(result.ok());
+    }
+    return flags;
+}
+
+const Pairs threeSettings{{"/Setup/a.plist", "/prefs/a.plist"},
+                          {"/Setup/b.plist", "/prefs/b.plist"},
+                          {"/Setup/c.plist", "/prefs/c.plist"}};
+
+void writeOldAndNew(const testsupport::DeviceRoot& root) {
+    for (const auto& [from, to] : threeSettings) {
+        root.write(from, "new " + lastPathComponent(from) + std::string(300000, 'n'));
+        root.write(to, "old " + lastPathComponent(to));
+    }
+}
+
+TEST(ReplacementBatchTest, AFailedItemKeepsItsOldTargetWhileTheOthersLand) {
+    testsupport::DeviceRoot root;
+    writeOldAndNew(root);
+    for (auto failed : {FileOperation::copy, FileOperation::write, FileOperation::rename}) {
+        files().setFaultHook([=](FileOperation operation, std::string_view path) {
+            return operation == failed && path == "/prefs/b.plist" ? std::optional(ENOSPC)
+                                                                   : std::nullopt;
+        });
+        for (const auto& [from, to] : threeSettings) {
+            root.write(to, "old " + lastPathComponent(to));
+        }
+        auto results = files().copyItemsReplacing(threeSettings);
+        ASSERT_EQ(succeeded(results), (std::vector<bool>{true, false, true}));
+        EXPECT_NE(results[1].error().description.find(
+                      "“/Setup/b.plist” couldn’t be copied to “/prefs/b.plist”"),
+                  std::string::npos)
+            << results[1].error().description;
+        EXPECT_EQ(root.read("/prefs/a.plist"), root.read("/Setup/a.plist"));
+        EXPECT_EQ(root.read("/prefs/b.plist"), "old b.plist");
+        EXPECT_EQ(root.read("/prefs/c.plist"), root.read("/Setup/c.plist"));
+        EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"a.plist", "b.plist", "c.plist"}));
+    }
+}
+
+TEST(ReplacementBatchTest, RefusedItemsTouchNothingAndTheRestStillLand) {
+    testsupport::DeviceRoot root;
+    root.write("/prefs/precious.plist", "precious");
+    root.write("/Setup/good.plist", "good");
+    root.write("/tree/sub/x.plist", "x");
+    ASSERT_EQ(::symlink(root.host("/prefs/precious.plist").c_str(),
+                        root.host("/prefs/alias.plist").c_str()),
+              0);
+    auto results = files().copyItemsReplacing({{"/prefs/precious.plist", "/prefs/precious.plist"},
+                                               {"/prefs/alias.plist", "/prefs/precious.plist"},
+                                               {"/Setup/missing.plist", "/prefs/precious.plist"},
+                                               {"/tree", "/tree/sub"},
+                                               {std::string("/Setup/good\0x", 13), "/prefs/n"},
+                                               {"/Setup/good.plist", "/prefs/good.plist"}});
+    EXPECT_EQ(succeeded(results), (std::vector<bool>{false, false, false, false, false, true}));
+    EXPECT_EQ(root.read("/prefs/precious.plist"), "precious");
+    EXPECT_EQ(root.read("/prefs/good.plist"), "good");
+    EXPECT_EQ(root.read("/tree/sub/x.plist"), "x");
+    EXPECT_EQ(names("/prefs"),
+              (std::vector<std::string>{"alias.plist", "good.plist", "precious.plist"}));
+    EXPECT_EQ(names("/tree"), std::vector<std::string>{"sub"});
+    EXPECT_TRUE(files().copyItemsReplacing({}).empty());
+}
+
+TEST(ReplacementBatchTest, ReplacedFilesKeepTheirModeAndLaterItemsWinInOrder) {
+    testsupport::DeviceRoot root;
+    root.write("/Setup/a.plist", "first");
+    root.write("/Setup/b.plist", "second");
+    root.write("/prefs/a.plist", "old");
+    ASSERT_EQ(::chmod(root.host("/Setup/a.plist").c_str(), 0644), 0);
+    ASSERT_EQ(::chmod(root.host("/Setup/b.plist").c_str(), 0644), 0);
+    ASSERT_EQ(::chmod(root.host("/prefs/a.plist").c_str(), 0600), 0);
+    auto results = files().copyItemsReplacing({{"/Setup/a.plist", "/prefs/a.plist"},
+                                               {"/Setup/b.plist", "/prefs/a.plist"},
+                                               {"/Setup/b.plist", "/other/b.plist"},
+                                               {"/Setup/a.plist", "/prefs/new.plist"}});
+    EXPECT_EQ(succeeded(results), (std::vector<bool>{true, true, false, true}));
+    EXPECT_EQ(root.read("/prefs/a.plist"), "second");
+    struct stat info {};
+    ASSERT_EQ(::stat(root.host("/prefs/a.plist").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    ASSERT_EQ(::stat(root.host("/prefs/new.plist").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
+    EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"a.plist", "new.plist"}));
+}
+
+// The child stages the whole batch, flushes it and dies at its n-th rename; the parent then
+// finds each target whole: the items renamed before the kill new, the rest old.
+TEST(ReplacementBatchTest, ProcessKilledBetweenStagingAndRenamingLeavesWholeTargets) {
+    testsupport::DeviceRoot root;
+    const PlistDictionary oldSettings{{"state", "old"}};
+    const PlistDictionary newSettings{{"state", "new"}, {"blob", PlistData(200000, 5)}};
+    for (const auto& [from, to] : threeSettings) {
+        root.makeFolder("/Setup");
+        root.makeFolder("/prefs");
+        ASSERT_TRUE(writeToFile(newSettings, from));
+    }
+    for (int dieAtRename : {1, 2}) {
+        for (const auto& [from, to] : threeSettings) {
+            ASSERT_TRUE(writeToFile(oldSettings, to));
+        }
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int renames = 0;
+            files().setFaultHook([&](FileOperation operation, std::string_view) {
+                if (operation == FileOperation::rename && ++renames == dieAtRename) {
+                    ::kill(::getpid(), SIGKILL);
+                }
+                return std::optional<int>();
+            });
+            (void)files().copyItemsReplacing(threeSettings);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the child was not killed at its rename";
+        for (std::size_t index = 0; index < threeSettings.size(); ++index) {
+            bool renamed = static_cast<int>(index) < dieAtRename - 1;
+            EXPECT_EQ(dictionaryWithContentsOfFile(threeSettings[index].second),
+                      renamed ? newSettings : oldSettings)
+                << index;
+        }
+        for (const std::string& name : names("/prefs")) {
+            if (pathExtension(name) != "plist") {
+                ASSERT_TRUE(files().removeItem(appendingPathComponent("/prefs", name)));
+            }
+        }
+        EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"a.plist", "b.plist", "c.plist"}));
+    }
+}
+
+}  // namespace
