@@ -83,11 +83,7 @@ std::optional<IndexPath> CollectionView::indexPathForCell(const CollectionViewCe
 }
 
 std::vector<std::shared_ptr<CollectionViewCell>> CollectionView::visibleCells() {
-    std::vector<std::shared_ptr<CollectionViewCell>> cells;
-    for (auto& cell : visibleCellsInOrder()) {
-        cells.push_back(std::static_pointer_cast<CollectionViewCell>(cell));
-    }
-    return cells;
+    return visibleCellsAs<CollectionViewCell>();
 }
 
 std::vector<IndexPath> CollectionView::indexPathsForVisibleItems() {

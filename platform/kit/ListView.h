@@ -71,6 +71,15 @@ class ListView : public ScrollView {
     std::optional<IndexPath> indexPathOfCell(const ReusableCell& cell);
     std::vector<IndexPath> visibleIndexPaths();
     std::vector<std::shared_ptr<ReusableCell>> visibleCellsInOrder();
+    // The same, as the list's own cell class (every cell a list makes is of it).
+    template <class Cell>
+    std::vector<std::shared_ptr<Cell>> visibleCellsAs() {
+        std::vector<std::shared_ptr<Cell>> cells;
+        for (auto& cell : visibleCellsInOrder()) {
+            cells.push_back(std::static_pointer_cast<Cell>(cell));
+        }
+        return cells;
+    }
     std::optional<IndexPath> selectedIndexPath() const { return selected_; }
     // Between the start and the end of a touch on the list.
     bool isTouched() const { return touched_; }

@@ -131,11 +131,7 @@ std::optional<IndexPath> TableView::indexPathForCell(const TableViewCell& cell) 
 }
 
 std::vector<std::shared_ptr<TableViewCell>> TableView::visibleCells() {
-    std::vector<std::shared_ptr<TableViewCell>> cells;
-    for (auto& cell : visibleCellsInOrder()) {
-        cells.push_back(std::static_pointer_cast<TableViewCell>(cell));
-    }
-    return cells;
+    return visibleCellsAs<TableViewCell>();
 }
 
 std::vector<IndexPath> TableView::indexPathsForVisibleRows() {
