@@ -88,7 +88,16 @@ bool isOutsideClip(cairo_t* cairo, const kit::View& view, const kit::Rect& local
 Renderer::Renderer(double scale) : scale_(std::isfinite(scale) && scale > 0 ? scale : 1) {}
 
 foundation::Result<Surface> Renderer::render(const kit::View& view) const {
-    kit::Size size = view.bounds().size;
+    return renderSized(view.bounds().size, [&](cairo_t* cairo) { draw(cairo, view); });
+}
+
+foundation::Result<Surface> Renderer::renderContents(const kit::View& view) const {
+    kit::Size size = view.presentationFrame().size;
+    return renderSized(size, [&](cairo_t* cairo) { drawLayers(cairo, view, {{0, 0}, size}); });
+}
+
+foundation::Result<Surface> Renderer::renderSized(
+    kit::Size size, const std::function<void(cairo_t*)>& drawing) const {
     double width = std::ceil(size.width * scale_);
     double height = std::ceil(size.height * scale_);
     if (!(width >= 1 && height >= 1 && width <= maximumPixels && height <= maximumPixels)) {
@@ -102,7 +111,7 @@ foundation::Result<Surface> Renderer::render(const kit::View& view) const {
     }
     cairo_t* cairo = cairo_create(surface.cairoSurface());
     cairo_scale(cairo, scale_, scale_);
-    draw(cairo, view);
+    drawing(cairo);
     cairo_destroy(cairo);
     return surface;
 }
@@ -133,8 +142,6 @@ bool Renderer::isAnimating(const kit::View& view) {
 }
 
 void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) const {
-    // FIXME: a cross-dissolve records the `contents` property, but the view's old picture
-    // is not kept anywhere, so the transition shows the new picture at once.
     double alpha = view.presentationAlpha();
     kit::Rect frame = view.presentationFrame();
     if (view.isHidden() || !(alpha >= invisibleAlpha) || !frame.isFinite()) {
@@ -147,17 +154,35 @@ void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) cons
     }
     if (applyTransform(cairo, view.presentationTransform(), frame.size) &&
         !isOutsideClip(cairo, view, local)) {
-        bool fades = alpha < 1;
+        auto dissolve = Presentation::dissolve(view);
+        bool fades = alpha < 1 || dissolve;
         if (fades) {
             cairo_push_group(cairo);
         }
-        drawLayers(cairo, view, local);
+        if (dissolve) {
+            drawDissolving(cairo, view, local, *dissolve);
+        } else {
+            drawLayers(cairo, view, local);
+        }
         if (fades) {
             cairo_pop_group_to_source(cairo);
             cairo_paint_with_alpha(cairo, alpha);
         }
     }
     cairo_restore(cairo);
+}
+
+// Old and new are weighted to add up to one, so nothing behind the view shows through
+// halfway, as it would if each were faded over the other. Drawn into an empty group.
+void Renderer::drawDissolving(cairo_t* cairo, const kit::View& view, const kit::Rect& local,
+                              const Presentation::Dissolve& dissolve) const {
+    dissolve.picture->paint(cairo, 1 - dissolve.progress);
+    cairo_push_group(cairo);
+    drawLayers(cairo, view, local);
+    cairo_pop_group_to_source(cairo);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_ADD);
+    cairo_paint_with_alpha(cairo, dissolve.progress);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_OVER);
 }
 
 void Renderer::drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect& local) const {
