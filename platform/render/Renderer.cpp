@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/kit/ActivityIndicatorView.h"
 #include "platform/render/ContentDrawer.h"
@@ -26,12 +27,52 @@ void addOutline(cairo_t* cairo, const kit::View& view, const kit::Rect& rect) {
                      view.continuousCorners());
 }
 
+// From `low` to `high` in whole device pixels; a hairline thinner than a pixel keeps one.
+std::pair<double, double> snappedSpan(double low, double high) {
+    if (high < low) {
+        std::swap(low, high);
+    }
+    double start = std::round(low);
+    double end = std::round(high);
+    if (end == start && high > low) {
+        end = start + 1;
+    }
+    return {start, end - start};
+}
+
+// A square-cornered, upright rectangle with its edges moved to the nearest device pixel.
+// Views side by side at fractional positions (the colour picker's cells) would otherwise
+// each cover part of their shared pixel and let what lies behind show through as a seam.
+bool addSnappedRectangle(cairo_t* cairo, const kit::View& view, const kit::Rect& rect) {
+    cairo_matrix_t matrix;
+    cairo_get_matrix(cairo, &matrix);
+    if (view.cornerRadius() > 0 || matrix.xy != 0 || matrix.yx != 0) {
+        return false;
+    }
+    double left = rect.minX();
+    double top = rect.minY();
+    double right = rect.maxX();
+    double bottom = rect.maxY();
+    cairo_user_to_device(cairo, &left, &top);
+    cairo_user_to_device(cairo, &right, &bottom);
+    cairo_save(cairo);
+    cairo_identity_matrix(cairo);
+    cairo_new_path(cairo);
+    auto [x, width] = snappedSpan(left, right);
+    auto [y, height] = snappedSpan(top, bottom);
+    cairo_rectangle(cairo, x, y, width, height);
+    cairo_restore(cairo);
+    return true;
+}
+
 void fillBackground(cairo_t* cairo, const kit::View& view, const kit::Rect& local) {
     kit::Rgba color = view.resolvedColor(Presentation::backgroundColor(view));
     if (!Paint::isVisible(color)) {
         return;
     }
-    addOutline(cairo, view, local);
+    if (!addSnappedRectangle(cairo, view, local)) {
+        addOutline(cairo, view, local);
+    }
     Paint::setColor(cairo, color);
     cairo_fill(cairo);
 }
