@@ -32,8 +32,11 @@ std::pair<double, double> snappedSpan(double low, double high) {
     if (high < low) {
         std::swap(low, high);
     }
-    double start = std::round(low);
-    double end = std::round(high);
+    // Neighbours compute a shared edge in different ways (x + width, or the next x), which
+    // may differ in the last bit right at half a pixel: the margin rounds both alike.
+    constexpr double margin = 1e-6;
+    double start = std::floor(low + 0.5 + margin);
+    double end = std::floor(high + 0.5 + margin);
     if (end == start && high > low) {
         end = start + 1;
     }

@@ -279,6 +279,15 @@ TEST_F(ViewDrawingTest, ViewsMeetingMidPixelLeaveNoSeamAndAHairlineStaysVisible)
     hairline->setCornerRadius(0.1);  // a rounded outline keeps its exact, softened edges
     render::Surface rounded = draw(*root, 2);
     EXPECT_GT(rounded.pixel(50, 121).red, 0);
+
+    // 28 cells across 333 points: one shared edge lands a rounding error short of a half.
+    auto row = plain({0, 0, 340, 10}, Color::whiteColor());
+    double width = 333.0 / 28;
+    for (int cell = 0; cell < 28; ++cell) {
+        row->addSubview(plain({cell * width, 0, width, 10}, Color::rgba(1, 0, 0)));
+    }
+    render::Surface cells = draw(*row, 2);
+    EXPECT_EQ(inkCount(cells, 0, 10, 666, 11, render::Pixel{255, 0, 0, 255}), 0);
 }
 
 TEST_F(ViewDrawingTest, ViewTooLargeOrEmptyForAnImageIsRefusedWithAReason) {
