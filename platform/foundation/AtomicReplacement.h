@@ -51,6 +51,7 @@ class AtomicReplacement final {
     std::optional<struct stat> replaced_;
     std::unique_ptr<TemporarySibling> temporary_;
     std::filesystem::path staged_;
+    bool stagedFolder_ = false;
 };
 
 }  // namespace foundation

@@ -46,9 +46,10 @@ class FileTree final {
     // Copies to a path where nothing exists yet; on failure removes what it created.
     int copy(const FileLocation& from, const FileLocation& to) const;
     int remove(const FileLocation& item) const;
-    // Copies a regular file's contents, mode and times into an open file; `device` names the
-    // item that file stands in for, for the fault hook.
-    int copyFileInto(const FileLocation& from, const std::string& device, int out) const;
+    // Copies a regular file's contents, times and mode (or `mode` where given) into an open
+    // file; `device` names the item that file stands in for, for the fault hook.
+    int copyFileInto(const FileLocation& from, const std::string& device, int out,
+                     std::optional<mode_t> mode) const;
 
     // Names in a folder except "." and "..", or nothing when it cannot be read.
     static std::optional<std::vector<std::string>> names(const std::filesystem::path& folder);
@@ -56,7 +57,8 @@ class FileTree final {
   private:
     int copyItem(const FileLocation& from, const FileLocation& to) const;
     int copyFile(const FileLocation& from, const FileLocation& to, const struct stat& info) const;
-    int fillFile(int in, int out, const std::string& device, const struct stat& info) const;
+    int fillFile(int in, int out, const std::string& device, const struct stat& info,
+                 mode_t mode) const;
     int copyData(int in, int out, const std::string& device) const;
     int copyFolder(const FileLocation& from, const FileLocation& to, const struct stat& info) const;
     int copyLink(const FileLocation& from, const FileLocation& to) const;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -114,6 +115,30 @@ TEST(ReplacementBatchTest, ReplacedFilesKeepTheirModeAndLaterItemsWinInOrder) {
     ASSERT_EQ(::stat(root.host("/prefs/new.plist").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0644u);
     EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"a.plist", "new.plist"}));
+}
+
+// Desktops commonly allow a process 1,024 open files; a Setup may hold more than that, and
+// staging must not keep one open per item.
+TEST(ReplacementBatchTest, ABatchLargerThanTheOpenFileLimitLandsWhole) {
+    testsupport::DeviceRoot root;
+    constexpr int count = 150;
+    Pairs pairs;
+    for (int i = 0; i < count; ++i) {
+        std::string name = "/tweak" + std::to_string(i) + ".plist";
+        root.write("/Setup" + name, "new " + name);
+        root.write("/prefs" + name, "old");
+        pairs.emplace_back("/Setup" + name, "/prefs" + name);
+    }
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit low = saved;
+    low.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
+    auto results = files().copyItemsReplacing(pairs);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+    EXPECT_EQ(succeeded(results), std::vector<bool>(count, true));
+    EXPECT_EQ(root.read("/prefs/tweak149.plist"), "new /tweak149.plist");
+    EXPECT_EQ(names("/prefs").size(), static_cast<std::size_t>(count));
 }
 
 // The child stages the whole batch, flushes it and dies at its n-th rename; the parent then
