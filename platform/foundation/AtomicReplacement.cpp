@@ -121,7 +121,7 @@ int AtomicReplacement::write(std::string_view contents) const {
 }
 
 int AtomicReplacement::copyFrom(const FileLocation& source) {
-    if (int error = stage(source, true)) {
+    if (int error = stage(source, FileTree::Flush::now)) {
         return error;
     }
     if (int error = commit()) {
@@ -131,7 +131,7 @@ int AtomicReplacement::copyFrom(const FileLocation& source) {
     return 0;
 }
 
-int AtomicReplacement::stage(const FileLocation& source, bool durable) {
+int AtomicReplacement::stage(const FileLocation& source, FileTree::Flush flush) {
     struct stat info;
     if (::lstat(source.host.c_str(), &info) != 0) {
         return errno;
@@ -141,7 +141,7 @@ int AtomicReplacement::stage(const FileLocation& source, bool durable) {
     }
     FileTree tree(fault_);
     tree.setOwner(newOwner());
-    tree.setDurable(durable);
+    tree.setFlush(flush);
     stagedFolder_ = S_ISDIR(info.st_mode);
     // A file replacing a file needs no temporary folder around it: one file beside the target.
     bool fileOverFile = S_ISREG(info.st_mode) && !(replaced_ && S_ISDIR(replaced_->st_mode));

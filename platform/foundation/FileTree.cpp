@@ -145,7 +145,10 @@ int FileTree::fillFile(int in, int out, const std::string& device, const struct 
     if (::futimens(out, times.data()) != 0) {
         return errno;
     }
-    if (durable_ && ::fsync(out) != 0) {
+    if (flush_ == Flush::now && ::fsync(out) != 0) {
+        return errno;
+    }
+    if (flush_ == Flush::started && ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE) != 0) {
         return errno;
     }
     return 0;

@@ -40,8 +40,11 @@ class FileTree final {
     // Gives every created item this owner; the change is best effort, since only the
     // superuser may give files away.
     void setOwner(std::optional<FileOwner> owner) { owner_ = owner; }
-    // Flushes every copied file to disk, for copies that replace something afterwards.
-    void setDurable(bool durable) { durable_ = durable; }
+    // How each copied file reaches the disk, for copies that replace something afterwards:
+    // flushed before the copy returns, or only sent on its way so that the caller can wait
+    // for many at once.
+    enum class Flush { none, now, started };
+    void setFlush(Flush flush) { flush_ = flush; }
 
     // Copies to a path where nothing exists yet; on failure removes what it created.
     int copy(const FileLocation& from, const FileLocation& to) const;
@@ -66,7 +69,7 @@ class FileTree final {
 
     Fault fault_;
     std::optional<FileOwner> owner_;
-    bool durable_ = false;
+    Flush flush_ = Flush::none;
 };
 
 }  // namespace foundation

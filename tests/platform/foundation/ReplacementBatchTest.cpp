@@ -11,7 +11,7 @@
 #include "tests/support/DeviceRoot.h"
 
 // A batch of replacing copies keeps every guarantee of a single replacing copy, item by item,
-// while flushing to disk once.
+// while waiting for the disk once.
 using namespace foundation;
 
 namespace {
@@ -141,7 +141,7 @@ TEST(ReplacementBatchTest, ABatchLargerThanTheOpenFileLimitLandsWhole) {
     EXPECT_EQ(names("/prefs").size(), static_cast<std::size_t>(count));
 }
 
-// The child stages the whole batch, flushes it and dies at its n-th rename; the parent then
+// The child stages the whole batch, waits for it to be written and dies at its n-th rename; the parent then
 // finds each target whole: the items renamed before the kill new, the rest old.
 TEST(ReplacementBatchTest, ProcessKilledBetweenStagingAndRenamingLeavesWholeTargets) {
     testsupport::DeviceRoot root;
