@@ -24,7 +24,7 @@ struct FileOperationSummary final {
 // next name, and a closing step 0.2 s after the last one on the main queue's clock.
 //
 // Copies go through FileManager::copyItemsReplacing, all of them before the walk reports on
-// each in turn, so that the whole batch costs one flush to disk; a copy that fails leaves the file
+// each in turn, so that the whole batch waits for the disk once; a copy that fails leaves the file
 // at the target as it was (nothing is removed first), keeps a replaced file's owner and mode, and
 // never removes a source that is the very file it would replace.
 //

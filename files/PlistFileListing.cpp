@@ -9,28 +9,24 @@
 
 PlistFileListing::PlistFileListing(std::string folder) : folder_(std::move(folder)) {}
 
-std::optional<PlistFileRecord> PlistFileListing::recordForName(std::string_view name) {
-    auto path = foundation::appendingPathComponent(folder_, name);
-    auto attributes = foundation::FileManager::defaultManager().attributesOfItem(path);
-    if (!attributes) {
-        return std::nullopt;
-    }
-    const auto& found = attributes.value();
+PlistFileRecord PlistFileListing::record(std::string name,
+                                         const foundation::FileAttributes& attributes) {
     // Sizes past the signed range cannot occur on a real file system; clamp rather than wrap.
     auto size = static_cast<std::int64_t>(
-        std::min<std::uint64_t>(found.size, static_cast<std::uint64_t>(INT64_MAX)));
-    auto dates = dates_.format(found.modificationDate);
-    return PlistFileRecord{std::string(name), std::move(dates.display), std::move(dates.sortKey),
+        std::min<std::uint64_t>(attributes.size, static_cast<std::uint64_t>(INT64_MAX)));
+    auto dates = dates_.format(attributes.modificationDate);
+    return PlistFileRecord{std::move(name), std::move(dates.display), std::move(dates.sortKey),
                            foundation::ByteCountFormatter::stringFromByteCount(size)};
 }
 
 std::vector<PlistFileRecord> PlistFileListing::recordsForNames(
     const std::vector<std::string>& names) {
+    auto attributes = foundation::FileManager::defaultManager().attributesOfItems(folder_, names);
     std::vector<PlistFileRecord> records;
     records.reserve(names.size());
-    for (const auto& name : names) {
-        if (auto record = recordForName(name)) {
-            records.push_back(std::move(*record));
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        if (attributes[index]) {
+            records.push_back(record(names[index], attributes[index].value()));
         }
     }
     return records;

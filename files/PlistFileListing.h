@@ -1,12 +1,12 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "files/PlistDateFormatter.h"
 #include "files/PlistFileRecord.h"
+#include "platform/foundation/FileManager.h"
 
 // Turns the admitted names of one folder into records. Made once per load, so the dates
 // of the files that share a day are worked out once per load.
@@ -18,7 +18,6 @@ class PlistFileListing final {
   public:
     explicit PlistFileListing(std::string folder);
 
-    std::optional<PlistFileRecord> recordForName(std::string_view name);
     // One attribute read per name, in the order given.
     std::vector<PlistFileRecord> recordsForNames(const std::vector<std::string>& names);
 
@@ -27,6 +26,8 @@ class PlistFileListing final {
     static std::vector<std::string> namesWithPlistExtension(std::string_view folder);
 
   private:
+    PlistFileRecord record(std::string name, const foundation::FileAttributes& attributes);
+
     std::string folder_;
     PlistDateFormatter dates_;
 };

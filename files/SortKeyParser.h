@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,12 +11,11 @@
 
 // Parses "ddMMyyyyhhmmssss" sort keys back into instants, giving what the date formatter's
 // own parse gives, for a whole list at a time. A full parse costs tens of microseconds, and
-// a folder of ten thousand files would spend most of a second on it; most keys of a folder
-// share their day with others. So the parser parses the start of each key's day once (and
-// 11:59:59 of it, to see that no clock change falls in the morning), and adds the key's
-// time of day to it. The hour is on the 12-hour clock with no day-half marker, so every key
-// lies in its day's first twelve hours. Any key it cannot vouch for that way (other digits,
-// fields out of range, a clock change that morning) gets the full parse.
+// a folder of ten thousand files would spend most of a second on it. So the parser finds the
+// instant of each key's local midnight once per day, from the zone's offset, and adds the
+// key's time of day to it. The hour is on the 12-hour clock with no day-half marker, so every
+// key lies in its day's first twelve hours. Any key it cannot vouch for that way (other
+// digits, fields out of range, a clock change near that morning) gets the full parse.
 class SortKeyParser final {
   public:
     using TimePoint = foundation::DateFormatter::TimePoint;
@@ -27,6 +27,7 @@ class SortKeyParser final {
   private:
     // Midnight of the day "ddMMyyyy" when its morning has no clock change; nothing otherwise.
     std::optional<TimePoint> steadyMidnight(std::string_view day);
+    std::optional<TimePoint> midnightOf(std::chrono::year_month_day date) const;
 
     std::shared_ptr<const foundation::DateFormatter> formatter_;
     std::unordered_map<std::string, std::optional<TimePoint>> days_;

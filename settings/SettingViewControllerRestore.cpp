@@ -21,7 +21,7 @@ const std::string& SettingViewController::prefsFolderPath() {
 }
 
 // Every entry of the Original folder goes over its namesake in the Preferences folder, all in
-// one batch that flushes to disk once. Each copy goes to a temporary name and is renamed over
+// one batch that waits for the disk once. Each copy goes to a temporary name and is renamed over
 // the old file, so a copy that fails keeps the file the tweak has now; the Original folder is only
 // read, so the restore can be run again. The closing message claims success only when every entry
 // was restored.

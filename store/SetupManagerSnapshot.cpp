@@ -49,7 +49,7 @@ std::vector<std::string> SetupManager::getPreferencesOriginalFiles() const {
 
 // Each copy goes through a temporary name and a rename, so a copy that fails half-way never
 // leaves a truncated file under the original's name, and an earlier snapshot of that file
-// stays as it was. The copies run as one batch that flushes to disk once.
+// stays as it was. The copies run as one batch that waits for the disk once.
 void SetupManager::copyOriginalFilesToKelvora() const {
     std::vector<std::pair<std::string, std::string>> fromTo;
     for (const std::string& name : getPreferencesOriginalFiles()) {

@@ -32,11 +32,21 @@ int writeAll(int out, std::string_view data) {
     return 0;
 }
 
-bool sameItem(const std::filesystem::path& a, const std::filesystem::path& b) {
+bool sameInode(const struct stat& first, const struct stat& second) {
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// Whether the two are one file, through links on either side; the items' own attributes
+// answer it without more calls when neither is a link.
+bool sameItem(const FileLocation& source, const struct stat& sourceInfo,
+              const std::filesystem::path& target, const struct stat& targetInfo) {
+    if (!S_ISLNK(sourceInfo.st_mode) && !S_ISLNK(targetInfo.st_mode)) {
+        return sameInode(sourceInfo, targetInfo);
+    }
     struct stat first;
     struct stat second;
-    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return ::stat(source.host.c_str(), &first) == 0 && ::stat(target.c_str(), &second) == 0 &&
+           sameInode(first, second);
 }
 
 }  // namespace
@@ -111,7 +121,7 @@ int AtomicReplacement::write(std::string_view contents) const {
 }
 
 int AtomicReplacement::copyFrom(const FileLocation& source) {
-    if (int error = stage(source, true)) {
+    if (int error = stage(source, FileTree::Flush::now)) {
         return error;
     }
     if (int error = commit()) {
@@ -121,17 +131,18 @@ int AtomicReplacement::copyFrom(const FileLocation& source) {
     return 0;
 }
 
-int AtomicReplacement::stage(const FileLocation& source, bool durable) {
+int AtomicReplacement::stage(const FileLocation& source, FileTree::Flush flush) {
     struct stat info;
     if (::lstat(source.host.c_str(), &info) != 0) {
         return errno;
     }
-    if (replaced_ && sameItem(source.host, target_.host)) {
+    if (replaced_ && sameItem(source, info, target_.host, *replaced_)) {
         return FileError::sameItem;
     }
     FileTree tree(fault_);
     tree.setOwner(newOwner());
-    tree.setDurable(durable);
+    tree.setFlush(flush);
+    stagedFolder_ = S_ISDIR(info.st_mode);
     // A file replacing a file needs no temporary folder around it: one file beside the target.
     bool fileOverFile = S_ISREG(info.st_mode) && !(replaced_ && S_ISDIR(replaced_->st_mode));
     return fileOverFile ? stageFile(source, tree) : stageTree(source, info, tree);
@@ -142,12 +153,16 @@ int AtomicReplacement::stageFile(const FileLocation& source, const FileTree& tre
     if (temporary->error() != 0) {
         return temporary->error();
     }
-    if (int error = tree.copyFileInto(source, target_.device, temporary->descriptor())) {
+    bool keepMode = replaced_ && !S_ISLNK(replaced_->st_mode);
+    std::optional<mode_t> mode;
+    if (keepMode) {
+        mode = replaced_->st_mode & keptModeBits;
+    }
+    if (int error = tree.copyFileInto(source, target_.device, temporary->descriptor(), mode)) {
         return error;
     }
-    bool keepMode = replaced_ && !S_ISLNK(replaced_->st_mode);
-    if (keepMode && ::fchmod(temporary->descriptor(), replaced_->st_mode & keptModeBits) != 0) {
-        return errno;
+    if (int error = temporary->closeFile()) {
+        return error;
     }
     staged_ = temporary->path();
     temporary_ = std::move(temporary);
@@ -206,10 +221,7 @@ int AtomicReplacement::swapInto(const std::filesystem::path& staged,
                    ? (::rename(staged.c_str(), target) == 0 ? 0 : errno)
                    : errno;
     }
-    struct stat stagedInfo;
-    bool folders = S_ISDIR(replaced_->st_mode) ||
-                   (::lstat(staged.c_str(), &stagedInfo) == 0 && S_ISDIR(stagedInfo.st_mode));
-    if (!folders) {
+    if (!S_ISDIR(replaced_->st_mode) && !stagedFolder_) {
         return ::rename(staged.c_str(), target) == 0 ? 0 : errno;
     }
     if (::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, target, RENAME_EXCHANGE) == 0) {

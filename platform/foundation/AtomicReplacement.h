@@ -18,8 +18,9 @@ namespace foundation {
 // so that a tweak running as another user can still read its rewritten settings; a new
 // item gets the owner of its folder. Every operation returns 0 or a system error number.
 //
-// A copy may also be split in two, so that many copies share one flush: stage() builds the
-// replacement, the caller makes it durable, and commit() renames it over the target. Until
+// A copy may also be split in two, so that many copies share one wait for the disk: stage()
+// builds the replacement, the caller waits for it to be written, and commit() renames it over
+// the target. Until
 // commit() the target is untouched; a staged replacement that is never committed is removed
 // when the object goes.
 class AtomicReplacement final {
@@ -29,8 +30,8 @@ class AtomicReplacement final {
     int copyFrom(const FileLocation& source);
     int write(std::string_view contents) const;
 
-    // Copies `source` beside the target, flushing each copied file only when `durable`.
-    int stage(const FileLocation& source, bool durable);
+    // Copies `source` beside the target; `flush` says how each copied file reaches the disk.
+    int stage(const FileLocation& source, FileTree::Flush flush);
     // The staged item; empty before a successful stage().
     const std::filesystem::path& staged() const { return staged_; }
     // Renames the staged item over the target; the target's folder is not flushed.
@@ -51,6 +52,7 @@ class AtomicReplacement final {
     std::optional<struct stat> replaced_;
     std::unique_ptr<TemporarySibling> temporary_;
     std::filesystem::path staged_;
+    bool stagedFolder_ = false;
 };
 
 }  // namespace foundation

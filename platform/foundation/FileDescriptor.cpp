@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <utility>
 
 namespace foundation {
@@ -23,6 +24,11 @@ FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
         descriptor_ = std::exchange(other.descriptor_, -1);
     }
     return *this;
+}
+
+int FileDescriptor::close() {
+    int descriptor = std::exchange(descriptor_, -1);
+    return descriptor < 0 || ::close(descriptor) == 0 ? 0 : errno;
 }
 
 }  // namespace foundation

@@ -16,6 +16,8 @@ class FileDescriptor final {
 
     int get() const { return descriptor_; }
     bool valid() const { return descriptor_ >= 0; }
+    // Closes it now; 0, or the error a late write reported on closing.
+    int close();
 
   private:
     int descriptor_ = -1;

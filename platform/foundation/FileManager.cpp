@@ -46,6 +46,23 @@ bool unusable(std::string_view path) {
     return path.find('\0') != std::string_view::npos;
 }
 
+// A name that stays inside its folder: no separator, and neither "." nor "..".
+bool isSingleEntry(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." && !unusable(name) &&
+           name.find('/') == std::string_view::npos;
+}
+
+FileAttributes attributesFromStatus(const struct stat& info) {
+    using namespace std::chrono;
+    auto sinceEpoch = seconds(info.st_mtim.tv_sec) + nanoseconds(info.st_mtim.tv_nsec);
+    FileAttributes attributes;
+    attributes.modificationDate =
+        system_clock::time_point(duration_cast<system_clock::duration>(sinceEpoch));
+    attributes.size = static_cast<std::uint64_t>(info.st_size);
+    attributes.isDirectory = S_ISDIR(info.st_mode);
+    return attributes;
+}
+
 // Copying a folder into its own subtree would never end.
 bool strictlyInside(const std::filesystem::path& item, const std::filesystem::path& folder) {
     std::error_code ignored;
@@ -154,14 +171,34 @@ Result<FileAttributes> FileManager::attributesOfItem(std::string_view path) cons
     if (::lstat(hostPath(path).c_str(), &info) != 0) {
         return FileError::inspecting(path, errno);
     }
-    using namespace std::chrono;
-    auto sinceEpoch = seconds(info.st_mtim.tv_sec) + nanoseconds(info.st_mtim.tv_nsec);
-    FileAttributes attributes;
-    attributes.modificationDate =
-        system_clock::time_point(duration_cast<system_clock::duration>(sinceEpoch));
-    attributes.size = static_cast<std::uint64_t>(info.st_size);
-    attributes.isDirectory = S_ISDIR(info.st_mode);
-    return attributes;
+    return attributesFromStatus(info);
+}
+
+std::vector<Result<FileAttributes>> FileManager::attributesOfItems(
+    std::string_view folder, const std::vector<std::string>& names) const {
+    FileDescriptor opened;
+    int folderError = EINVAL;
+    if (!unusable(folder)) {
+        opened =
+            FileDescriptor(::open(hostPath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        folderError = opened.valid() ? 0 : errno;
+    }
+    std::vector<Result<FileAttributes>> results;
+    results.reserve(names.size());
+    for (const std::string& name : names) {
+        struct stat info;
+        int error = folderError != 0 ? folderError : (isSingleEntry(name) ? 0 : EINVAL);
+        if (error == 0 && ::fstatat(opened.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            error = errno;
+        }
+        if (error == 0) {
+            results.emplace_back(attributesFromStatus(info));
+        } else {
+            results.emplace_back(
+                FileError::inspecting(appendingPathComponent(folder, name), error));
+        }
+    }
+    return results;
 }
 
 Result<void> FileManager::removeItem(std::string_view path) const {

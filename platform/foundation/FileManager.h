@@ -58,6 +58,11 @@ class FileManager final {
     // missing or unreadable folder.
     std::optional<std::vector<std::string>> contentsOfDirectory(std::string_view path) const;
     Result<FileAttributes> attributesOfItem(std::string_view path) const;
+    // The attributes of each named entry of one folder, in the order named: one look-up of
+    // the folder for all of them, as a listing of thousands of files wants. A name must be a
+    // single entry of that folder, not a path.
+    std::vector<Result<FileAttributes>> attributesOfItems(
+        std::string_view folder, const std::vector<std::string>& names) const;
 
     // Copies a file, or a folder with its contents; fails when anything exists at `to`.
     Result<void> copyItem(std::string_view from, std::string_view to) const;
@@ -67,9 +72,10 @@ class FileManager final {
     // the same file as the target is left alone and reported as an error.
     Result<void> copyItemReplacing(std::string_view from, std::string_view to) const;
     // Each pair (from, to) as copyItemReplacing, one result per pair in order, but with one
-    // flush to disk for the whole batch instead of one per file: every copy is built beside
-    // its target first, all of them are flushed at once, then each is renamed over its target
-    // in order. A crash at any point leaves each target either old or new, never torn; a pair
+    // wait for the disk for the whole batch instead of one flush per file: every copy is built
+    // beside its target first, all of them are written out at once, then each is renamed over
+    // its target in order. A crash at any point leaves each target either old or new on a
+    // journalled file system, never torn; a pair
     // that fails leaves its target untouched and no temporary behind, and the others still
     // land. Sources are read before any target is replaced.
     std::vector<Result<void>> copyItemsReplacing(

@@ -111,10 +111,11 @@ int FileTree::copyFile(const FileLocation& from, const FileLocation& to,
     if (!out.valid()) {
         return errno;
     }
-    return fillFile(in.get(), out.get(), to.device, info);
+    return fillFile(in.get(), out.get(), to.device, info, info.st_mode & permissionBits);
 }
 
-int FileTree::copyFileInto(const FileLocation& from, const std::string& device, int out) const {
+int FileTree::copyFileInto(const FileLocation& from, const std::string& device, int out,
+                           std::optional<mode_t> mode) const {
     if (int error = injected(FileOperation::copy, device)) {
         return error;
     }
@@ -123,24 +124,31 @@ int FileTree::copyFileInto(const FileLocation& from, const std::string& device, 
     if (!in.valid() || ::fstat(in.get(), &info) != 0) {
         return errno;
     }
-    return S_ISREG(info.st_mode) ? fillFile(in.get(), out, device, info) : ENOTSUP;
+    if (!S_ISREG(info.st_mode)) {
+        return ENOTSUP;
+    }
+    return fillFile(in.get(), out, device, info, mode.value_or(info.st_mode & permissionBits));
 }
 
-int FileTree::fillFile(int in, int out, const std::string& device, const struct stat& info) const {
+int FileTree::fillFile(int in, int out, const std::string& device, const struct stat& info,
+                       mode_t mode) const {
     if (int error = copyData(in, out, device)) {
         return error;
     }
     if (owner_ && ::fchown(out, owner_->uid, owner_->gid) != 0) {
         errno = 0;
     }
-    if (::fchmod(out, info.st_mode & permissionBits) != 0) {
+    if (::fchmod(out, mode) != 0) {
         return errno;
     }
     const std::array<timespec, 2> times{info.st_atim, info.st_mtim};
     if (::futimens(out, times.data()) != 0) {
         return errno;
     }
-    if (durable_ && ::fsync(out) != 0) {
+    if (flush_ == Flush::now && ::fsync(out) != 0) {
+        return errno;
+    }
+    if (flush_ == Flush::started && ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE) != 0) {
         return errno;
     }
     return 0;

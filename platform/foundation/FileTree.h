@@ -40,15 +40,19 @@ class FileTree final {
     // Gives every created item this owner; the change is best effort, since only the
     // superuser may give files away.
     void setOwner(std::optional<FileOwner> owner) { owner_ = owner; }
-    // Flushes every copied file to disk, for copies that replace something afterwards.
-    void setDurable(bool durable) { durable_ = durable; }
+    // How each copied file reaches the disk, for copies that replace something afterwards:
+    // flushed before the copy returns, or only sent on its way so that the caller can wait
+    // for many at once.
+    enum class Flush { none, now, started };
+    void setFlush(Flush flush) { flush_ = flush; }
 
     // Copies to a path where nothing exists yet; on failure removes what it created.
     int copy(const FileLocation& from, const FileLocation& to) const;
     int remove(const FileLocation& item) const;
-    // Copies a regular file's contents, mode and times into an open file; `device` names the
-    // item that file stands in for, for the fault hook.
-    int copyFileInto(const FileLocation& from, const std::string& device, int out) const;
+    // Copies a regular file's contents, times and mode (or `mode` where given) into an open
+    // file; `device` names the item that file stands in for, for the fault hook.
+    int copyFileInto(const FileLocation& from, const std::string& device, int out,
+                     std::optional<mode_t> mode) const;
 
     // Names in a folder except "." and "..", or nothing when it cannot be read.
     static std::optional<std::vector<std::string>> names(const std::filesystem::path& folder);
@@ -56,7 +60,8 @@ class FileTree final {
   private:
     int copyItem(const FileLocation& from, const FileLocation& to) const;
     int copyFile(const FileLocation& from, const FileLocation& to, const struct stat& info) const;
-    int fillFile(int in, int out, const std::string& device, const struct stat& info) const;
+    int fillFile(int in, int out, const std::string& device, const struct stat& info,
+                 mode_t mode) const;
     int copyData(int in, int out, const std::string& device) const;
     int copyFolder(const FileLocation& from, const FileLocation& to, const struct stat& info) const;
     int copyLink(const FileLocation& from, const FileLocation& to) const;
@@ -64,7 +69,7 @@ class FileTree final {
 
     Fault fault_;
     std::optional<FileOwner> owner_;
-    bool durable_ = false;
+    Flush flush_ = Flush::none;
 };
 
 }  // namespace foundation

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <map>
 #include <set>
 
 #include "platform/foundation/FileDescriptor.h"
@@ -14,70 +13,57 @@ namespace foundation {
 
 namespace {
 
-// Flushes every file and folder of a staged item; links are left alone, as copies never follow
-// them.
-int syncTree(const std::filesystem::path& item) {
+// Waits until every file of a staged item is written to the disk; links are left alone, as
+// copies never follow them.
+int waitForWrites(const std::filesystem::path& item) {
     struct stat info;
     if (::lstat(item.c_str(), &info) != 0) {
         return errno;
     }
     if (S_ISDIR(info.st_mode)) {
         for (const std::string& name : FileTree::names(item).value_or(std::vector<std::string>{})) {
-            if (int error = syncTree(item / name)) {
+            if (int error = waitForWrites(item / name)) {
                 return error;
             }
         }
-    } else if (!S_ISREG(info.st_mode)) {
+        return 0;
+    }
+    if (!S_ISREG(info.st_mode)) {
         return 0;
     }
     FileDescriptor descriptor(::open(item.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (!descriptor.valid()) {
+    constexpr unsigned int writtenThrough =
+        SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
+    if (!descriptor.valid() || ::sync_file_range(descriptor.get(), 0, 0, writtenThrough) != 0) {
         return errno;
     }
-    return ::fsync(descriptor.get()) == 0 ? 0 : errno;
-}
-
-bool syncFileSystem(const std::filesystem::path& folder) {
-    FileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return descriptor.valid() && ::syncfs(descriptor.get()) == 0;
+    return 0;
 }
 
 }  // namespace
 
 int ReplacementBatch::stage(const FileLocation& source, const FileLocation& target) {
     AtomicReplacement replacement(target, fault_);
-    if (int error = replacement.stage(source, false)) {
+    if (int error = replacement.stage(source, FileTree::Flush::started)) {
         return error;
     }
     staged_.push_back(std::move(replacement));
     return 0;
 }
 
-// One syncfs per file system; where it fails (or the folder cannot be opened) each staged item
-// is flushed file by file, and an item that cannot be flushed is not renamed.
-std::vector<int> ReplacementBatch::flush() const {
-    std::vector<int> errors(staged_.size(), 0);
-    std::map<dev_t, bool> flushedFileSystems;
-    for (std::size_t index = 0; index < staged_.size(); ++index) {
-        auto folder = staged_[index].target().host.parent_path();
-        struct stat info;
-        bool flushed = false;
-        if (::stat(folder.c_str(), &info) == 0) {
-            auto found = flushedFileSystems.find(info.st_dev);
-            if (found == flushedFileSystems.end()) {
-                found = flushedFileSystems.emplace(info.st_dev, syncFileSystem(folder)).first;
-            }
-            flushed = found->second;
-        }
-        if (!flushed) {
-            errors[index] = syncTree(staged_[index].staged());
-        }
+// Each staged file's writing was started as it was copied, so the waits overlap; an item
+// whose data could not be written is not renamed.
+std::vector<int> ReplacementBatch::waitUntilWritten() const {
+    std::vector<int> errors;
+    errors.reserve(staged_.size());
+    for (const auto& replacement : staged_) {
+        errors.push_back(waitForWrites(replacement.staged()));
     }
     return errors;
 }
 
 std::vector<int> ReplacementBatch::commit() {
-    std::vector<int> errors = flush();
+    std::vector<int> errors = waitUntilWritten();
     std::set<std::filesystem::path> folders;
     for (std::size_t index = 0; index < staged_.size(); ++index) {
         if (errors[index] == 0) {

@@ -6,12 +6,16 @@
 
 namespace foundation {
 
-// Replacing copies of many items that share one flush to disk instead of one per file. Every
-// item is first copied beside its target, then everything staged is flushed at once, then
-// each item is renamed over its target in the order staged, and each target folder is
-// flushed once. A crash at any point leaves every target either old or new, never torn: no
-// target is touched before its replacement is on disk. Sources are read while staging, so an
-// item whose source is an earlier item's target copies that target as it was before the batch.
+// Replacing copies of many items that wait for the disk once instead of once per file. Every
+// item is first copied beside its target and its data sent to the disk; before the first
+// rename the batch waits until all of it is written; then each item is renamed over its
+// target in the order staged, and each target folder is flushed once. The wait covers the
+// batch's own files only: flushing the whole file system instead would wait for whatever
+// else the machine is writing. A file system that orders a rename after the creation of what
+// it names (a journalled one) thus leaves every target old or new after a crash, never torn:
+// no target is touched before its replacement's data is on disk. Sources are read while
+// staging, so an item whose source is an earlier item's target copies that target as it was
+// before the batch.
 class ReplacementBatch final {
   public:
     explicit ReplacementBatch(FileTree::Fault fault) : fault_(std::move(fault)) {}
@@ -22,7 +26,7 @@ class ReplacementBatch final {
     std::vector<int> commit();
 
   private:
-    std::vector<int> flush() const;
+    std::vector<int> waitUntilWritten() const;
 
     FileTree::Fault fault_;
     std::vector<AtomicReplacement> staged_;

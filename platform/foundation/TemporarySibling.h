@@ -23,8 +23,11 @@ class TemporarySibling final {
     // 0 when it was made, else the system error number.
     int error() const { return error_; }
     const std::filesystem::path& path() const { return path_; }
-    // The open file of a file sibling.
+    // The open file of a file sibling, until it is closed.
     int descriptor() const { return file_.get(); }
+    // Closes the file once it is written, so that many staged files hold no descriptors;
+    // 0, or the error that closing reported.
+    int closeFile() { return file_.close(); }
 
     // Its contents were renamed away; nothing is left to remove.
     void release() { released_ = true; }

@@ -89,6 +89,9 @@ void NavigationBar::show(const NavigationItem& item, std::optional<std::string> 
         button->setImage(Image::systemImageNamed("chevron.backward", {22, FontWeight::semibold}),
                          ControlState::normal);
         button->setTitle(*backTitle, ControlState::normal);
+        // Its title repeats the previous screen's, often a tab's title too; "Back" names it
+        // alone.
+        button->setAccessibilityLabel("Back");
         button->setTitleFont(Font::systemFontOfSize(17));
         button->setContentEdgeInsets({6, 0, 6, 8});
         button->addAction([back](const std::shared_ptr<Control>&) { back(); },

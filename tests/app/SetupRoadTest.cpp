@@ -31,7 +31,8 @@ class SetupRoadTest : public ::testing::Test {
             "key Return\ntap 0A84FE\ntap heart.fill\ntap Done\nwait 1\nexpect Evening\n"
             "expect-no " +
             kDockFade + "\ntap plus\nwait 1\ntap " + kDockFade + "\ntap " + kKeyboard +
-            "\ntap Add\nwait 1\nexpect-order " + kDockFade + " | " + kKeyboard + "\n");
+            "\ntap Add\nwait 1\nexpect-order " + kDockFade + " | " + kKeyboard +
+            "\ntap Back\nwait 1\nexpect 2 Files\n");
     }
 
     testsupport::DeviceRoot work;

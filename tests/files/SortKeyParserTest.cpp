@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,28 @@ TEST_P(SortKeyParserTest, GivesTheFormattersOwnParseForEveryKey) {
     EXPECT_EQ(parser.parse("061220260130004"), formatter->parse("061220260130004"));
 }
 
+// Every day of three years, at the first and the last second of its morning, so that each
+// clock change of each zone, and the days around it, meet the parser.
+TEST_P(SortKeyParserTest, AgreesWithTheFormatterOnEveryDayAroundTheClockChanges) {
+    auto formatter = foundation::DateFormatter::withPattern("ddMMyyyyhhmmssss");
+    SortKeyParser parser;
+    for (int year = 2017; year <= 2019; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 31; ++day) {
+                char key[32];
+                for (const char* time : {"12000000", "11590059", "01300000"}) {
+                    std::snprintf(key, sizeof key, "%02d%02d%04d%s", day, month, year, time);
+                    ASSERT_EQ(parser.parse(key), formatter->parse(key))
+                        << key << " in " << GetParam();
+                }
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Zones, SortKeyParserTest,
                          testing::Values("UTC", "Europe/Berlin", "America/Sao_Paulo",
-                                         "Pacific/Apia", "Australia/Lord_Howe"));
+                                         "Pacific/Apia", "Australia/Lord_Howe", "America/Havana",
+                                         "Pacific/Kiritimati", "America/St_Johns"));
 
 }  // namespace

@@ -127,6 +127,29 @@ TEST(FileManagerTest, AttributesGiveSizeAndModificationDate) {
     EXPECT_TRUE(mentions(missing.error(), "/gone"));
 }
 
+// A listing reads many entries of one folder at once; a name must stay an entry of that
+// folder, so a hostile one cannot reach past it or out of the root.
+TEST(FileManagerTest, AttributesOfAFoldersEntriesStayInsideIt) {
+    testsupport::DeviceRoot root;
+    root.write("/prefs/a.plist", std::string(10, 'a'));
+    root.write("/prefs/sub/b.plist", std::string(20, 'b'));
+    root.write("/secret.plist", std::string(30, 's'));
+    auto results = files().attributesOfItems(
+        "/prefs", {"a.plist", "sub", "sub/b.plist", "../secret.plist", "..", ".", "", "gone"});
+    ASSERT_EQ(results.size(), 8u);
+    ASSERT_TRUE(results[0]);
+    EXPECT_EQ(results[0].value().size, 10u);
+    ASSERT_TRUE(results[1]);
+    EXPECT_TRUE(results[1].value().isDirectory);
+    for (std::size_t index = 2; index < results.size(); ++index) {
+        EXPECT_FALSE(results[index]) << index;
+    }
+    EXPECT_TRUE(mentions(results[7].error(), "/prefs/gone"));
+    auto missingFolder = files().attributesOfItems("/none", {"a.plist"});
+    ASSERT_EQ(missingFolder.size(), 1u);
+    EXPECT_FALSE(missingFolder[0]);
+}
+
 TEST(FileManagerTest, CopyingAFolderCopiesItsTreeAndKeepsDates) {
     testsupport::DeviceRoot root;
     root.write("/src/a.plist", "alpha");

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,7 +11,7 @@
 #include "tests/support/DeviceRoot.h"
 
 // A batch of replacing copies keeps every guarantee of a single replacing copy, item by item,
-// while flushing to disk once.
+// while waiting for the disk once.
 using namespace foundation;
 
 namespace {
@@ -116,7 +117,31 @@ TEST(ReplacementBatchTest, ReplacedFilesKeepTheirModeAndLaterItemsWinInOrder) {
     EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"a.plist", "new.plist"}));
 }
 
-// The child stages the whole batch, flushes it and dies at its n-th rename; the parent then
+// Desktops commonly allow a process 1,024 open files; a Setup may hold more than that, and
+// staging must not keep one open per item.
+TEST(ReplacementBatchTest, ABatchLargerThanTheOpenFileLimitLandsWhole) {
+    testsupport::DeviceRoot root;
+    constexpr int count = 150;
+    Pairs pairs;
+    for (int i = 0; i < count; ++i) {
+        std::string name = "/tweak" + std::to_string(i) + ".plist";
+        root.write("/Setup" + name, "new " + name);
+        root.write("/prefs" + name, "old");
+        pairs.emplace_back("/Setup" + name, "/prefs" + name);
+    }
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit low = saved;
+    low.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
+    auto results = files().copyItemsReplacing(pairs);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+    EXPECT_EQ(succeeded(results), std::vector<bool>(count, true));
+    EXPECT_EQ(root.read("/prefs/tweak149.plist"), "new /tweak149.plist");
+    EXPECT_EQ(names("/prefs").size(), static_cast<std::size_t>(count));
+}
+
+// The child stages the whole batch, waits for it to be written and dies at its n-th rename; the parent then
 // finds each target whole: the items renamed before the kill new, the rest old.
 TEST(ReplacementBatchTest, ProcessKilledBetweenStagingAndRenamingLeavesWholeTargets) {
     testsupport::DeviceRoot root;

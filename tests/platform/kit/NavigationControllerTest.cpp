@@ -65,6 +65,11 @@ TEST_F(NavigationControllerTest, PushShowsTheNewTopAndABackButtonThatPops) {
     EXPECT_EQ(detail->parent(), nullptr);
     EXPECT_TRUE(driver->isShowing("Root content"));
     EXPECT_EQ(navigation->popViewController(false), nullptr) << "the root is never popped";
+
+    navigation->pushViewController(detail, false);
+    driver->settle();
+    ASSERT_TRUE(driver->tap("Back").ok());
+    EXPECT_EQ(navigation->topViewController(), root);
 }
 
 TEST_F(NavigationControllerTest, BarsAddToTheTopControllersSafeArea) {
