@@ -11,6 +11,7 @@
 #include "platform/host/UrlOpener.h"
 #include "platform/kit/Image.h"
 #include "platform/render/AssetLoader.h"
+#include "platform/render/ContentsPicture.h"
 #include "platform/render/Resources.h"
 #include "platform/render/SymbolMap.h"
 
@@ -77,6 +78,8 @@ int run(const HostOptions& options, const AppInstaller& install) {
     auto resources = resourcesFolder();
     render::Resources::setDirectory(resources);
     installImageResolver();
+    // Pictures kept for cross-dissolves are drawn at the scale the frames are.
+    render::ContentsPicture::install(options.scale);
     auto& application = *kit::Application::shared();
     application.setURLOpener(UrlOpener(options.headless));
     install(application, resources);

@@ -43,6 +43,16 @@ void scrollIntoView(ScrollView& scrollView, Rect rect) {
     scrollView.setContentOffset(offset, false);
 }
 
+// A view in a list inside a scrolling form needs both moved, the inner first.
+void scrollIntoViewThroughAll(const View& view) {
+    for (auto ancestor = view.superview(); ancestor; ancestor = ancestor->superview()) {
+        if (auto scroll = std::dynamic_pointer_cast<ScrollView>(ancestor)) {
+            scrollIntoView(*scroll,
+                           {view.convertToWindow(view.bounds().origin), view.bounds().size});
+        }
+    }
+}
+
 }  // namespace
 
 Driver::Driver(std::shared_ptr<Window> window) : window_(std::move(window)) {
@@ -123,9 +133,7 @@ foundation::Result<Point> Driver::locate(std::string_view text) {
         return notFound(text);
     }
     if (found->scrollView) {
-        const auto& view = *found->view;
-        scrollIntoView(*found->scrollView,
-                       {view.convertToWindow(view.bounds().origin), view.bounds().size});
+        scrollIntoViewThroughAll(*found->view);
         settle();
     }
     // Look again: scrolling moved it, and it must be on screen now.

@@ -206,6 +206,8 @@ class View : public Responder {
     void applySolvedFrame(Rect frame);
     void noteAnimatableChange(AnimatedProperty property, AnimationValue from, AnimationValue to);
     const ViewAnimation* runningAnimation(AnimatedProperty property) const;
+    static void releaseWhenFinished(const std::shared_ptr<View>& view, double duration);
+    void discardFinishedAnimations();
 
     std::vector<std::shared_ptr<View>> subviews_;
     std::weak_ptr<View> superview_;

@@ -44,11 +44,38 @@ void View::transition(const std::shared_ptr<View>& view, double duration, Transi
                       std::function<void(bool)> completion) {
     duration = std::max(0.0, duration);
     if (view && option == TransitionOption::crossDissolve) {
-        view->recordAnimation({AnimatedProperty::contents, {}, {}, now(), duration});
+        // The picture is taken before the changes, so it is the one the user saw.
+        ViewAnimation dissolve;
+        dissolve.property = AnimatedProperty::contents;
+        dissolve.start = now();
+        dissolve.duration = duration;
+        dissolve.snapshot = ContentsSnapshot::capture(*view);
+        bool keepsPicture = dissolve.snapshot != nullptr;
+        view->recordAnimation(std::move(dissolve));
+        if (keepsPicture) {
+            releaseWhenFinished(view, duration);
+        }
     }
     // The old picture fades into the new one; the changes themselves are immediate.
     performWithoutAnimation(animations);
     scheduleCompletion(duration, std::move(completion));
+}
+
+// A finished animation otherwise stays until the view records its next one, and a kept
+// picture can be as large as the screen.
+void View::releaseWhenFinished(const std::shared_ptr<View>& view, double duration) {
+    std::weak_ptr<View> weak = view;
+    foundation::MainQueue::main().after(duration, [weak] {
+        if (auto alive = weak.lock()) {
+            alive->discardFinishedAnimations();
+        }
+    });
+}
+
+void View::discardFinishedAnimations() {
+    double time = now();
+    std::erase_if(animations_,
+                  [time](const ViewAnimation& animation) { return animation.isFinished(time); });
 }
 
 void View::performWithoutAnimation(const std::function<void()>& changes) {
@@ -86,7 +113,7 @@ void View::noteAnimatableChange(AnimatedProperty property, AnimationValue from, 
         from = presentationValue(*running, now());
     }
     recordAnimation({property, std::move(from), std::move(to), now() + settings->delay,
-                     settings->duration, settings->curve, settings->dampingRatio});
+                     settings->duration, settings->curve, settings->dampingRatio, nullptr});
 }
 
 const ViewAnimation* View::runningAnimation(AnimatedProperty property) const {

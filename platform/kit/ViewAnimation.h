@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <variant>
 
 #include "platform/kit/Color.h"
+#include "platform/kit/ContentsSnapshot.h"
 #include "platform/kit/Geometry.h"
 
 namespace kit {
@@ -14,8 +16,8 @@ using AnimationValue = std::variant<std::monostate, double, AffineTransform, Rec
 
 // What a renderer needs to draw a property between its old and its new value: the model
 // value changed at `start`; the screen shows `from` turning into `to` over `duration`.
-// A cross-dissolve records the `contents` property with no values: the renderer fades
-// the old picture of the view into the new one.
+// A cross-dissolve records the `contents` property with no values and the picture the view
+// showed before its changes: the renderer fades that picture out over the new contents.
 struct ViewAnimation {
     AnimatedProperty property = AnimatedProperty::alpha;
     AnimationValue from;
@@ -24,6 +26,7 @@ struct ViewAnimation {
     double duration = 0;
     AnimationCurve curve = AnimationCurve::easeInOut;
     double dampingRatio = 1;
+    std::shared_ptr<const ContentsSnapshot> snapshot;
 
     bool isFinished(double now) const { return now >= start + duration; }
     // The share of the way from `from` to `to` at `now`, after the timing curve.

@@ -36,4 +36,20 @@ kit::Color Presentation::backgroundColor(const kit::View& view) {
     return color ? *color : view.backgroundColor();
 }
 
+std::optional<Presentation::Dissolve> Presentation::dissolve(const kit::View& view) {
+    double now = foundation::MainQueue::main().now();
+    auto animations = view.runningAnimations();
+    for (auto it = animations.rbegin(); it != animations.rend(); ++it) {
+        if (it->property != kit::AnimatedProperty::contents) {
+            continue;
+        }
+        auto picture = std::dynamic_pointer_cast<const ContentsPicture>(it->snapshot);
+        if (!picture) {
+            return std::nullopt;
+        }
+        return Dissolve{std::move(picture), it->progress(now)};
+    }
+    return std::nullopt;
+}
+
 }  // namespace render

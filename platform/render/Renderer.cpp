@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/kit/ActivityIndicatorView.h"
 #include "platform/render/ContentDrawer.h"
@@ -26,12 +27,55 @@ void addOutline(cairo_t* cairo, const kit::View& view, const kit::Rect& rect) {
                      view.continuousCorners());
 }
 
+// From `low` to `high` in whole device pixels; a hairline thinner than a pixel keeps one.
+std::pair<double, double> snappedSpan(double low, double high) {
+    if (high < low) {
+        std::swap(low, high);
+    }
+    // Neighbours compute a shared edge in different ways (x + width, or the next x), which
+    // may differ in the last bit right at half a pixel: the margin rounds both alike.
+    constexpr double margin = 1e-6;
+    double start = std::floor(low + 0.5 + margin);
+    double end = std::floor(high + 0.5 + margin);
+    if (end == start && high > low) {
+        end = start + 1;
+    }
+    return {start, end - start};
+}
+
+// A square-cornered, upright rectangle with its edges moved to the nearest device pixel.
+// Views side by side at fractional positions (the colour picker's cells) would otherwise
+// each cover part of their shared pixel and let what lies behind show through as a seam.
+bool addSnappedRectangle(cairo_t* cairo, const kit::View& view, const kit::Rect& rect) {
+    cairo_matrix_t matrix;
+    cairo_get_matrix(cairo, &matrix);
+    if (view.cornerRadius() > 0 || matrix.xy != 0 || matrix.yx != 0) {
+        return false;
+    }
+    double left = rect.minX();
+    double top = rect.minY();
+    double right = rect.maxX();
+    double bottom = rect.maxY();
+    cairo_user_to_device(cairo, &left, &top);
+    cairo_user_to_device(cairo, &right, &bottom);
+    cairo_save(cairo);
+    cairo_identity_matrix(cairo);
+    cairo_new_path(cairo);
+    auto [x, width] = snappedSpan(left, right);
+    auto [y, height] = snappedSpan(top, bottom);
+    cairo_rectangle(cairo, x, y, width, height);
+    cairo_restore(cairo);
+    return true;
+}
+
 void fillBackground(cairo_t* cairo, const kit::View& view, const kit::Rect& local) {
     kit::Rgba color = view.resolvedColor(Presentation::backgroundColor(view));
     if (!Paint::isVisible(color)) {
         return;
     }
-    addOutline(cairo, view, local);
+    if (!addSnappedRectangle(cairo, view, local)) {
+        addOutline(cairo, view, local);
+    }
     Paint::setColor(cairo, color);
     cairo_fill(cairo);
 }
@@ -88,7 +132,16 @@ bool isOutsideClip(cairo_t* cairo, const kit::View& view, const kit::Rect& local
 Renderer::Renderer(double scale) : scale_(std::isfinite(scale) && scale > 0 ? scale : 1) {}
 
 foundation::Result<Surface> Renderer::render(const kit::View& view) const {
-    kit::Size size = view.bounds().size;
+    return renderSized(view.bounds().size, [&](cairo_t* cairo) { draw(cairo, view); });
+}
+
+foundation::Result<Surface> Renderer::renderContents(const kit::View& view) const {
+    kit::Size size = view.presentationFrame().size;
+    return renderSized(size, [&](cairo_t* cairo) { drawLayers(cairo, view, {{0, 0}, size}); });
+}
+
+foundation::Result<Surface> Renderer::renderSized(
+    kit::Size size, const std::function<void(cairo_t*)>& drawing) const {
     double width = std::ceil(size.width * scale_);
     double height = std::ceil(size.height * scale_);
     if (!(width >= 1 && height >= 1 && width <= maximumPixels && height <= maximumPixels)) {
@@ -102,7 +155,7 @@ foundation::Result<Surface> Renderer::render(const kit::View& view) const {
     }
     cairo_t* cairo = cairo_create(surface.cairoSurface());
     cairo_scale(cairo, scale_, scale_);
-    draw(cairo, view);
+    drawing(cairo);
     cairo_destroy(cairo);
     return surface;
 }
@@ -133,8 +186,6 @@ bool Renderer::isAnimating(const kit::View& view) {
 }
 
 void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) const {
-    // FIXME: a cross-dissolve records the `contents` property, but the view's old picture
-    // is not kept anywhere, so the transition shows the new picture at once.
     double alpha = view.presentationAlpha();
     kit::Rect frame = view.presentationFrame();
     if (view.isHidden() || !(alpha >= invisibleAlpha) || !frame.isFinite()) {
@@ -147,17 +198,35 @@ void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) cons
     }
     if (applyTransform(cairo, view.presentationTransform(), frame.size) &&
         !isOutsideClip(cairo, view, local)) {
-        bool fades = alpha < 1;
+        auto dissolve = Presentation::dissolve(view);
+        bool fades = alpha < 1 || dissolve;
         if (fades) {
             cairo_push_group(cairo);
         }
-        drawLayers(cairo, view, local);
+        if (dissolve) {
+            drawDissolving(cairo, view, local, *dissolve);
+        } else {
+            drawLayers(cairo, view, local);
+        }
         if (fades) {
             cairo_pop_group_to_source(cairo);
             cairo_paint_with_alpha(cairo, alpha);
         }
     }
     cairo_restore(cairo);
+}
+
+// Old and new are weighted to add up to one, so nothing behind the view shows through
+// halfway, as it would if each were faded over the other. Drawn into an empty group.
+void Renderer::drawDissolving(cairo_t* cairo, const kit::View& view, const kit::Rect& local,
+                              const Presentation::Dissolve& dissolve) const {
+    dissolve.picture->paint(cairo, 1 - dissolve.progress);
+    cairo_push_group(cairo);
+    drawLayers(cairo, view, local);
+    cairo_pop_group_to_source(cairo);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_ADD);
+    cairo_paint_with_alpha(cairo, dissolve.progress);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_OVER);
 }
 
 void Renderer::drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect& local) const {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/foundation/Result.h"
 #include "platform/kit/View.h"
+#include "platform/render/Presentation.h"
 #include "platform/render/Surface.h"
 
 using cairo_t = struct _cairo;
@@ -22,9 +24,12 @@ namespace render {
 // transparent views draw nothing, nor do views whose transform collapses them to nothing.
 // Dynamic colours resolve by the interface style of the window each view is in.
 //
-// Limits: a cross-dissolve transition shows the new picture at once, since the old one is
-// not kept; shadows are not drawn; a switch flips without sliding, as the kit records no
-// animation for it.
+// While a cross-dissolve runs, the picture the view showed before (ContentsPicture) fades
+// out as its new layers fade in, by the transition's progress on the clock.
+//
+// Limits: shadows are not drawn; a switch flips without sliding, as the kit records no
+// animation for it; a blur inside a view that is cross-dissolving blurs only what that view
+// itself draws behind it, as its new layers are drawn apart to be blended.
 class Renderer final {
   public:
     // Device pixels per point: 1 or 2 on the phones we stand in for. A scale that is not
@@ -35,6 +40,9 @@ class Renderer final {
 
     // Fails, with the size, when the view is empty or too large for an image.
     foundation::Result<Surface> render(const kit::View& view) const;
+    // The view's background, contents, subviews and border at their presentation values,
+    // without the view's own alpha and transform: what a cross-dissolve keeps.
+    foundation::Result<Surface> renderContents(const kit::View& view) const;
     foundation::Result<void> writePng(const kit::View& view,
                                       const std::filesystem::path& path) const;
     // Draws into `cairo`, whose user space is in points with the view's top-left at 0, 0.
@@ -48,6 +56,10 @@ class Renderer final {
   private:
     void drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) const;
     void drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect& local) const;
+    void drawDissolving(cairo_t* cairo, const kit::View& view, const kit::Rect& local,
+                        const Presentation::Dissolve& dissolve) const;
+    foundation::Result<Surface> renderSized(kit::Size size,
+                                            const std::function<void(cairo_t*)>& draw) const;
 
     double scale_;
 };

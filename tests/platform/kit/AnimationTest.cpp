@@ -145,6 +145,30 @@ TEST_F(AnimationTest, CrossDissolveChangesContentAtOnceAndFadesThePicture) {
     EXPECT_EQ(completions.size(), 1u);
 }
 
+TEST_F(AnimationTest, CrossDissolveKeepsThePictureTakenBeforeTheChangesUntilItEnds) {
+    struct Picture final : kit::ContentsSnapshot {
+        double alpha = 0;
+    };
+    auto previous = kit::ContentsSnapshot::setCapturer([](const View& shown) {
+        auto picture = std::make_shared<Picture>();
+        picture->alpha = shown.alpha();
+        return picture;
+    });
+    View::transition(view, 0.3, kit::TransitionOption::crossDissolve, [&] { view->setAlpha(0.4); });
+    kit::ContentsSnapshot::setCapturer(std::move(previous));
+
+    auto contents = running(AnimatedProperty::contents);
+    ASSERT_TRUE(contents.has_value());
+    auto picture = std::dynamic_pointer_cast<const Picture>(contents->snapshot);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->alpha, 1);
+    std::weak_ptr<const kit::ContentsSnapshot> kept = picture;
+    contents.reset();
+    picture.reset();
+    queue.advance(0.3);
+    EXPECT_TRUE(kept.expired());
+}
+
 TEST_F(AnimationTest, SpringAnimatorKeepsItselfAliveAndCompletesOnce) {
     std::vector<kit::AnimatingPosition> positions;
     {

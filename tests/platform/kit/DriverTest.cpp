@@ -103,6 +103,27 @@ TEST_F(DriverTest, TapsARowAfterScrollingItIntoView) {
     EXPECT_EQ(missing.error().description, "No visible view shows \"Row 99\"");
 }
 
+TEST_F(DriverTest, ScrollsAnOuterScrollViewWhenTheInnerOneHoldingTheRowCannotMove) {
+    // A grid laid out at its full height inside a scrolling form, as the form's icons are.
+    auto inner = std::make_shared<kit::ScrollView>(Rect{0, 1000, 390, 300});
+    inner->setContentSize({390, 300});
+    inner->setScrollEnabled(false);
+    auto deep = Button::buttonWithType(kit::ButtonType::system);
+    deep->setTitle("Deep", ControlState::normal);
+    deep->setFrame({0, 250, 390, 50});
+    deep->addAction([this](const auto&) { screen->tapped.push_back("Deep"); },
+                    ControlEvents::touchUpInside);
+    inner->addSubview(deep);
+    screen->scroll->setContentSize({390, 1300});
+    screen->scroll->addSubview(inner);
+    driver->settle();
+
+    ASSERT_TRUE(driver->tap("Deep").ok());
+    EXPECT_EQ(screen->tapped, (std::vector<std::string>{"Deep"}));
+    EXPECT_EQ(inner->contentOffset().y, 0);
+    EXPECT_DOUBLE_EQ(screen->scroll->contentOffset().y, 1300 - 400);
+}
+
 TEST_F(DriverTest, FindsExactTextsBeforePartsAndSymbolOnlyControlsByTheirSymbol) {
     EXPECT_EQ(driver->find("Row 1"), screen->scroll->subviews()[1]) << "not Row 10 to 19";
     ASSERT_NE(driver->find("Row 1"), nullptr);

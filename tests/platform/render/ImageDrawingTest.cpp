@@ -1,8 +1,12 @@
 #include <cairo.h>
 
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "platform/foundation/PropertyList.h"
 #include "platform/kit/ImageView.h"
 #include "platform/render/AssetLoader.h"
 #include "platform/render/DecodedImageCache.h"
@@ -48,7 +52,7 @@ class ImageDrawingTest : public rendertest::RenderFixture {
 
 TEST_F(ImageDrawingTest, AssetsAreFoundAtTheirSizeInPointsAtEitherScale) {
     render::AssetLoader& loader = render::AssetLoader::shared();
-    for (const char* name : {"kelvora", "colour-wheel"}) {
+    for (const char* name : {"kelvora", "colour-wheel", "telegram"}) {
         auto one = loader.load(name, 1);
         auto two = loader.load(name, 2);
         ASSERT_TRUE(one && two) << name;
@@ -88,6 +92,67 @@ TEST_F(ImageDrawingTest, ColourWheelShowsDifferentHuesRoundItsRim) {
     EXPECT_LT(top.green, 100);
     EXPECT_NE(left, bottom);
     EXPECT_EQ(surface.pixel(2, 2), white);  // outside the circle
+}
+
+const std::string* stringAt(const foundation::PlistDictionary& entry, const char* key) {
+    auto found = entry.find(key);
+    return found == entry.end() ? nullptr : found->second.get<std::string>();
+}
+
+// The "Icon" of every social row under `value`.
+void collectSocialPictures(const foundation::PlistValue& value, std::vector<std::string>& names) {
+    if (const auto* array = value.get<foundation::PlistArray>()) {
+        for (const auto& element : *array) {
+            collectSocialPictures(element, names);
+        }
+    }
+    if (const auto* entry = value.get<foundation::PlistDictionary>()) {
+        const std::string* type = stringAt(*entry, "CellType");
+        const std::string* icon = stringAt(*entry, "Icon");
+        if (type && icon && *type == "ZerovinPrefsSocialCell") {
+            names.push_back(*icon);
+        }
+        for (const auto& [key, element] : *entry) {
+            collectSocialPictures(element, names);
+        }
+    }
+}
+
+std::vector<std::string> socialPictureNames() {
+    std::ifstream file(testsupport::sourceDir() / "resources" / "QVSettings.plist");
+    std::stringstream text;
+    text << file.rdbuf();
+    std::vector<std::string> names;
+    if (auto settings = foundation::parsePropertyList(text.str())) {
+        collectSocialPictures(*settings, names);
+    }
+    return names;
+}
+
+TEST_F(ImageDrawingTest, SocialRowPicturesAreSquareAssetsCroppedToTheRoundedTile) {
+    std::vector<std::string> names = socialPictureNames();
+    ASSERT_FALSE(names.empty());
+    for (const std::string& name : names) {
+        auto size = render::AssetLoader::shared().size(name);
+        ASSERT_TRUE(size) << name;
+        EXPECT_GT(size->width, 0) << name;
+        EXPECT_EQ(size->width, size->height) << name;  // aspect fill then crops nothing away
+    }
+
+    auto tile = addImageView(kit::Image::imageNamed("telegram"), {0, 0, 45, 45},
+                             kit::ContentMode::scaleAspectFill);
+    tile->setCornerRadius(13);
+    tile->setContinuousCorners(true);
+    tile->setClipsToBounds(true);
+    render::Surface surface = draw(*root, 2);
+
+    EXPECT_EQ(surface.pixel(2, 2), white);  // outside the rounded tile
+    render::Pixel edge = surface.pixel(45, 3);
+    EXPECT_GT(edge.blue, edge.red + 100);  // the blue ground reaches the straight edge
+    EXPECT_EQ(edge.alpha, 255);
+    render::Pixel bubble = surface.pixel(45, 30);
+    EXPECT_GT(bubble.red + bubble.green + bubble.blue, 3 * 240);
+    EXPECT_EQ(surface.pixel(95, 45), white);  // nothing spills past the 45-point square
 }
 
 TEST_F(ImageDrawingTest, DataImageIsDecodedAndPlacedByTheContentMode) {

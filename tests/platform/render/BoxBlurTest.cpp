@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "platform/render/BoxBlur.h"
+
+namespace {
+
+using Image = std::vector<std::uint32_t>;
+
+Image pixelsOf(const render::Surface& surface) {
+    cairo_surface_flush(surface.cairoSurface());
+    const unsigned char* data = cairo_image_surface_get_data(surface.cairoSurface());
+    int stride = cairo_image_surface_get_stride(surface.cairoSurface());
+    Image pixels;
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x) {
+            std::uint32_t pixel = 0;
+            std::memcpy(&pixel, data + y * stride + x * 4, 4);
+            pixels.push_back(pixel);
+        }
+    }
+    return pixels;
+}
+
+// The plain definition, one channel and one pixel at a time: the mean of the window with the
+// edge pixels repeated beyond the edges, rounded to nearest.
+Image referenceBlur(Image pixels, int width, int height, int radius) {
+    auto pass = [&](bool across) {
+        Image out = pixels;
+        int count = across ? width : height;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                std::uint32_t result = 0;
+                for (int channel = 0; channel < 4; ++channel) {
+                    unsigned sum = 0;
+                    for (int offset = -radius; offset <= radius; ++offset) {
+                        int at = std::clamp((across ? x : y) + offset, 0, count - 1);
+                        std::uint32_t source =
+                            across ? pixels[y * width + at] : pixels[at * width + x];
+                        sum += (source >> (channel * 8)) & 0xFF;
+                    }
+                    unsigned window = 2 * radius + 1;
+                    result |= ((sum + window / 2) / window) << (channel * 8);
+                }
+                out[y * width + x] = result;
+            }
+        }
+        pixels = out;
+    };
+    pass(true);
+    pass(false);
+    return pixels;
+}
+
+TEST(BoxBlurTest, MatchesTheWindowMeanExactlyForRandomPremultipliedPixels) {
+    std::mt19937 random(7);
+    for (int radius : {1, 3, 8}) {
+        render::Surface surface(23, 17);
+        cairo_surface_flush(surface.cairoSurface());
+        unsigned char* data = cairo_image_surface_get_data(surface.cairoSurface());
+        int stride = cairo_image_surface_get_stride(surface.cairoSurface());
+        for (int y = 0; y < 17; ++y) {
+            for (int x = 0; x < 23; ++x) {
+                std::uint32_t alpha = random() % 256;
+                std::uint32_t pixel = alpha << 24;
+                for (int channel = 0; channel < 3; ++channel) {
+                    pixel |= (alpha == 0 ? 0 : random() % (alpha + 1)) << (channel * 8);
+                }
+                std::memcpy(data + y * stride + x * 4, &pixel, 4);
+            }
+        }
+        cairo_surface_mark_dirty(surface.cairoSurface());
+        Image expected = referenceBlur(pixelsOf(surface), 23, 17, radius);
+
+        render::BoxBlur::apply(surface, radius, 1);
+
+        EXPECT_EQ(pixelsOf(surface), expected) << "radius " << radius;
+    }
+}
+
+TEST(BoxBlurTest, AFlatImageStaysFlatAndARadiusWiderThanTheImageIsSafe) {
+    render::Surface surface(5, 4);
+    cairo_t* cairo = cairo_create(surface.cairoSurface());
+    cairo_set_source_rgba(cairo, 0.2, 0.4, 0.6, 1);
+    cairo_paint(cairo);
+    cairo_destroy(cairo);
+    Image before = pixelsOf(surface);
+
+    render::BoxBlur::apply(surface, 40);
+
+    EXPECT_EQ(pixelsOf(surface), before);
+}
+
+}  // namespace

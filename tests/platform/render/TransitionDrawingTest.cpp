@@ -1,0 +1,104 @@
+#include <memory>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/render/ContentsPicture.h"
+#include "tests/platform/render/RenderFixture.h"
+
+using kit::Color;
+using kit::TransitionOption;
+using kit::View;
+using rendertest::white;
+
+namespace {
+
+class TransitionDrawingTest : public rendertest::RenderFixture {
+  protected:
+    void TearDown() override {
+        kit::ContentsSnapshot::setCapturer(std::move(previous));
+        RenderFixture::TearDown();
+    }
+
+    void installCapturer(double scale) { previous = render::ContentsPicture::install(scale); }
+
+    static void advance(double seconds) { foundation::MainQueue::main().advance(seconds); }
+
+    // Half-way through a one-second dissolve the timing curve is exactly at one half.
+    static void dissolve(const std::shared_ptr<View>& view, const std::function<void()>& changes) {
+        View::transition(view, 1, TransitionOption::crossDissolve, changes);
+    }
+
+    kit::ContentsSnapshot::Capturer previous;
+    std::shared_ptr<View> root = plain({0, 0, 100, 100}, Color::whiteColor());
+    std::shared_ptr<View> tile = plain({20, 20, 60, 60}, Color::rgba(1, 0, 0));
+};
+
+TEST_F(TransitionDrawingTest, OldPictureFadesIntoTheNewWithoutTheBackgroundShowingThrough) {
+    installCapturer(1);
+    root->addSubview(tile);
+    dissolve(tile, [&] { tile->setBackgroundColor(Color::rgba(0, 0, 1)); });
+
+    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 255, 0, 0));
+    EXPECT_TRUE(render::Renderer::isAnimating(*root));
+    advance(0.5);
+    // Fading each over the other would let the white behind add green.
+    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 128, 0, 128));
+    advance(0.5);
+    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 0, 0, 255));
+    EXPECT_FALSE(render::Renderer::isAnimating(*root));
+}
+
+TEST_F(TransitionDrawingTest, PictureKeepsSubviewsWhereTheyWereAtTwiceTheScaleUnderTheViewsAlpha) {
+    installCapturer(2);
+    auto marker = plain({0, 0, 30, 60}, Color::rgba(0, 1, 0));
+    tile->addSubview(marker);
+    root->addSubview(tile);
+    dissolve(tile, [&] { marker->setFrame({30, 0, 30, 60}); });
+    advance(0.5);
+
+    render::Surface middle = draw(*root, 2);
+    EXPECT_TRUE(near(middle.pixel(2 * 30, 2 * 50), 128, 128, 0));  // green going, red coming
+    EXPECT_TRUE(near(middle.pixel(2 * 70, 2 * 50), 128, 128, 0));  // red going, green coming
+    EXPECT_EQ(middle.pixel(2 * 10, 2 * 50), white);
+
+    tile->setAlpha(0.5);
+    EXPECT_TRUE(near(draw(*root, 2).pixel(2 * 30, 2 * 50), 192, 192, 128));
+}
+
+TEST_F(TransitionDrawingTest, HiddenViewFadesInFromNothing) {
+    installCapturer(1);
+    tile->setHidden(true);
+    root->addSubview(tile);
+    dissolve(tile, [&] { tile->setHidden(false); });
+    advance(0.5);
+    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 255, 128, 128));
+}
+
+TEST_F(TransitionDrawingTest, PictureIsReleasedWhenTheTransitionEndsOrTheViewGoes) {
+    installCapturer(1);
+    root->addSubview(tile);
+    dissolve(tile, [&] { tile->setBackgroundColor(Color::blackColor()); });
+    ASSERT_EQ(tile->runningAnimations().size(), 1u);
+    std::weak_ptr<const kit::ContentsSnapshot> kept = tile->runningAnimations()[0].snapshot;
+    EXPECT_FALSE(kept.expired());
+    advance(0.5);
+    EXPECT_FALSE(kept.expired());
+    advance(0.5);
+    EXPECT_TRUE(kept.expired());
+
+    dissolve(tile, [&] { tile->setBackgroundColor(Color::whiteColor()); });
+    kept = tile->runningAnimations()[0].snapshot;
+    tile->removeFromSuperview();
+    tile.reset();
+    EXPECT_TRUE(kept.expired());
+}
+
+TEST_F(TransitionDrawingTest, WithoutACapturerTheNewPictureShowsAtOnce) {
+    root->addSubview(tile);
+    dissolve(tile, [&] { tile->setBackgroundColor(Color::rgba(0, 0, 1)); });
+    EXPECT_EQ(tile->runningAnimations()[0].snapshot, nullptr);
+    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 0, 0, 255));
+    advance(0.5);
+    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 0, 0, 255));
+}
+
+}  // namespace
