@@ -209,7 +209,10 @@ std::optional<ContextMenuRequest> CollectionView::contextMenuRequestAt(Point poi
         return std::nullopt;
     }
     Rect item = frameForItem(found->first);
-    return ContextMenuRequest{found->second, {convertToWindow(item.origin), item.size}};
+    auto cell = cellForItem(found->first);
+    return ContextMenuRequest{found->second,
+                              {convertToWindow(item.origin), item.size},
+                              cell ? ContentsSnapshot::capture(*cell) : nullptr};
 }
 
 }  // namespace kit

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/kit/CollectionView.h"
 #include "platform/kit/ImageView.h"
 #include "platform/kit/Label.h"
+#include "platform/kit/SnapshotView.h"
 #include "platform/kit/Window.h"
 
 namespace kit {
@@ -32,23 +32,8 @@ std::shared_ptr<ContextMenuView> ContextMenuView::presentAt(const std::shared_pt
             auto request = source->contextMenuRequestAt(point);
             return request ? present(window, *request) : nullptr;
         }
-        if (auto grid = std::dynamic_pointer_cast<CollectionView>(view)) {
-            auto request = requestFrom(*grid, point);
-            return request ? present(window, *request) : nullptr;
-        }
     }
     return nullptr;
-}
-
-std::optional<ContextMenuRequest> ContextMenuView::requestFrom(CollectionView& grid, Point point) {
-    auto found = grid.contextMenuConfigurationAt(grid.convertFromWindow(point));
-    if (!found) {
-        return std::nullopt;
-    }
-    // Item frames are in content coordinates, which are the collection's own.
-    Rect item = grid.frameForItem(found->first);
-    return ContextMenuRequest{std::move(found->second),
-                              {grid.convertToWindow(item.origin), item.size}};
 }
 
 std::shared_ptr<ContextMenuView> ContextMenuView::present(const std::shared_ptr<Window>& window,
@@ -78,16 +63,16 @@ std::shared_ptr<ContextMenuView> ContextMenuView::showing(const Window& window) 
 void ContextMenuView::build(const ContextMenuRequest& request) {
     menu_ = request.configuration.actionProvider ? request.configuration.actionProvider() : Menu{};
     source_ = request.sourceRect;
-    // Four bands around the item dim the screen and leave the item itself bright.
-    for (int band = 0; band < 4; ++band) {
-        auto dim = std::make_shared<View>();
-        dim->setBackgroundColor(Color::blackColor().withAlpha(0.3));
-        dim->setUserInteractionEnabled(false);
-        addSubview(dim);
-        dimming_.push_back(dim);
-    }
+    // The whole screen dims; the item, lifted as a picture of itself, stays bright with its
+    // own rounded corners.
+    dimming_ = std::make_shared<View>();
+    dimming_->setBackgroundColor(Color::blackColor().withAlpha(0.3));
+    dimming_->setUserInteractionEnabled(false);
+    addSubview(dimming_);
     if (request.configuration.previewProvider) {
         preview_ = request.configuration.previewProvider();
+    } else if (request.sourcePicture) {
+        preview_ = std::make_shared<SnapshotView>(request.sourcePicture);
     }
     if (preview_) {
         preview_->setUserInteractionEnabled(false);
@@ -148,11 +133,7 @@ void ContextMenuView::addRow(std::size_t index) {
 void ContextMenuView::layoutSubviews() {
     Rect all = bounds();
     Rect item = source_;
-    dimming_[0]->setFrame({0, 0, all.width(), std::max(0.0, item.minY())});
-    dimming_[1]->setFrame({0, item.maxY(), all.width(), std::max(0.0, all.height() - item.maxY())});
-    dimming_[2]->setFrame({0, item.minY(), std::max(0.0, item.minX()), item.height()});
-    dimming_[3]->setFrame(
-        {item.maxX(), item.minY(), std::max(0.0, all.width() - item.maxX()), item.height()});
+    dimming_->setFrame(all);
     double y = 0;
     if (titleLabel_) {
         titleLabel_->setFrame({0, 0, menuWidth, titleHeight});

@@ -11,15 +11,14 @@
 
 namespace kit {
 
-class CollectionView;
 class Window;
 
-// A context menu on screen, brought up by a long press on a collection view's item or on a
-// view that is a ContextMenuSource: the screen dimmed around the pressed item (or the preview the
-// configuration provides, in the item's place) and the menu's panel beside it, below the
-// item when there is room. Tapping an action dismisses the menu and then runs its handler;
-// tapping anywhere else dismisses it. It covers the window, so nothing under it can be
-// touched while it is up.
+// A context menu on screen, brought up by a long press on a view that is a ContextMenuSource
+// (a collection view's item): the screen dimmed, a picture of the pressed item (or the
+// preview the configuration provides) in the item's place above it, and the menu's panel
+// beside it, below the item when there is room. Tapping an action dismisses the menu and then
+// runs its handler; tapping anywhere else dismisses it. It covers the window, so nothing under
+// it can be touched while it is up.
 class ContextMenuView final : public View {
   public:
     static constexpr double menuWidth = 250;
@@ -44,13 +43,12 @@ class ContextMenuView final : public View {
     void touchesEnded(const Touch& touch) override;
 
   private:
-    static std::optional<ContextMenuRequest> requestFrom(CollectionView& grid, Point point);
     void build(const ContextMenuRequest& request);
     void addRow(std::size_t index);
 
     Menu menu_;
     Rect source_;
-    std::vector<std::shared_ptr<View>> dimming_;
+    std::shared_ptr<View> dimming_;
     std::shared_ptr<View> preview_;
     std::shared_ptr<View> panel_;
     std::shared_ptr<View> titleLabel_;

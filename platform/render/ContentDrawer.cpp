@@ -1,7 +1,10 @@
 #include "platform/render/ContentDrawer.h"
 
+#include "platform/kit/SnapshotView.h"
+
 #include "platform/render/ActivityIndicatorDrawer.h"
 #include "platform/render/ButtonDrawer.h"
+#include "platform/render/ContentsPicture.h"
 #include "platform/render/ImageViewDrawer.h"
 #include "platform/render/LabelDrawer.h"
 #include "platform/render/SwitchDrawer.h"
@@ -25,6 +28,12 @@ void ContentDrawer::draw(const Canvas& canvas, const kit::View& view) {
         ActivityIndicatorDrawer::draw(canvas, *indicator);
     } else if (const auto* effect = dynamic_cast<const kit::VisualEffectView*>(&view)) {
         VisualEffectDrawer::draw(canvas, *effect);
+    } else if (const auto* snapshot = dynamic_cast<const kit::SnapshotView*>(&view)) {
+        // A picture this renderer took; any other kind of snapshot has nothing to draw.
+        if (const auto* picture =
+                dynamic_cast<const ContentsPicture*>(snapshot->snapshot().get())) {
+            picture->paint(canvas.cairo, 1);
+        }
     }
 }
 

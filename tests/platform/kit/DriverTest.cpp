@@ -217,7 +217,7 @@ class MenuGrid final : public kit::View, public kit::ContextMenuSource {
                  {"Delete", "trash.fill", true, [this, item] { deleted.push_back(item); }}}};
         };
         kit::Point origin = convertToWindow({item * 195.0, 0});
-        return kit::ContextMenuRequest{configuration, {origin, {195, 100}}};
+        return kit::ContextMenuRequest{configuration, {origin, {195, 100}}, nullptr};
     }
     std::vector<int> viewed;
     std::vector<int> deleted;

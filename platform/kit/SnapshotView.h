@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/kit/ContentsSnapshot.h"
+#include "platform/kit/View.h"
+
+namespace kit {
+
+// Shows a picture of another view taken earlier, such as the item a context menu lifts above
+// the dimmed screen. Without a capturer installed the picture is empty and nothing shows.
+class SnapshotView final : public View {
+  public:
+    explicit SnapshotView(std::shared_ptr<const ContentsSnapshot> snapshot)
+        : snapshot_(std::move(snapshot)) {}
+
+    // A picture of what `view` shows now, in a view of its size.
+    static std::shared_ptr<SnapshotView> of(const View& view);
+
+    const std::shared_ptr<const ContentsSnapshot>& snapshot() const { return snapshot_; }
+
+  private:
+    std::shared_ptr<const ContentsSnapshot> snapshot_;
+};
+
+}  // namespace kit
