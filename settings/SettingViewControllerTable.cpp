@@ -174,8 +174,7 @@ void SettingViewController::pressRow(kit::IndexPath indexPath, bool pressed) {
     if (!cell) {
         return;
     }
-    // FIXME: the platform's animations have no ease-out curve yet; they run ease-in-out.
-    kit::View::animate(pressed ? 0.2 : 0.6, 0, [&cell, pressed] {
+    kit::View::animate(pressed ? 0.2 : 0.6, 0, kit::AnimationCurve::easeOut, [&cell, pressed] {
         const double scale = pressed ? 0.97 : 1.0;
         cell->setTransform(kit::AffineTransform::scale(scale, scale));
         cell->setAlpha(pressed ? 0.5 : 1.0);

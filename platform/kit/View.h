@@ -174,6 +174,9 @@ class View : public Responder {
                         std::function<void(bool finished)> completion = {});
     static void animate(double duration, double delay, const std::function<void()>& animations,
                         std::function<void(bool finished)> completion = {});
+    static void animate(double duration, double delay, AnimationCurve curve,
+                        const std::function<void()>& animations,
+                        std::function<void(bool finished)> completion = {});
     static void transition(const std::shared_ptr<View>& view, double duration,
                            TransitionOption option, const std::function<void()>& animations,
                            std::function<void(bool finished)> completion = {});

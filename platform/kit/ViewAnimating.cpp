@@ -28,10 +28,15 @@ void View::animate(double duration, const std::function<void()>& animations,
 
 void View::animate(double duration, double delay, const std::function<void()>& animations,
                    std::function<void(bool)> completion) {
+    animate(duration, delay, AnimationCurve::easeInOut, animations, std::move(completion));
+}
+
+void View::animate(double duration, double delay, AnimationCurve curve,
+                   const std::function<void()>& animations, std::function<void(bool)> completion) {
     duration = std::max(0.0, duration);
     delay = std::max(0.0, delay);
     {
-        AnimationScope scope(AnimationSettings{duration, delay});
+        AnimationScope scope(AnimationSettings{duration, delay, curve});
         if (animations) {
             animations();
         }

@@ -40,6 +40,8 @@ double ViewAnimation::progress(double now) const {
             return t;
         case AnimationCurve::easeInOut:
             return t * t * (3 - 2 * t);
+        case AnimationCurve::easeOut:
+            return t * (2 - t);
         case AnimationCurve::spring:
             return springProgress(t, dampingRatio);
     }

@@ -10,7 +10,7 @@
 namespace kit {
 
 enum class AnimatedProperty { alpha, transform, frame, bounds, backgroundColor, contents };
-enum class AnimationCurve { easeInOut, linear, spring };
+enum class AnimationCurve { easeInOut, easeOut, linear, spring };
 
 using AnimationValue = std::variant<std::monostate, double, AffineTransform, Rect, Color>;
 

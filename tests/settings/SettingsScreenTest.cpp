@@ -213,6 +213,10 @@ TEST_F(SettingsScreenTest, OnlyATintedRowShrinksAndDimsWhilePressed) {
     window->sendTouch(kit::TouchPhase::began, centreInWindow(*tinted));
     EXPECT_EQ(tinted->transform(), kit::AffineTransform::scale(0.97, 0.97));
     EXPECT_EQ(tinted->alpha(), 0.5);
+    auto running = tinted->runningAnimations();
+    ASSERT_FALSE(running.empty());
+    EXPECT_EQ(running.front().curve, kit::AnimationCurve::easeOut);
+    EXPECT_EQ(running.front().duration, 0.2);
     window->sendTouch(kit::TouchPhase::ended, centreInWindow(*tinted));
     EXPECT_TRUE(tinted->transform().isIdentity());
     EXPECT_EQ(tinted->alpha(), 1);

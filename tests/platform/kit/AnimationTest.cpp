@@ -70,6 +70,11 @@ TEST_F(AnimationTest, RecordedAnimationLetsARendererDrawTheValuesInBetween) {
     queue.advance(0.25);
     EXPECT_EQ(view->presentationAlpha(), 0);
     EXPECT_TRUE(view->runningAnimations().empty());
+
+    // An ease-out animation covers three quarters of the way in the first half of its time.
+    View::animate(1, 0, kit::AnimationCurve::easeOut, [&] { view->setAlpha(1); });
+    queue.advance(0.5);
+    EXPECT_DOUBLE_EQ(view->presentationAlpha(), 0.75);
 }
 
 TEST_F(AnimationTest, ANewAnimationTakesOverFromWhatIsOnScreen) {
