@@ -104,9 +104,8 @@ std::shared_ptr<kit::TableView> PlistFileCell::makeTable(kit::EdgeInsets content
     auto table = std::make_shared<kit::TableView>(kit::Rect{}, kit::TableViewStyle::plain);
     table->setBackgroundColor(kit::Color::clearColor());
     table->setSeparatorStyle(kit::TableViewSeparatorStyle::none);
-    // FIXME: the kit's scroll views have no scroll-indicator insets yet, so the indicator is
-    // not inset with the content; it needs that property in platform/kit.
     table->setContentInset(contentInset);
+    table->setScrollIndicatorInsets(contentInset);
     table->setRowHeight(rowHeight);
     table->registerCell(reuseIdentifier, [] { return make(); });
     return table;

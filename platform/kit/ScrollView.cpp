@@ -2,12 +2,19 @@
 
 #include <algorithm>
 
+#include "platform/foundation/MainQueue.h"
+
 namespace kit {
 
 namespace {
 
 // How long the content takes to settle back after a drag past its ends.
 constexpr double settleDuration = 0.3;
+// The indicator stays this long after the last scroll, then fades out over the second.
+constexpr double indicatorHold = 0.5;
+constexpr double indicatorFade = 0.3;
+// Between the indicator and the edges of the area it runs in.
+constexpr double indicatorMargin = 3;
 
 }  // namespace
 
@@ -48,6 +55,56 @@ EdgeInsets ScrollView::adjustedContentInset() const {
         insets.right += safe.right;
     }
     return insets;
+}
+
+void ScrollView::setScrollIndicatorInsets(EdgeInsets insets) {
+    indicatorInsets_ = insets;
+    setNeedsDisplay();
+}
+
+std::optional<Rect> ScrollView::verticalIndicatorFrame(Point offset) const {
+    Point low = minimumContentOffset();
+    Point high = maximumContentOffset();
+    if (!showsVertical_ || !scrollEnabled_ || high.y <= low.y) {
+        return std::nullopt;
+    }
+    // The automatic part of the content inset (the safe area) keeps the indicator clear of
+    // the bars too.
+    EdgeInsets adjusted = adjustedContentInset();
+    double top = indicatorInsets_.top + adjusted.top - contentInset_.top + indicatorMargin;
+    double bottom = bounds().height() - indicatorInsets_.bottom -
+                    (adjusted.bottom - contentInset_.bottom) - indicatorMargin;
+    double track = bottom - top;
+    if (track <= 0) {
+        return std::nullopt;
+    }
+    double visibleShare = bounds().height() / (high.y - low.y + bounds().height());
+    double length = std::min(track, std::max(indicatorMinimumLength, track * visibleShare));
+    double position = std::clamp((offset.y - low.y) / (high.y - low.y), 0.0, 1.0);
+    double right = bounds().width() - indicatorInsets_.right -
+                   (adjusted.right - contentInset_.right) - indicatorMargin;
+    return Rect{right - indicatorThickness, top + (track - length) * position, indicatorThickness,
+                length};
+}
+
+double ScrollView::indicatorAlpha(double now) const {
+    if (dragging_) {
+        return 1;
+    }
+    if (!userScrolledAt_) {
+        return 0;
+    }
+    double since = now - *userScrolledAt_;
+    return std::clamp(1 - (since - indicatorHold) / indicatorFade, 0.0, 1.0);
+}
+
+void ScrollView::flashScrollIndicators() {
+    scrolledByUser();
+}
+
+void ScrollView::scrolledByUser() {
+    userScrolledAt_ = foundation::MainQueue::main().now();
+    setNeedsDisplay();
 }
 
 Point ScrollView::minimumContentOffset() const {
@@ -93,6 +150,7 @@ void ScrollView::layoutSubviews() {
 void ScrollView::scrollBy(Point delta) {
     if (scrollEnabled_) {
         setContentOffset(clamped(contentOffset() + delta));
+        scrolledByUser();
     }
 }
 
@@ -112,6 +170,7 @@ void ScrollView::touchesMoved(const Touch& touch) {
     Point moved = touch.location - touch.previousLocation;
     Point offset = contentOffset() - moved;
     setContentOffset(bounces_ ? offset : clamped(offset));
+    scrolledByUser();
 }
 
 void ScrollView::touchesEnded(const Touch&) {
@@ -127,6 +186,7 @@ void ScrollView::endDragging() {
         return;
     }
     dragging_ = false;
+    scrolledByUser();
     if (auto delegate = this->delegate()) {
         delegate->scrollViewDidEndDragging(*this);
     }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <optional>
-
 #include <memory>
+#include <optional>
 
 #include "platform/kit/ScrollViewDelegate.h"
 #include "platform/kit/View.h"
@@ -15,9 +14,13 @@ enum class ContentInsetAdjustment { automatic, never };
 // origin, so subviews are laid out in content coordinates and move when it scrolls.
 // Dragging and the host's wheel scroll it; with bounces on, a drag may pull the content
 // past its ends, and it settles back when the finger lifts. There is no momentum: the
-// content stops where the finger leaves it.
+// content stops where the finger leaves it. While the user scrolls, and briefly after, a
+// vertical indicator shows where the visible part lies in the content.
 class ScrollView : public View {
   public:
+    static constexpr double indicatorThickness = 3;
+    static constexpr double indicatorMinimumLength = 36;
+
     ScrollView() = default;
     explicit ScrollView(Rect frame) : View(frame) {}
 
@@ -45,6 +48,17 @@ class ScrollView : public View {
     void setShowsVerticalScrollIndicator(bool shows) { showsVertical_ = shows; }
     bool showsHorizontalScrollIndicator() const { return showsHorizontal_; }
     void setShowsHorizontalScrollIndicator(bool shows) { showsHorizontal_ = shows; }
+    // Where the indicator may run, inside the safe area when insets are adjusted automatically.
+    EdgeInsets scrollIndicatorInsets() const { return indicatorInsets_; }
+    void setScrollIndicatorInsets(EdgeInsets insets);
+    // The vertical indicator in the view's visible area (its top-left corner at the visible
+    // area's), for the content at `offset`; none when the content fits or it is turned off.
+    std::optional<Rect> verticalIndicatorFrame(Point offset) const;
+    // How visible the indicator is at `now` on the main queue's clock: fully while dragging
+    // and for a moment after the user last scrolled, then fading out.
+    double indicatorAlpha(double now) const;
+    // Shows the indicator for a moment, as after a scroll.
+    void flashScrollIndicators();
     bool isDragging() const { return dragging_; }
 
     std::shared_ptr<ScrollViewDelegate> delegate() const { return delegate_.lock(); }
@@ -65,6 +79,7 @@ class ScrollView : public View {
   private:
     Point clamped(Point offset) const;
     void endDragging();
+    void scrolledByUser();
 
     Size contentSize_;
     EdgeInsets contentInset_;
@@ -76,6 +91,8 @@ class ScrollView : public View {
     bool showsHorizontal_ = true;
     bool dragging_ = false;
     std::optional<double> restingTopInset_;
+    EdgeInsets indicatorInsets_;
+    std::optional<double> userScrolledAt_;
 };
 
 }  // namespace kit

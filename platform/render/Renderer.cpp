@@ -6,11 +6,14 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/foundation/MainQueue.h"
 #include "platform/kit/ActivityIndicatorView.h"
+#include "platform/kit/ScrollView.h"
 #include "platform/render/ContentDrawer.h"
 #include "platform/render/Paint.h"
 #include "platform/render/Presentation.h"
 #include "platform/render/RoundedPath.h"
+#include "platform/render/ScrollIndicatorDrawer.h"
 
 namespace render {
 
@@ -181,6 +184,11 @@ bool Renderer::isAnimating(const kit::View& view) {
     if ((indicator != nullptr && indicator->isAnimating()) || !view.runningAnimations().empty()) {
         return true;
     }
+    const auto* scrollView = dynamic_cast<const kit::ScrollView*>(&view);
+    if (scrollView != nullptr &&
+        scrollView->indicatorAlpha(foundation::MainQueue::main().now()) > 0) {
+        return true;
+    }
     return std::any_of(view.subviews().begin(), view.subviews().end(),
                        [](const auto& subview) { return isAnimating(*subview); });
 }
@@ -241,6 +249,10 @@ void Renderer::drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect
     cairo_translate(cairo, -origin.x, -origin.y);
     for (const auto& subview : view.subviews()) {
         drawTree(cairo, *subview, false);
+    }
+    cairo_translate(cairo, origin.x, origin.y);
+    if (const auto* scrollView = dynamic_cast<const kit::ScrollView*>(&view)) {
+        ScrollIndicatorDrawer::draw({cairo, scale_}, *scrollView, origin);
     }
     cairo_restore(cairo);
     strokeBorder(cairo, view, local);

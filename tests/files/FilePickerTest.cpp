@@ -58,6 +58,9 @@ TEST_F(FilePickerTest, BarShowsItsItemsFromTheOuterEdgesOverAClearBar) {
     EXPECT_EQ(shown->modalPresentationStyle(), kit::ModalPresentationStyle::fullScreen);
     EXPECT_EQ(shown->modalTransitionStyle(), kit::ModalTransitionStyle::crossDissolve);
     EXPECT_EQ(picker->title(), "Preferences (1)");
+    // The rows and their indicator clear the floating bar and the button under the list.
+    EXPECT_EQ(picker->tableView()->contentInset(), (kit::EdgeInsets{56, 0, 70, 0}));
+    EXPECT_EQ(picker->tableView()->scrollIndicatorInsets(), (kit::EdgeInsets{56, 0, 70, 0}));
 
     tapAndWait("xmark");
     EXPECT_EQ(navigation->presentedViewController(), nullptr);

@@ -116,3 +116,40 @@ TEST_F(ScrollViewTest, RestingRangeAllowsForInsetsTheSafeAreaAndContentSize) {
 }
 
 }  // namespace
+
+// The indicator runs between its insets, its length the visible share of the content, and
+// shows only around the user's own scrolling.
+TEST_F(ScrollViewTest, TheIndicatorRunsWithinItsInsetsAndShowsOnlyAroundScrolling) {
+    scroll->setContentInset({56, 0, 70, 0});
+    scroll->setScrollIndicatorInsets({56, 0, 70, 0});
+    scroll->setContentOffset(scroll->minimumContentOffset());
+    auto& queue = foundation::MainQueue::main();
+    EXPECT_EQ(scroll->indicatorAlpha(queue.now()), 0) << "a list that was only laid out";
+
+    auto top = scroll->verticalIndicatorFrame(scroll->minimumContentOffset());
+    auto bottom = scroll->verticalIndicatorFrame(scroll->maximumContentOffset());
+    ASSERT_TRUE(top && bottom);
+    EXPECT_DOUBLE_EQ(top->minY(), 56 + 3);
+    EXPECT_DOUBLE_EQ(bottom->maxY(), 844 - 70 - 3);
+    EXPECT_DOUBLE_EQ(top->maxX(), 390 - 3);
+    // 844 of the 2126 points of content and insets are visible.
+    EXPECT_NEAR(top->height(), (844 - 56 - 70 - 6) * 844.0 / 2126, 1e-9);
+
+    drag({200, 600}, {200, 500});
+    EXPECT_EQ(scroll->indicatorAlpha(queue.now()), 1);
+    queue.advance(10);
+    EXPECT_EQ(scroll->indicatorAlpha(queue.now()), 1) << "still held by the finger";
+    window->sendTouch(TouchPhase::ended, {200, 500});
+    queue.advance(0.5);
+    EXPECT_EQ(scroll->indicatorAlpha(queue.now()), 1);
+    queue.advance(0.15);
+    EXPECT_NEAR(scroll->indicatorAlpha(queue.now()), 0.5, 1e-9);
+    queue.advance(0.15);
+    EXPECT_EQ(scroll->indicatorAlpha(queue.now()), 0);
+
+    scroll->setShowsVerticalScrollIndicator(false);
+    EXPECT_FALSE(scroll->verticalIndicatorFrame(scroll->contentOffset()));
+    scroll->setShowsVerticalScrollIndicator(true);
+    scroll->setContentSize({390, 600});
+    EXPECT_FALSE(scroll->verticalIndicatorFrame(scroll->contentOffset())) << "it all fits";
+}

@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "platform/kit/ActivityIndicatorView.h"
+#include "platform/kit/ScrollView.h"
 #include "platform/kit/Switch.h"
 #include "platform/kit/VisualEffectView.h"
 #include "platform/kit/Window.h"
@@ -64,6 +65,28 @@ TEST_F(ControlDrawingTest, ActivityIndicatorTurnsWithTheClockOnlyWhileAnimating)
     EXPECT_EQ(render::ActivityIndicatorDrawer::leadingSpoke(1.0 / 8), 1);
     EXPECT_EQ(render::ActivityIndicatorDrawer::leadingSpoke(1 + 3.0 / 8), 3);
     EXPECT_EQ(render::ActivityIndicatorDrawer::leadingSpoke(-1), 0);
+}
+
+// The indicator shows over the content while the user scrolls, keeps the host drawing while
+// it fades, and is gone once it has.
+TEST_F(ControlDrawingTest, ScrollIndicatorShowsAfterAScrollAndFadesAway) {
+    auto scroll = std::make_shared<kit::ScrollView>(kit::Rect{0, 0, 100, 100});
+    scroll->setContentSize({100, 1000});
+    scroll->addSubview(plain({0, 0, 100, 1000}, Color::whiteColor()));
+    root->addSubview(scroll);
+    EXPECT_EQ(inkCount(draw(*root), 90, 0, 100, 100, white), 0);
+    EXPECT_FALSE(render::Renderer::isAnimating(*root));
+
+    scroll->scrollBy({0, 450});
+    EXPECT_TRUE(render::Renderer::isAnimating(*root));
+    render::Surface shown = draw(*root);
+    EXPECT_LT(shown.pixel(95, 50).red, 200) << "half-way down, as the content is";
+    EXPECT_EQ(shown.pixel(95, 10), white);
+    EXPECT_EQ(inkCount(shown, 0, 0, 90, 100, white), 0);
+
+    foundation::MainQueue::main().advance(1);
+    EXPECT_FALSE(render::Renderer::isAnimating(*root));
+    EXPECT_EQ(inkCount(draw(*root), 90, 0, 100, 100, white), 0);
 }
 
 TEST_F(ControlDrawingTest, BlurSoftensTheEdgeBehindItAndTakesTheMaterialColour) {
