@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "platform/foundation/Bundle.h"
 #include "platform/kit/Responder.h"
 #include "platform/kit/SceneDelegate.h"
 #include "platform/kit/Window.h"
-#include "settings/ResourceLocator.h"
 
 // Brings the app up on a connecting scene: the window at once, tinted with the accent
 // colour and showing the tabs; the Setup and Original folders 0.3 s later; the first-run
@@ -16,7 +16,7 @@ class SceneDelegate final : public kit::Responder, public kit::SceneDelegate {
     static constexpr double kFolderCheckDelay = 0.3;
     static constexpr double kSnapshotDelay = 0.2;
 
-    explicit SceneDelegate(ResourceLocator bundle) : bundle_(std::move(bundle)) {}
+    explicit SceneDelegate(foundation::Bundle bundle) : bundle_(std::move(bundle)) {}
 
     const std::shared_ptr<kit::Window>& window() const { return window_; }
 
@@ -26,6 +26,6 @@ class SceneDelegate final : public kit::Responder, public kit::SceneDelegate {
     static void checkFolders();
     static void takeSnapshotIfNeeded();
 
-    ResourceLocator bundle_;
+    foundation::Bundle bundle_;
     std::shared_ptr<kit::Window> window_;
 };

@@ -7,7 +7,7 @@
 #include "platform/kit/TabBar.h"
 #include "settings/SettingViewController.h"
 
-std::shared_ptr<TabViewController> TabViewController::make(ResourceLocator bundle) {
+std::shared_ptr<TabViewController> TabViewController::make(foundation::Bundle bundle) {
     return std::make_shared<TabViewController>(Token{}, std::move(bundle));
 }
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "platform/foundation/Bundle.h"
 #include "platform/kit/TabBarController.h"
-#include "settings/ResourceLocator.h"
 
 // The two tabs: the Setups grid inside a navigation controller, and the settings screen on
 // its own. Both are made once and live as long as the app.
@@ -16,12 +16,12 @@ class TabViewController final : public kit::TabBarController {
     static constexpr long kSetupTag = 0;
     static constexpr long kSettingsTag = 2;
 
-    TabViewController(Token, ResourceLocator bundle) : bundle_(std::move(bundle)) {}
-    static std::shared_ptr<TabViewController> make(ResourceLocator bundle);
+    TabViewController(Token, foundation::Bundle bundle) : bundle_(std::move(bundle)) {}
+    static std::shared_ptr<TabViewController> make(foundation::Bundle bundle);
 
     void viewDidLoad() override;
     std::string className() const override { return "TabViewController"; }
 
   private:
-    ResourceLocator bundle_;
+    foundation::Bundle bundle_;
 };

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
             application.setDelegate(std::make_shared<AppDelegate>());
             application.registerSceneConfiguration(
                 AppDelegate::kSceneConfigurationName, [resources] {
-                    return std::make_shared<SceneDelegate>(ResourceLocator(resources));
+                    return std::make_shared<SceneDelegate>(foundation::Bundle(resources));
                 });
         });
 }

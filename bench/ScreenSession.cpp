@@ -143,7 +143,7 @@ void ScreenSession::launch() {
     auto& application = *kit::Application::shared();
     application.setDelegate(std::make_shared<AppDelegate>());
     application.registerSceneConfiguration(AppDelegate::kSceneConfigurationName, [] {
-        return std::make_shared<SceneDelegate>(ResourceLocator(resources));
+        return std::make_shared<SceneDelegate>(foundation::Bundle(resources));
     });
     if (!application.launch(kit::Screen::main())) {
         return;

@@ -17,10 +17,10 @@ constexpr double kTableHeaderHeight = 230;
 
 }  // namespace
 
-SettingViewController::SettingViewController(Token, ResourceLocator bundle)
+SettingViewController::SettingViewController(Token, foundation::Bundle bundle)
     : bundle_(std::move(bundle)), model_(kit::Color::grayColor()) {}
 
-std::shared_ptr<SettingViewController> SettingViewController::make(ResourceLocator bundle) {
+std::shared_ptr<SettingViewController> SettingViewController::make(foundation::Bundle bundle) {
     auto screen = std::make_shared<SettingViewController>(Token{}, std::move(bundle));
     screen->defineNamedActions();
     return screen;

@@ -3,13 +3,13 @@
 #include <memory>
 #include <string>
 
+#include "platform/foundation/Bundle.h"
 #include "platform/foundation/Result.h"
 #include "platform/kit/ColorPickerViewControllerDelegate.h"
 #include "platform/kit/Control.h"
 #include "platform/kit/Label.h"
 #include "platform/kit/TableView.h"
 #include "platform/kit/ViewController.h"
-#include "settings/ResourceLocator.h"
 #include "settings/SettingsModel.h"
 #include "ui/SpinnerMessageView.h"
 
@@ -30,8 +30,8 @@ class SettingViewController final : public kit::ViewController,
     };
 
   public:
-    SettingViewController(Token, ResourceLocator bundle);
-    static std::shared_ptr<SettingViewController> make(ResourceLocator bundle);
+    SettingViewController(Token, foundation::Bundle bundle);
+    static std::shared_ptr<SettingViewController> make(foundation::Bundle bundle);
 
     static constexpr double kRowHeight = 75;
     static constexpr double kSectionHeaderHeight = 40;
@@ -96,7 +96,7 @@ class SettingViewController final : public kit::ViewController,
                       const std::string& last);
     void finishRestore(bool everyEntryRestored);
 
-    ResourceLocator bundle_;
+    foundation::Bundle bundle_;
     SettingsModel model_;
     std::shared_ptr<kit::View> headerView_;
     std::shared_ptr<kit::Label> navTitle_;

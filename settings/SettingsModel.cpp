@@ -26,7 +26,7 @@ const foundation::PlistArray* preferencesOf(
 
 }  // namespace
 
-void SettingsModel::setupData(const ResourceLocator& bundle) {
+void SettingsModel::setupData(const foundation::Bundle& bundle) {
     settingsTableSections_.clear();
     settingsTableData_.clear();
     settings_ = bundle.dictionaryForResource(kSettingsResourceName, kSettingsResourceType);

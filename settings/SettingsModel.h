@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/foundation/Bundle.h"
 #include "platform/foundation/PropertyList.h"
 #include "platform/kit/Color.h"
-#include "settings/ResourceLocator.h"
 #include "settings/ZerovinPrefsSectionDataModel.h"
 
 inline constexpr std::string_view kSettingsResourceName = "QVSettings";
@@ -35,7 +35,7 @@ class SettingsModel final {
     // "AccentColour" show it.
     explicit SettingsModel(kit::Color accentColour) : accentColour_(accentColour) {}
 
-    void setupData(const ResourceLocator& bundle);
+    void setupData(const foundation::Bundle& bundle);
 
     const std::optional<foundation::PlistDictionary>& settings() const { return settings_; }
     const std::vector<ZerovinPrefsSectionDataModel>& settingsTableSections() const {

@@ -37,7 +37,7 @@ class AppLaunch {
         application.setDelegate(std::make_shared<AppDelegate>());
         auto resources = testsupport::sourceDir() / "resources";
         application.registerSceneConfiguration(AppDelegate::kSceneConfigurationName, [resources] {
-            return std::make_shared<SceneDelegate>(ResourceLocator(resources));
+            return std::make_shared<SceneDelegate>(foundation::Bundle(resources));
         });
         auto scene = application.launch(kit::Screen::notched());
         EXPECT_TRUE(scene.ok()) << (scene.ok() ? "" : scene.error().description);

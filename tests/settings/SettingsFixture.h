@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/foundation/Bundle.h"
 #include "platform/foundation/PropertyList.h"
-#include "settings/ResourceLocator.h"
 #include "settings/SettingsModel.h"
 #include "tests/support/DeviceRoot.h"
 
@@ -31,7 +31,7 @@ class SettingsFixture : public testing::Test {
     }
     SettingsModel loadModel() const {
         SettingsModel model(accent);
-        model.setupData(ResourceLocator(bundleFolder()));
+        model.setupData(foundation::Bundle(bundleFolder()));
         return model;
     }
     static foundation::PlistDictionary entry(std::string cellType,

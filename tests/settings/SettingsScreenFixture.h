@@ -29,7 +29,7 @@ class SettingsScreenFixture : public SettingsFixture {
 
     // Call after writing the resource.
     void showScreen() {
-        screen = SettingViewController::make(ResourceLocator(bundleFolder()));
+        screen = SettingViewController::make(foundation::Bundle(bundleFolder()));
         window->setRootViewController(screen);
         window->makeKeyAndVisible();
         driver = std::make_unique<kit::Driver>(window);

@@ -68,7 +68,7 @@ TEST_F(SettingsScreenTest, ShowsTheTopBarTheHeaderPanelAndEachSectionsHeader) {
 }
 
 TEST_F(SettingsScreenTest, TheTableEndsClearOfTheTabBarAndTheScreenAnswersEveryListedAction) {
-    screen = SettingViewController::make(ResourceLocator(bundleFolder()));
+    screen = SettingViewController::make(foundation::Bundle(bundleFolder()));
     auto tabs = std::make_shared<kit::TabBarController>();
     tabs->setViewControllers({screen});
     window->setRootViewController(tabs);
@@ -252,7 +252,8 @@ TEST_F(SettingsScreenTest, TheTitleFadesPastFivePointsAndAPullPastTwoHundredSnap
 // The table as it ships, on screen: every row shows, and the restore and the message to the
 // developer are reachable by tapping.
 TEST_F(SettingsScreenTest, TheShippedTableShowsItsRowsAndTheirTapsWork) {
-    screen = SettingViewController::make(ResourceLocator(testsupport::sourceDir() / "resources"));
+    screen =
+        SettingViewController::make(foundation::Bundle(testsupport::sourceDir() / "resources"));
     window->setRootViewController(screen);
     window->makeKeyAndVisible();
     driver = std::make_unique<kit::Driver>(window);

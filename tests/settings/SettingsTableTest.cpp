@@ -83,18 +83,4 @@ TEST_F(SettingsTableTest, RowsBeforeAnyHeaderAreKeptAndNonDictionariesSkipped) {
     EXPECT_EQ(model.settingsTableData()[1], SettingsModel::Rows{entry("ZerovinPrefsSwitchCell")});
 }
 
-TEST_F(SettingsTableTest, TheLocatorFindsOnlyPlainFilesInsideItsFolder) {
-    writeResource({header("Here")});
-    std::filesystem::create_directories(bundleFolder() / "Folder.plist");
-    std::ofstream(root.hostRoot() / "Outside.plist") << "<plist><dict/></plist>";
-
-    const ResourceLocator locator(bundleFolder());
-    EXPECT_EQ(locator.pathForResource("QVSettings", "plist"), bundleFolder() / "QVSettings.plist");
-    for (const auto& [name, type] : std::vector<std::pair<std::string, std::string>>{
-             {"Folder", "plist"}, {"../Outside", "plist"}, {"..", ""}, {"Missing", "plist"}}) {
-        EXPECT_FALSE(locator.pathForResource(name, type).has_value()) << name;
-    }
-    EXPECT_FALSE(ResourceLocator("").pathForResource("QVSettings", "plist").has_value());
-}
-
 }  // namespace

@@ -35,7 +35,7 @@ class SettingsValuesTest : public SettingsFixture {
              entry("ZerovinPrefsColourPickerCell", {{"Key", "tint"}, {"DefaultColour", "red"}}),
              entry("ZerovinPrefsSwitchCell", tweak({{"DefaultValue", 1}})),
              entry("ZerovinPrefsColourPickerCell", tweak({{"DefaultColour", "FF0000"}}))});
-        model.setupData(ResourceLocator(bundleFolder()));
+        model.setupData(foundation::Bundle(bundleFolder()));
         foundation::NotificationCenter::defaultCenter().addObserver(
             observer, "ZerovinAppUpdateAccentColour",
             [this](const foundation::Notification& note) { posts.push_back(note.object); });

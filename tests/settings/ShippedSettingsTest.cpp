@@ -22,7 +22,7 @@ class ShippedSettingsTest : public testing::Test {
     SettingsModel model = SettingsModel(kit::Color::systemTealColor());
 
     void SetUp() override {
-        model.setupData(ResourceLocator(testsupport::sourceDir() / "resources"));
+        model.setupData(foundation::Bundle(testsupport::sourceDir() / "resources"));
     }
     std::vector<PlistDictionary> rows() const {
         std::vector<PlistDictionary> all;

@@ -1,9 +1,11 @@
-#include "settings/ResourceLocator.h"
+#include "platform/foundation/Bundle.h"
 
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
+
+namespace foundation {
 
 namespace {
 
@@ -15,7 +17,7 @@ bool isPlainName(std::string_view name) {
 std::optional<std::string> contentsOfFile(const std::filesystem::path& path) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
-    if (error || size > foundation::maximumPropertyListBytes) {
+    if (error || size > maximumPropertyListBytes) {
         return std::nullopt;
     }
     std::ifstream in(path, std::ios::binary);
@@ -28,8 +30,8 @@ std::optional<std::string> contentsOfFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::optional<std::filesystem::path> ResourceLocator::pathForResource(std::string_view name,
-                                                                      std::string_view type) const {
+std::optional<std::filesystem::path> Bundle::pathForResource(std::string_view name,
+                                                             std::string_view type) const {
     std::string fileName(name);
     if (!type.empty()) {
         fileName += '.';
@@ -46,8 +48,8 @@ std::optional<std::filesystem::path> ResourceLocator::pathForResource(std::strin
     return path;
 }
 
-std::optional<foundation::PlistDictionary> ResourceLocator::dictionaryForResource(
-    std::string_view name, std::string_view type) const {
+std::optional<PlistDictionary> Bundle::dictionaryForResource(std::string_view name,
+                                                             std::string_view type) const {
     auto path = pathForResource(name, type);
     if (!path) {
         return std::nullopt;
@@ -56,9 +58,11 @@ std::optional<foundation::PlistDictionary> ResourceLocator::dictionaryForResourc
     if (!bytes) {
         return std::nullopt;
     }
-    auto root = foundation::parsePropertyList(*bytes);
-    if (!root || !root->is<foundation::PlistDictionary>()) {
+    auto root = parsePropertyList(*bytes);
+    if (!root || !root->is<PlistDictionary>()) {
         return std::nullopt;
     }
-    return std::move(*root->get<foundation::PlistDictionary>());
+    return std::move(*root->get<PlistDictionary>());
 }
+
+}  // namespace foundation
