@@ -75,9 +75,9 @@ class FileManager final {
     // wait for the disk for the whole batch instead of one flush per file: every copy is built
     // beside its target first, all of them are written out at once, then each is renamed over
     // its target in order. A crash at any point leaves each target either old or new on a
-    // journalled file system, never torn; a pair
-    // that fails leaves its target untouched and no temporary behind, and the others still
-    // land. Sources are read before any target is replaced.
+    // journalled file system, never torn; a pair that fails leaves its target untouched and
+    // no temporary behind, and the others still land. Sources are read before any target is
+    // replaced.
     std::vector<Result<void>> copyItemsReplacing(
         const std::vector<std::pair<std::string, std::string>>& fromTo) const;
     // Removes a file, or a folder with its contents.
