@@ -1,5 +1,7 @@
 #include "platform/kit/NavigationBar.h"
 
+#include <algorithm>
+
 #include "platform/kit/Window.h"
 
 namespace kit {
@@ -28,22 +30,43 @@ std::shared_ptr<NavigationBar> NavigationBar::make() {
     bar->titleLabel_->setFont(Font::systemFontOfSize(17, FontWeight::semibold));
     bar->titleLabel_->setTextAlignment(TextAlignment::center);
     bar->addSubview(bar->titleLabel_);
+    // The large title slides up under the top row, so it is cut off at the row's edge.
+    bar->largeTitleArea_ = std::make_shared<View>();
+    bar->largeTitleArea_->setClipsToBounds(true);
+    bar->largeTitleArea_->setUserInteractionEnabled(false);
+    bar->addSubview(bar->largeTitleArea_);
     bar->largeTitleLabel_ = std::make_shared<Label>();
     bar->largeTitleLabel_->setFont(Font::systemFontOfSize(34, FontWeight::bold));
-    bar->addSubview(bar->largeTitleLabel_);
+    bar->largeTitleArea_->addSubview(bar->largeTitleLabel_);
     return bar;
 }
 
 void NavigationBar::setPrefersLargeTitles(bool prefers) {
     prefersLargeTitles_ = prefers;
     showsLarge_ = prefers && mode_ != LargeTitleDisplayMode::never;
-    titleLabel_->setHidden(showsLarge_);
-    largeTitleLabel_->setHidden(!showsLarge_);
+    updateTitles();
     setNeedsLayout();
     // The bar's height changes, and with it what the controller under it may cover.
     if (auto container = superview()) {
         container->setNeedsLayout();
     }
+}
+
+void NavigationBar::setLargeTitleCollapse(double points) {
+    double collapse = std::clamp(points, 0.0, largeTitleHeight);
+    if (collapse == collapse_) {
+        return;
+    }
+    collapse_ = collapse;
+    updateTitles();
+    setNeedsLayout();
+}
+
+// The small title shows once the large one has gone under the top row.
+void NavigationBar::updateTitles() {
+    bool largeGone = collapse_ >= largeTitleHeight;
+    titleLabel_->setHidden(showsLarge_ && !largeGone);
+    largeTitleArea_->setHidden(!showsLarge_ || largeGone);
 }
 
 void NavigationBar::setBackgroundTransparent(bool transparent) {
@@ -77,10 +100,10 @@ void NavigationBar::show(const NavigationItem& item, std::optional<std::string> 
     clearButtons();
     mode_ = item.largeTitleDisplayMode();
     showsLarge_ = prefersLargeTitles_ && mode_ != LargeTitleDisplayMode::never;
+    collapse_ = 0;
     titleLabel_->setText(item.title());
     largeTitleLabel_->setText(item.title());
-    titleLabel_->setHidden(showsLarge_);
-    largeTitleLabel_->setHidden(!showsLarge_);
+    updateTitles();
     for (const auto& entry : item.leftBarButtonItems()) {
         left_.push_back(entry->makeButton(fallback));
     }
@@ -115,6 +138,8 @@ void NavigationBar::layoutSubviews() {
     double width = bounds().width();
     background_->setFrame(bounds());
     shadow_->setFrame({0, bounds().height(), width, 1.0 / 3});
+    largeTitleArea_->setFrame(
+        {0, top + barHeight, width, std::max(0.0, bounds().height() - top - barHeight)});
     double x = sideMargin;
     for (const auto& button : left_) {
         Size size = button->intrinsicContentSize();
@@ -131,7 +156,7 @@ void NavigationBar::layoutSubviews() {
     double room = std::max(0.0, std::min(width / 2 - x, right - width / 2) - 4);
     titleLabel_->setFrame({width / 2 - room, top, 2 * room, barHeight});
     largeTitleLabel_->setFrame(
-        {largeTitleInset, top + barHeight, width - 2 * largeTitleInset, largeTitleHeight});
+        {largeTitleInset, -collapse_, width - 2 * largeTitleInset, largeTitleHeight});
 }
 
 }  // namespace kit

@@ -17,8 +17,8 @@ namespace kit {
 // bar, or large under it) and its bar button items, with a back button when there is a
 // controller to go back to and the item has no left items. It extends up under the status
 // bar. Its background is a blur with a hairline shadow; a transparent bar draws neither.
-// FIXME: a large title stays large while content scrolls under it; collapsing it needs the
-// bar to follow the top controller's scroll view, which nothing here does yet.
+// A large title collapses as the content under it scrolls up: it slides under the bar's top
+// row, and the small title takes over once it is gone.
 class NavigationBar final : public View {
   public:
     static constexpr double barHeight = 44;
@@ -39,8 +39,13 @@ class NavigationBar final : public View {
     void show(const NavigationItem& item, std::optional<std::string> backTitle,
               std::weak_ptr<Responder> fallback, std::function<void()> back);
     bool showsLargeTitle() const { return showsLarge_; }
-    // The height below the status bar.
+    // The height below the status bar with the large title out, which the content under the
+    // bar keeps as its inset, and the height it shows now.
     double contentHeight() const { return barHeight + (showsLarge_ ? largeTitleHeight : 0); }
+    double visibleHeight() const { return contentHeight() - (showsLarge_ ? collapse_ : 0); }
+    // How far the large title has gone under the top row, from 0 to largeTitleHeight.
+    double largeTitleCollapse() const { return collapse_; }
+    void setLargeTitleCollapse(double points);
 
     const std::shared_ptr<Label>& titleLabel() const { return titleLabel_; }
     const std::shared_ptr<Label>& largeTitleLabel() const { return largeTitleLabel_; }
@@ -52,15 +57,18 @@ class NavigationBar final : public View {
   private:
     void clearButtons();
     void updateBackground();
+    void updateTitles();
 
     std::shared_ptr<VisualEffectView> background_;
     std::shared_ptr<View> shadow_;
     std::shared_ptr<Label> titleLabel_;
+    std::shared_ptr<View> largeTitleArea_;
     std::shared_ptr<Label> largeTitleLabel_;
     std::vector<std::shared_ptr<Button>> left_;
     std::vector<std::shared_ptr<Button>> right_;
     bool prefersLargeTitles_ = false;
     bool showsLarge_ = false;
+    double collapse_ = 0;
     bool transparent_ = false;
     bool shadowHidden_ = false;
     LargeTitleDisplayMode mode_ = LargeTitleDisplayMode::automatic;

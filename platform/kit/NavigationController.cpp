@@ -1,5 +1,6 @@
 #include "platform/kit/NavigationController.h"
 
+#include "platform/kit/ScrollView.h"
 #include "platform/kit/Window.h"
 
 namespace kit {
@@ -13,6 +14,12 @@ class NavigationController::ContainerView final : public View {
             owner->layoutContent();
         }
     }
+    void descendantDidScroll(ScrollView& scrollView) override {
+        if (auto owner = owner_.lock()) {
+            owner->contentDidScroll(scrollView);
+        }
+        View::descendantDidScroll(scrollView);
+    }
 
   private:
     std::weak_ptr<NavigationController> owner_;
@@ -21,6 +28,25 @@ class NavigationController::ContainerView final : public View {
 namespace {
 
 constexpr double pushDuration = 0.35;
+
+// The scroll view a large title follows: the top controller's view itself, or the first one
+// inside it.
+std::shared_ptr<ScrollView> firstScrollView(const std::shared_ptr<View>& view) {
+    if (auto scrollView = std::dynamic_pointer_cast<ScrollView>(view)) {
+        return scrollView;
+    }
+    for (const auto& subview : view->subviews()) {
+        if (auto found = firstScrollView(subview)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// How far content has scrolled up from its resting place.
+double scrolledUp(const ScrollView& scrollView) {
+    return scrollView.contentOffset().y - scrollView.minimumContentOffset().y;
+}
 
 }  // namespace
 
@@ -193,8 +219,7 @@ void NavigationController::layoutContent() {
     }
     Rect bounds = container->bounds();
     EdgeInsets safe = container->safeAreaInsets();
-    double barBottom = safe.top + navigationBar()->contentHeight();
-    navigationBar()->setFrame({0, 0, bounds.width(), barBottom});
+    layoutBar();
     double toolbarHeight = toolbarHidden_ ? 0 : Toolbar::barHeight;
     toolbar()->setFrame({0, bounds.height() - safe.bottom - Toolbar::barHeight, bounds.width(),
                          Toolbar::barHeight + safe.bottom});
@@ -202,6 +227,25 @@ void NavigationController::layoutContent() {
     content->setTranslatesAutoresizingMaskIntoConstraints(true);
     content->setFrame(bounds);
     content->setAdditionalSafeAreaInsets({navigationBar()->contentHeight(), 0, toolbarHeight, 0});
+}
+
+void NavigationController::layoutBar() {
+    auto container = viewIfLoaded();
+    auto top = topViewController();
+    if (!container || !top) {
+        return;
+    }
+    auto scrollView = firstScrollView(top->view());
+    navigationBar()->setLargeTitleCollapse(scrollView ? scrolledUp(*scrollView) : 0);
+    navigationBar()->setFrame({0, 0, container->bounds().width(),
+                               container->safeAreaInsets().top + navigationBar()->visibleHeight()});
+}
+
+void NavigationController::contentDidScroll(ScrollView& scrollView) {
+    auto top = topViewController();
+    if (top && top->isViewLoaded() && firstScrollView(top->view()).get() == &scrollView) {
+        layoutBar();
+    }
 }
 
 std::vector<std::shared_ptr<ViewController>> NavigationController::childrenOnScreen() const {

@@ -9,6 +9,8 @@
 
 namespace kit {
 
+class ScrollView;
+
 // A stack of controllers: the top one's view fills the controller's view, under the
 // navigation bar and, when shown, the bottom toolbar with the top controller's toolbar
 // items. The bars add to the top controller's safe area. Pushing and popping tell the
@@ -49,6 +51,10 @@ class NavigationController : public ViewController {
     void showTop(const std::shared_ptr<ViewController>& leaving, bool animated, bool forward);
     void updateBars();
     void layoutContent();
+    // The bar's frame, shortened as far as the top controller's content has collapsed its
+    // large title.
+    void layoutBar();
+    void contentDidScroll(ScrollView& scrollView);
 
     std::shared_ptr<NavigationBar> bar_;
     std::shared_ptr<Toolbar> toolbar_;

@@ -133,6 +133,9 @@ void ScrollView::setBounds(Rect bounds) {
         if (auto delegate = this->delegate()) {
             delegate->scrollViewDidScroll(*this);
         }
+        if (auto parent = superview()) {
+            parent->descendantDidScroll(*this);
+        }
     }
 }
 

@@ -19,6 +19,7 @@
 namespace kit {
 
 class LayoutConstraint;
+class ScrollView;
 class Window;
 
 // Corners a corner radius applies to, as the layer services name them.
@@ -150,6 +151,9 @@ class View : public Responder {
     // changed, then lets each dirty or resized view place its subviews.
     void layoutIfNeeded();
     virtual void layoutSubviews() {}
+    // A scroll view somewhere inside this view moved its content; passed on up by default, so
+    // that a container can follow the scrolling of what it holds.
+    virtual void descendantDidScroll(ScrollView& scrollView);
     void setNeedsDisplay();
     bool needsDisplay() const { return needsDisplay_; }
     void clearNeedsDisplay() { needsDisplay_ = false; }

@@ -179,6 +179,12 @@ void View::setNeedsDisplay() {
     needsDisplay_ = true;
 }
 
+void View::descendantDidScroll(ScrollView& scrollView) {
+    if (auto parent = superview()) {
+        parent->descendantDidScroll(scrollView);
+    }
+}
+
 void View::layoutIfNeeded() {
     auto top = topmostAncestor();
     for (int round = 0; round < maximumLayoutRounds && top->subtreeNeedsLayout_; ++round) {

@@ -5,6 +5,7 @@
 #include "platform/foundation/MainQueue.h"
 #include "platform/kit/Driver.h"
 #include "platform/kit/NavigationController.h"
+#include "platform/kit/ScrollView.h"
 #include "platform/kit/TabBarController.h"
 #include "platform/kit/Window.h"
 #include "tests/platform/kit/RecordingController.h"
@@ -88,6 +89,37 @@ TEST_F(NavigationControllerTest, BarsAddToTheTopControllersSafeArea) {
     root->navigationItem().setLargeTitleDisplayMode(kit::LargeTitleDisplayMode::never);
     driver->settle();
     EXPECT_EQ(root->view()->safeAreaInsets().top, 47 + 44);
+}
+
+// Content scrolling up takes the large title under the bar's top row and the bar shrinks with
+// it, while the content's inset stays; scrolled back, the large title returns.
+TEST_F(NavigationControllerTest, ALargeTitleCollapsesAsTheContentScrollsUp) {
+    auto list = std::make_shared<kit::ScrollView>();
+    list->setContentSize({390, 3000});
+    list->setFrame(root->view()->bounds());
+    root->view()->addSubview(list);
+    navigation->navigationBar()->setPrefersLargeTitles(true);
+    driver->settle();
+    const auto& bar = navigation->navigationBar();
+    EXPECT_EQ(bar->frame().height(), 47 + 44 + 52);
+    EXPECT_EQ(list->contentOffset().y, -(47 + 44 + 52)) << "resting below the large title";
+
+    list->scrollBy({0, 20});
+    driver->settle();
+    EXPECT_EQ(bar->frame().height(), 47 + 44 + 32);
+    EXPECT_TRUE(driver->find("Root")) << "the large title, partly under the top row";
+    EXPECT_TRUE(bar->titleLabel()->isHidden());
+
+    list->scrollBy({0, 400});
+    driver->settle();
+    EXPECT_EQ(bar->frame().height(), 47 + 44);
+    EXPECT_FALSE(bar->titleLabel()->isHidden()) << "the small title takes over";
+    EXPECT_EQ(root->view()->safeAreaInsets().top, 47 + 44 + 52);
+
+    list->scrollBy({0, -1000});
+    driver->settle();
+    EXPECT_EQ(bar->frame().height(), 47 + 44 + 52);
+    EXPECT_TRUE(bar->titleLabel()->isHidden());
 }
 
 TEST_F(NavigationControllerTest, ToolbarShowsTheTopControllersItemsAndHides) {
