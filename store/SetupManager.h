@@ -9,8 +9,8 @@
 #include "platform/foundation/PropertyList.h"
 #include "platform/foundation/Result.h"
 #include "platform/kit/Color.h"
+#include "platform/kit/Image.h"
 #include "store/StoreFont.h"
-#include "store/StoreImage.h"
 
 // The app's one store object. It keeps no state: every operation goes to the files, so
 // another process's change is seen by the next call. It owns the folder layout under
@@ -52,8 +52,8 @@ class SetupManager final {
     void setFloat(std::int64_t value, std::string_view key, const DomainID& ID) const;
     void setInt(int value, std::string_view key, const DomainID& ID) const;
     void setInteger(std::int64_t value, std::string_view key, const DomainID& ID) const;
-    // FIXME: takes an image and encodes it as JPEG at quality 0.7 once the kit has images;
-    // until then the caller hands over the encoded bytes.
+    // FIXME: takes an image and encodes it as JPEG at quality 0.7 once there is a JPEG
+    // encoder (none of our libraries writes JPEG); until then the caller hands over the bytes.
     void setImage(const foundation::PlistData& jpegData, std::string_view key,
                   const DomainID& ID) const;
     void removeObjectForKey(std::string_view key, const DomainID& ID) const;
@@ -79,16 +79,20 @@ class SetupManager final {
     kit::Color colourForKey(std::string_view key, std::string_view defaultColour,
                             const DomainID& ID) const;
     StoreFont fontForKey(std::string_view key, int fontSize, const DomainID& ID) const;
-    StoreImage imageForKey(std::string_view key, std::string_view defaultImage,
-                           const DomainID& ID) const;
+    // The stored bytes decoded (nothing when they are no image), or the symbol image named
+    // `defaultImage` when nothing is stored.
+    std::optional<kit::Image> imageForKey(std::string_view key, std::string_view defaultImage,
+                                          const DomainID& ID) const;
 
     // Thumbnails are files of their own, "/var/LIY/Zerovin/Thumbnails/<ID>_<key>.png"; a nil ID
     // is spelled "(null)" in the name. The folder is not created here.
-    // FIXME: takes an image and encodes it as PNG once the kit has images.
+    // FIXME: takes an image and encodes it as PNG once images can be drawn below the store;
+    // until then the caller hands over the encoded bytes.
     void setThumbnailImage(const foundation::PlistData& pngData, std::string_view key,
                            const DomainID& ID) const;
-    StoreImage thumbnailImageForKey(std::string_view key, std::string_view defaultImage,
-                                    const DomainID& ID) const;
+    std::optional<kit::Image> thumbnailImageForKey(std::string_view key,
+                                                   std::string_view defaultImage,
+                                                   const DomainID& ID) const;
 
     // The first-run snapshot of the Preferences folder into the Original folder.
     std::vector<std::string> getPreferencesOriginalFiles() const;

@@ -140,13 +140,15 @@ StoreFont SetupManager::fontForKey(std::string_view key, int fontSize, const Dom
     return font;
 }
 
-StoreImage SetupManager::imageForKey(std::string_view key, std::string_view defaultImage,
-                                     const DomainID& ID) const {
+std::optional<kit::Image> SetupManager::imageForKey(std::string_view key,
+                                                    std::string_view defaultImage,
+                                                    const DomainID& ID) const {
     auto value = PreferenceDomain::value(key, ID);
     if (auto* bytes = value ? value->get<foundation::PlistData>() : nullptr) {
-        return StoreImage::encoded(std::move(*bytes));
+        return kit::Image::imageWithData(
+            std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     }
-    return StoreImage::symbol(std::string(defaultImage));
+    return kit::Image::systemImageNamed(defaultImage);
 }
 
 // The new picture replaces the old in one step, so a failed write keeps the old thumbnail.
@@ -160,15 +162,15 @@ void SetupManager::setThumbnailImage(const foundation::PlistData& pngData, std::
         foundation::FileManager::defaultManager().writeAtomically(thumbnailPath(key, ID), bytes));
 }
 
-StoreImage SetupManager::thumbnailImageForKey(std::string_view key, std::string_view defaultImage,
-                                              const DomainID& ID) const {
+std::optional<kit::Image> SetupManager::thumbnailImageForKey(std::string_view key,
+                                                             std::string_view defaultImage,
+                                                             const DomainID& ID) const {
     if (isUsableThumbnailName(key, ID)) {
         auto contents = foundation::FileManager::defaultManager().contentsOfFile(
             thumbnailPath(key, ID), kMaxThumbnailBytes);
         if (contents) {
-            const std::string& bytes = contents.value();
-            return StoreImage::encoded(foundation::PlistData(bytes.begin(), bytes.end()));
+            return kit::Image::imageWithData(contents.value());
         }
     }
-    return StoreImage::symbol(std::string(defaultImage));
+    return kit::Image::systemImageNamed(defaultImage);
 }

@@ -5,6 +5,7 @@
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/PropertyList.h"
 #include "store/SetupManager.h"
+#include "tests/platform/kit/TestImages.h"
 #include "tests/support/DeviceRoot.h"
 
 using foundation::PlistArray;
@@ -157,10 +158,20 @@ TEST_F(PreferenceDomainTest, ColoursComeFromTheStoredStringOrTheDefault) {
     EXPECT_EQ(store.colourForKey("accentColour", "04C7BE", kPrefs), kit::Color::grayColor());
 }
 
-TEST_F(PreferenceDomainTest, ImagesAndFontsHandBackTheirStoredBytesOrTheDefault) {
-    EXPECT_EQ(store.imageForKey("bg", "photo", kTweak), StoreImage::symbol("photo"));
+PlistData bytesOf(const std::string& text) {
+    return PlistData(text.begin(), text.end());
+}
+
+TEST_F(PreferenceDomainTest, ImagesAndFontsComeFromTheStoredValueOrTheDefault) {
+    EXPECT_EQ(store.imageForKey("bg", "photo", kTweak), kit::Image::systemImageNamed("photo"));
+    const std::string png = kittest::pngBytes(3, 2);
+    store.setImage(bytesOf(png), "bg", kTweak);
+    auto image = store.imageForKey("bg", "photo", kTweak);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->kind(), kit::Image::Kind::data);
+    EXPECT_EQ(image->size(), (kit::Size{3, 2}));
     store.setImage({0xFF, 0xD8, 0xFF}, "bg", kTweak);
-    EXPECT_EQ(store.imageForKey("bg", "photo", kTweak), StoreImage::encoded({0xFF, 0xD8, 0xFF}));
+    EXPECT_FALSE(store.imageForKey("bg", "photo", kTweak)) << "bytes that are no image";
 
     EXPECT_TRUE(store.fontForKey("font", 17, kTweak).isSystemFont());
     EXPECT_EQ(store.fontForKey("font", 17, kTweak).pointSize, 17.0);
@@ -170,12 +181,15 @@ TEST_F(PreferenceDomainTest, ImagesAndFontsHandBackTheirStoredBytesOrTheDefault)
 }
 
 TEST_F(PreferenceDomainTest, ThumbnailsLiveInTheirOwnFolderNamedByDomainAndKey) {
-    EXPECT_EQ(store.thumbnailImageForKey("bg", "photo", kPrefs), StoreImage::symbol("photo"));
-    root.makeFolder("/var/LIY/Zerovin/Thumbnails");
-    store.setThumbnailImage({0x89, 'P', 'N', 'G'}, "bg", kPrefs);
-    EXPECT_EQ(root.read("/var/LIY/Zerovin/Thumbnails/com.zerovin.KelvoraPrefs_bg.png"), "\x89PNG");
     EXPECT_EQ(store.thumbnailImageForKey("bg", "photo", kPrefs),
-              StoreImage::encoded({0x89, 'P', 'N', 'G'}));
+              kit::Image::systemImageNamed("photo"));
+    root.makeFolder("/var/LIY/Zerovin/Thumbnails");
+    const std::string png = kittest::pngBytes(4, 5);
+    store.setThumbnailImage(bytesOf(png), "bg", kPrefs);
+    EXPECT_EQ(root.read("/var/LIY/Zerovin/Thumbnails/com.zerovin.KelvoraPrefs_bg.png"), png);
+    auto thumbnail = store.thumbnailImageForKey("bg", "photo", kPrefs);
+    ASSERT_TRUE(thumbnail.has_value());
+    EXPECT_EQ(thumbnail->size(), (kit::Size{4, 5}));
     EXPECT_FALSE(std::filesystem::exists(root.host(kPrefsFile)));
 
     store.setThumbnailImage({1}, "bg", std::nullopt);
