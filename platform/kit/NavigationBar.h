@@ -44,7 +44,6 @@ class NavigationBar final : public View {
     double contentHeight() const { return barHeight + (showsLarge_ ? largeTitleHeight : 0); }
     double visibleHeight() const { return contentHeight() - (showsLarge_ ? collapse_ : 0); }
     // How far the large title has gone under the top row, from 0 to largeTitleHeight.
-    double largeTitleCollapse() const { return collapse_; }
     void setLargeTitleCollapse(double points);
 
     const std::shared_ptr<Label>& titleLabel() const { return titleLabel_; }

@@ -235,7 +235,7 @@ void NavigationController::layoutBar() {
     if (!container || !top) {
         return;
     }
-    auto scrollView = firstScrollView(top->view());
+    auto scrollView = navigationBar()->showsLargeTitle() ? firstScrollView(top->view()) : nullptr;
     navigationBar()->setLargeTitleCollapse(scrollView ? scrolledUp(*scrollView) : 0);
     navigationBar()->setFrame({0, 0, container->bounds().width(),
                                container->safeAreaInsets().top + navigationBar()->visibleHeight()});
@@ -243,7 +243,8 @@ void NavigationController::layoutBar() {
 
 void NavigationController::contentDidScroll(ScrollView& scrollView) {
     auto top = topViewController();
-    if (top && top->isViewLoaded() && firstScrollView(top->view()).get() == &scrollView) {
+    if (navigationBar()->showsLargeTitle() && top && top->isViewLoaded() &&
+        firstScrollView(top->view()).get() == &scrollView) {
         layoutBar();
     }
 }

@@ -98,10 +98,6 @@ double ScrollView::indicatorAlpha(double now) const {
     return std::clamp(1 - (since - indicatorHold) / indicatorFade, 0.0, 1.0);
 }
 
-void ScrollView::flashScrollIndicators() {
-    scrolledByUser();
-}
-
 void ScrollView::scrolledByUser() {
     userScrolledAt_ = foundation::MainQueue::main().now();
     setNeedsDisplay();

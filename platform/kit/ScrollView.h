@@ -57,8 +57,6 @@ class ScrollView : public View {
     // How visible the indicator is at `now` on the main queue's clock: fully while dragging
     // and for a moment after the user last scrolled, then fading out.
     double indicatorAlpha(double now) const;
-    // Shows the indicator for a moment, as after a scroll.
-    void flashScrollIndicators();
     bool isDragging() const { return dragging_; }
 
     std::shared_ptr<ScrollViewDelegate> delegate() const { return delegate_.lock(); }

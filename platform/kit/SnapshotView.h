@@ -14,9 +14,6 @@ class SnapshotView final : public View {
     explicit SnapshotView(std::shared_ptr<const ContentsSnapshot> snapshot)
         : snapshot_(std::move(snapshot)) {}
 
-    // A picture of what `view` shows now, in a view of its size.
-    static std::shared_ptr<SnapshotView> of(const View& view);
-
     const std::shared_ptr<const ContentsSnapshot>& snapshot() const { return snapshot_; }
 
   private:

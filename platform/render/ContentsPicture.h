@@ -24,7 +24,6 @@ class ContentsPicture final : public kit::ContentsSnapshot {
     static kit::ContentsSnapshot::Capturer install(double scale);
     static std::shared_ptr<const ContentsPicture> capture(const kit::View& view, double scale);
 
-    bool isEmpty() const { return !surface_; }
     // Paints the picture with its top-left corner at the origin of `cairo`'s user space.
     void paint(cairo_t* cairo, double alpha) const;
 
