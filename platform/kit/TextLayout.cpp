@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace kit {
@@ -46,7 +48,7 @@ PangoWeight pangoWeight(FontWeight weight) {
     return PANGO_WEIGHT_NORMAL;
 }
 
-PangoLayout* newLayout(const Font& font) {
+PangoLayout* newPlainLayout(const Font& font) {
     PangoLayout* layout = pango_layout_new(measuringContext());
     PangoFontDescription* description = pango_font_description_new();
     pango_font_description_set_family(description, font.familyName().c_str());
@@ -54,6 +56,35 @@ PangoLayout* newLayout(const Font& font) {
     pango_font_description_set_absolute_size(description, font.pointSize() * PANGO_SCALE);
     pango_layout_set_font_description(layout, description);
     pango_font_description_free(description);
+    return layout;
+}
+
+// The height of one line in the font itself, in Pango units, measured once per font.
+int ownLineHeight(const Font& font) {
+    static std::map<std::tuple<std::string, FontWeight, double>, int> measured;
+    auto key = std::make_tuple(font.familyName(), font.weight(), font.pointSize());
+    auto found = measured.find(key);
+    if (found != measured.end()) {
+        return found->second;
+    }
+    PangoLayout* probe = newPlainLayout(font);
+    pango_layout_set_text(probe, "X", 1);
+    PangoRectangle logical;
+    pango_layout_get_extents(probe, nullptr, &logical);
+    g_object_unref(probe);
+    measured.emplace(key, logical.height);
+    return logical.height;
+}
+
+// Every line is as tall as a line of the font itself: a character drawn from a fallback font
+// (another script, an emoji, a replacement mark) must not make its line taller than its
+// neighbours, or one name would shift a whole list.
+PangoLayout* newLayout(const Font& font) {
+    PangoLayout* layout = newPlainLayout(font);
+    PangoAttrList* attributes = pango_attr_list_new();
+    pango_attr_list_insert(attributes, pango_attr_line_height_new_absolute(ownLineHeight(font)));
+    pango_layout_set_attributes(layout, attributes);
+    pango_attr_list_unref(attributes);
     return layout;
 }
 
@@ -101,7 +132,7 @@ void trimTrailingSpaces(std::string& text) {
 }  // namespace
 
 TextLayout::TextLayout(std::string_view text, const Font& font, Options options)
-    : layout_(newLayout(font)) {
+    : layout_(newLayout(font)), lineHeight_(ownLineHeight(font)) {
     pango_layout_set_alignment(layout_, pangoAlignment(options.alignment));
     std::optional<int> width = pangoWidth(options.width);
     bool wraps = width && options.maximumNumberOfLines != 1;
@@ -137,8 +168,7 @@ std::string TextLayout::describeUsedFont() const {
 }
 
 double TextLayout::lineHeight(const Font& font) {
-    TextLayout probe("X", font);
-    return probe.size().height;
+    return static_cast<double>(ownLineHeight(font)) / PANGO_SCALE;
 }
 
 void TextLayout::setText(const std::string& text) {
@@ -226,7 +256,11 @@ void TextLayout::measure(const Options& options) {
     if (options.width && !std::isnan(*options.width)) {
         width = std::min(width, std::max(*options.width, 0.0));
     }
-    size_ = Size{width, static_cast<double>(logical.height) / PANGO_SCALE};
+    // Runs of a fallback font sit on the baseline with their own ascent, so the union of a
+    // line's runs may poke out a fraction past the fixed line height; the line still counts
+    // as one line.
+    const int lines = pango_layout_get_line_count(layout_);
+    size_ = Size{width, static_cast<double>(lines * lineHeight_) / PANGO_SCALE};
 }
 
 }  // namespace kit

@@ -62,6 +62,7 @@ class TextLayout final {
     void measure(const Options& options);
 
     PangoLayout* layout_;
+    int lineHeight_;  // Pango units
     std::string shownText_;
     Size size_;
     bool truncated_ = false;
