@@ -5,6 +5,8 @@
 #include "platform/kit/ApplicationDelegate.h"
 #include "platform/kit/Responder.h"
 
+namespace kelvora {
+
 // Launching needs nothing of its own: the scene delegate does the work.
 class AppDelegate final : public kit::Responder, public kit::ApplicationDelegate {
   public:
@@ -13,3 +15,5 @@ class AppDelegate final : public kit::Responder, public kit::ApplicationDelegate
     bool didFinishLaunching() override { return true; }
     kit::SceneConfiguration configurationForConnecting(const std::string& role) override;
 };
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 void SceneDelegate::willConnect(const std::shared_ptr<kit::WindowScene>& scene) {
     // The phone loads its welcome-screen framework here for the tutorial; the tutorial
     // here is a sheet of the app's own, so there is nothing to load.
@@ -31,3 +33,5 @@ void SceneDelegate::takeSnapshotIfNeeded() {
         manager.copyOriginalFilesToKelvora();
     }
 }
+
+}  // namespace kelvora

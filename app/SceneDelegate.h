@@ -7,6 +7,8 @@
 #include "platform/kit/SceneDelegate.h"
 #include "platform/kit/Window.h"
 
+namespace kelvora {
+
 // Brings the app up on a connecting scene: the window at once, tinted with the accent
 // colour and showing the tabs; the Setup and Original folders 0.3 s later; the first-run
 // snapshot 0.2 s after that, unless it was taken by an earlier launch. The home screen does
@@ -29,3 +31,5 @@ class SceneDelegate final : public kit::Responder, public kit::SceneDelegate {
     foundation::Bundle bundle_;
     std::shared_ptr<kit::Window> window_;
 };
+
+}  // namespace kelvora

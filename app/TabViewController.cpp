@@ -7,6 +7,8 @@
 #include "platform/kit/TabBar.h"
 #include "settings/SettingViewController.h"
 
+namespace kelvora {
+
 std::shared_ptr<TabViewController> TabViewController::make(foundation::Bundle bundle) {
     return std::make_shared<TabViewController>(Token{}, std::move(bundle));
 }
@@ -24,3 +26,5 @@ void TabViewController::viewDidLoad() {
     // Opaque even while the content rests at the bar's edge.
     tabBar()->setScrollEdgeAppearance(kit::TabBarAppearance{});
 }
+
+}  // namespace kelvora

@@ -5,6 +5,8 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/kit/TabBarController.h"
 
+namespace kelvora {
+
 // The two tabs: the Setups grid inside a navigation controller, and the settings screen on
 // its own. Both are made once and live as long as the app.
 class TabViewController final : public kit::TabBarController {
@@ -25,3 +27,5 @@ class TabViewController final : public kit::TabBarController {
   private:
     foundation::Bundle bundle_;
 };
+
+}  // namespace kelvora

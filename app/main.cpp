@@ -5,10 +5,10 @@
 int main(int argc, char** argv) {
     return host::applicationMain(
         argc, argv, [](kit::Application& application, const std::filesystem::path& resources) {
-            application.setDelegate(std::make_shared<AppDelegate>());
+            application.setDelegate(std::make_shared<kelvora::AppDelegate>());
             application.registerSceneConfiguration(
-                AppDelegate::kSceneConfigurationName, [resources] {
-                    return std::make_shared<SceneDelegate>(foundation::Bundle(resources));
+                kelvora::AppDelegate::kSceneConfigurationName, [resources] {
+                    return std::make_shared<kelvora::SceneDelegate>(foundation::Bundle(resources));
                 });
         });
 }

@@ -4,6 +4,8 @@
 
 #include "platform/kit/Screen.h"
 
+namespace kelvora {
+
 namespace NotchedDevice {
 
 bool isNotched() {
@@ -23,3 +25,5 @@ bool isNotchedScreenHeight(double height) {
 }
 
 }  // namespace NotchedDevice
+
+}  // namespace kelvora

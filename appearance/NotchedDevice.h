@@ -1,5 +1,7 @@
 #pragma once
 
+namespace kelvora {
+
 // Whether the device has a notch, which gives top bars the extra height of the status-bar
 // area. Decided by the main screen's height in points, compared exactly against the heights
 // of the known notched phones; any other height counts as no notch.
@@ -11,3 +13,5 @@ bool isNotched();
 bool isNotchedScreenHeight(double height);
 
 }  // namespace NotchedDevice
+
+}  // namespace kelvora

@@ -5,6 +5,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace SetupAppearance {
 
 namespace {
@@ -65,3 +67,5 @@ kit::Color setupAccentColour() {
 }
 
 }  // namespace SetupAppearance
+
+}  // namespace kelvora

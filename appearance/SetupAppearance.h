@@ -2,6 +2,8 @@
 
 #include "platform/kit/Color.h"
 
+namespace kelvora {
+
 // The app's palette. Most colours are light/dark pairs resolved by the window they are drawn
 // in. The accent colour is the user's choice from the settings domain, read afresh on every
 // call so that screens pick up a change the next time they ask.
@@ -25,3 +27,5 @@ kit::Color disabledShadowColour();
 kit::Color setupAccentColour();
 
 }  // namespace SetupAppearance
+
+}  // namespace kelvora

@@ -21,6 +21,8 @@
 #include "platform/foundation/FileManager.h"
 #include "store/SetupManager.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr int kAdmitted = 10000;
@@ -117,3 +119,5 @@ BENCHMARK(BM_catalogueMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 int main(int argc, char** argv) {
     return bench::runOverDeviceRoot(argc, argv, "catalogue_bench", makeFiles);
 }
+
+}  // namespace kelvora

@@ -18,6 +18,8 @@
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/MainQueue.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr int kFiles = 1000;
@@ -73,3 +75,5 @@ BENCHMARK(BM_restoreSetup)->Unit(benchmark::kMillisecond)->Iterations(1);
 int main(int argc, char** argv) {
     return bench::runOverDeviceRoot(argc, argv, "restore_bench", makeFiles);
 }
+
+}  // namespace kelvora

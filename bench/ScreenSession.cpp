@@ -30,6 +30,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace bench {
 
 namespace {
@@ -190,3 +192,5 @@ int ScreenSession::visibleTexts(const std::function<bool(const std::string&)>& c
 }
 
 }  // namespace bench
+
+}  // namespace kelvora

@@ -10,6 +10,8 @@
 #include "platform/kit/Screen.h"
 #include "platform/kit/Window.h"
 
+namespace kelvora {
+
 namespace bench {
 
 // The real app launched in this process on a fresh device root in a temporary folder, as the
@@ -48,3 +50,5 @@ class ScreenSession final {
 };
 
 }  // namespace bench
+
+}  // namespace kelvora

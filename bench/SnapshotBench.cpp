@@ -13,6 +13,8 @@
 #include "platform/foundation/FileManager.h"
 #include "store/SetupManager.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr int kFiles = 1000;
@@ -51,3 +53,5 @@ BENCHMARK(BM_copyOriginalFilesToKelvora)->Unit(benchmark::kMillisecond)->Iterati
 int main(int argc, char** argv) {
     return bench::runOverDeviceRoot(argc, argv, "snapshot_bench", makeFiles);
 }
+
+}  // namespace kelvora

@@ -14,6 +14,8 @@
 #include "platform/foundation/PropertyList.h"
 #include "store/SetupManager.h"
 
+namespace kelvora {
+
 namespace {
 
 const std::optional<std::string> kDomain = "com.kelvora.bench";
@@ -90,3 +92,5 @@ BENCHMARK(BM_loadSetupArray);
 int main(int argc, char** argv) {
     return bench::runOverDeviceRoot(argc, argv, "store_bench", makeFiles);
 }
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/MainQueue.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr double kCompletionDelay = 0.2;
@@ -129,3 +131,5 @@ FileOperation::Step FileOperation::removeOne(const std::string& name,
     foundation::Log::write("successfully delete all files " + path);
     return {Outcome::done, {}};
 }
+
+}  // namespace kelvora

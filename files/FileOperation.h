@@ -11,6 +11,8 @@
 #include "platform/kit/ViewController.h"
 #include "ui/SpinnerMessageView.h"
 
+namespace kelvora {
+
 // How a walk over a list of files ended, for the step that closes it.
 struct FileOperationSummary final {
     // Entries that changed on disk.
@@ -73,3 +75,5 @@ class FileOperation final {
     std::string toFolder_;
     std::vector<std::string> names_;
 };
+
+}  // namespace kelvora

@@ -13,6 +13,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr std::string_view kSortTitles[] = {kSortFileAToZ, kSortFileZToA, kSortDateNewest,
@@ -170,3 +172,5 @@ void FilePickerViewController::presentSortVC() {
     sheet->addAction({"Cancel", kit::AlertActionStyle::cancel, {}, false});
     present(sheet, true);
 }
+
+}  // namespace kelvora

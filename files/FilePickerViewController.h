@@ -16,6 +16,8 @@
 #include "ui/DynamicNavigationBar.h"
 #include "ui/SpinnerMessageView.h"
 
+namespace kelvora {
+
 // The modal screen on which the user picks Preferences files and copies them into one
 // Setup: the catalogue as a table with a check mark per chosen file, a search field under a
 // blurred header, a sort sheet, a refresh button, a button that jumps back to the top, and
@@ -112,3 +114,5 @@ class FilePickerViewController final : public kit::ViewController,
     std::shared_ptr<kit::Label> noResultLabel_;
     std::shared_ptr<SpinnerMessageView> messageView_;
 };
+
+}  // namespace kelvora

@@ -9,6 +9,8 @@
 #include "platform/kit/Toolbar.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 // How far the list must be scrolled before the jump button shows.
@@ -236,3 +238,5 @@ void FilePickerViewController::layoutMessageView() {
     view()->addSubview(messageView_);
     extension::fill(*messageView_);
 }
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <numeric>
 
+namespace kelvora {
+
 namespace {
 
 struct Folded {
@@ -69,3 +71,5 @@ std::vector<std::uint32_t> NameSearchIndex::matches(std::string_view text) const
     }
     return found;
 }
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 
 #include "files/PlistFileRecord.h"
 
+namespace kelvora {
+
 // Case-insensitive "contains" over the names of a list, for search-as-you-type. Every name
 // is case-folded once when the index is built, so a keystroke folds only the search text
 // and then scans plain bytes. A name matches when it is at least as long as the text in
@@ -25,3 +27,5 @@ class NameSearchIndex final {
     };
     std::vector<Entry> entries_;
 };
+
+}  // namespace kelvora

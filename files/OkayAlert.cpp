@@ -2,6 +2,8 @@
 
 #include "appearance/SetupAppearance.h"
 
+namespace kelvora {
+
 std::shared_ptr<kit::AlertController> OkayAlert::make(const std::string& title,
                                                       const std::string& message) {
     auto alert = kit::AlertController::make(title, message, kit::AlertControllerStyle::alert);
@@ -9,3 +11,5 @@ std::shared_ptr<kit::AlertController> OkayAlert::make(const std::string& title,
     alert->addAction({"Okay", kit::AlertActionStyle::cancel, {}, false});
     return alert;
 }
+
+}  // namespace kelvora

@@ -5,6 +5,8 @@
 
 #include "platform/kit/AlertController.h"
 
+namespace kelvora {
+
 // The one-button alert every file screen reports with: alert style, tinted with the accent
 // colour, a single cancel-style "Okay" that only closes it.
 class OkayAlert final {
@@ -12,3 +14,5 @@ class OkayAlert final {
     static std::shared_ptr<kit::AlertController> make(const std::string& title,
                                                       const std::string& message);
 };
+
+}  // namespace kelvora

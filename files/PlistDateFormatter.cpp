@@ -5,6 +5,8 @@
 
 #include "files/PlistFileRecord.h"
 
+namespace kelvora {
+
 namespace {
 
 using Milliseconds = std::chrono::duration<double, std::milli>;
@@ -134,3 +136,5 @@ std::optional<PlistDateFormatter::DayParts> PlistDateFormatter::splitFullFormat(
 PlistDates PlistDateFormatter::fullFormat(TimePoint date) const {
     return {display_->format(date), sortKey_->format(date)};
 }
+
+}  // namespace kelvora

@@ -8,6 +8,8 @@
 
 #include "platform/foundation/DateFormatter.h"
 
+namespace kelvora {
+
 // The display date and sort key of a listed file's modification time.
 struct PlistDates final {
     std::string display;
@@ -54,3 +56,5 @@ class PlistDateFormatter final {
     bool splits_ = false;
     std::unordered_map<std::int64_t, std::optional<DayParts>> days_;
 };
+
+}  // namespace kelvora

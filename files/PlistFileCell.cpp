@@ -4,6 +4,8 @@
 #include "platform/kit/Font.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 void roundCorners(kit::View& view) {
@@ -110,3 +112,5 @@ std::shared_ptr<kit::TableView> PlistFileCell::makeTable(kit::EdgeInsets content
     table->registerCell(reuseIdentifier, [] { return make(); });
     return table;
 }
+
+}  // namespace kelvora

@@ -9,6 +9,8 @@
 #include "platform/kit/TableView.h"
 #include "platform/kit/TableViewCell.h"
 
+namespace kelvora {
+
 // A row of a file list: a rounded card with a document tile, the file name over its date
 // and size, and a check mark at the trailing end. The picker and the Setup explorer share it.
 // The row reads to assistive technologies (and to the automation driver) as its file name.
@@ -51,3 +53,5 @@ class PlistFileCell final : public kit::TableViewCell {
     std::shared_ptr<kit::Label> subtitleLabel_;
     std::shared_ptr<kit::ImageView> checkedIcon_;
 };
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/UnicodeText.h"
 
+namespace kelvora {
+
 PlistFileListing::PlistFileListing(std::string folder) : folder_(std::move(folder)) {}
 
 PlistFileRecord PlistFileListing::record(std::string name,
@@ -43,3 +45,5 @@ std::vector<std::string> PlistFileListing::namesWithPlistExtension(std::string_v
     });
     return kept;
 }
+
+}  // namespace kelvora

@@ -8,6 +8,8 @@
 #include "files/PlistFileRecord.h"
 #include "platform/foundation/FileManager.h"
 
+namespace kelvora {
+
 // Turns the admitted names of one folder into records. Made once per load, so the dates
 // of the files that share a day are worked out once per load.
 //
@@ -31,3 +33,5 @@ class PlistFileListing final {
     std::string folder_;
     PlistDateFormatter dates_;
 };
+
+}  // namespace kelvora

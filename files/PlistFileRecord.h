@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace kelvora {
+
 // One listed property-list file, as the picker and a Setup's list show it. Both dates are
 // the file's modification date, whatever the member names say: the names are the keys the
 // screens have always used.
@@ -22,3 +24,5 @@ struct PlistFileRecord final {
 
 inline constexpr std::string_view kPlistDisplayDatePattern = "MMM d, yyyy HH:mm";
 inline constexpr std::string_view kPlistSortKeyPattern = "ddMMyyyyhhmmssss";
+
+}  // namespace kelvora

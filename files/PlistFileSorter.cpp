@@ -9,6 +9,8 @@
 #include "platform/foundation/DateFormatter.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 void PlistFileSorter::sortRecords(std::vector<PlistFileRecord>& records,
                                   std::string_view sortType) {
     if (sortType == kSortFileAToZ) {
@@ -58,3 +60,5 @@ void PlistFileSorter::sortByDate(std::vector<PlistFileRecord>& records, bool new
     }
     records = std::move(sorted);
 }
+
+}  // namespace kelvora

@@ -5,6 +5,8 @@
 
 #include "files/PlistFileRecord.h"
 
+namespace kelvora {
+
 // The four orders of a file list, chosen by the stored sort value:
 //   "File A-Z" / "File Z-A"       by name, UTF-16 code unit by code unit (case-sensitive,
 //                                 not locale-aware: digits, then upper case, then lower case)
@@ -25,3 +27,5 @@ class PlistFileSorter final {
     static void sortByName(std::vector<PlistFileRecord>& records, bool ascending);
     static void sortByDate(std::vector<PlistFileRecord>& records, bool newestFirst);
 };
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 void PreferencesCatalogue::loadPrefsData() {
     sortType_ = StoredSortType::read(kFilePickerSortTypeKey);
     // The snapshot of the original files admits exactly the files the user may pick, so the
@@ -35,3 +37,5 @@ std::string PreferencesCatalogue::title() const {
 std::string PreferencesCatalogue::preferencesFilesPath() {
     return std::string(kPreferencesFolderPath);
 }
+
+}  // namespace kelvora

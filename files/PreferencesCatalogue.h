@@ -10,6 +10,8 @@
 #include "files/NameSearchIndex.h"
 #include "files/PlistFileRecord.h"
 
+namespace kelvora {
+
 // The tweak preference files the user may copy into a Setup: the property-list files of the
 // Preferences folder less the system and analytics files, in the stored sort order
 // ("filePickerSortType"), and the rows on show for the current search text. It is the data
@@ -53,3 +55,5 @@ class PreferencesCatalogue final {
     NameSearchIndex index_;
     std::string sortType_;
 };
+
+}  // namespace kelvora

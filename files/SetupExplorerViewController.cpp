@@ -14,6 +14,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr std::string_view kSortTitles[] = {kSortFileAToZ, kSortFileZToA, kSortDateNewest,
@@ -235,3 +237,5 @@ void SetupExplorerViewController::finishRestore(const FileOperationSummary& summ
                            " files to Preferences folder and you will need to respring your "
                            "device for the tweak settings to take effect.");
 }
+
+}  // namespace kelvora

@@ -13,6 +13,8 @@
 #include "store/SetupData.h"
 #include "ui/SpinnerMessageView.h"
 
+namespace kelvora {
+
 // The screen of one Setup: its plist files, a plus button that opens the file picker for it,
 // and a bottom toolbar to edit (check and delete files), restore the Setup into the
 // Preferences folder, or sort. It is in one of three states: empty (no toolbar, a message),
@@ -85,3 +87,5 @@ class SetupExplorerViewController final : public kit::ViewController,
     std::shared_ptr<kit::Label> noResultLabel_;
     std::shared_ptr<SpinnerMessageView> messageView_;
 };
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 #include "platform/kit/Font.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 std::int64_t SetupExplorerViewController::numberOfRows(kit::TableView&, std::int64_t) {
     return static_cast<std::int64_t>(list_.setupArray().size());
 }
@@ -74,3 +76,5 @@ void SetupExplorerViewController::layoutMessageView() {
     view()->addSubview(messageView_);
     extension::fill(*messageView_);
 }
+
+}  // namespace kelvora

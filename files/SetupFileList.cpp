@@ -6,6 +6,8 @@
 #include "store/PathFormat.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 SetupFileList::SetupFileList(std::string setupFolderName)
     : setupFolderName_(std::move(setupFolderName)) {}
 
@@ -21,3 +23,5 @@ void SetupFileList::loadSetupData() {
 std::string SetupFileList::setupFolderPath() const {
     return formatPath(kSetupFolderPrefixFormat, {setupFolderName_});
 }
+
+}  // namespace kelvora

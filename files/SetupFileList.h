@@ -5,6 +5,8 @@
 
 #include "files/PlistFileRecord.h"
 
+namespace kelvora {
+
 // The plist files of one Setup's folder, in the stored sort order ("fileExplorerSortType",
 // separate from the picker's), for the Setup explorer. Unlike the Preferences catalogue it
 // excludes no names: a Setup holds whatever the user copied into it. A load replaces the
@@ -27,3 +29,5 @@ class SetupFileList final {
     std::vector<PlistFileRecord> setupArray_;
     std::string sortType_;
 };
+
+}  // namespace kelvora

@@ -5,6 +5,8 @@
 
 #include "files/PlistFileRecord.h"
 
+namespace kelvora {
+
 namespace {
 
 struct TimeOfDay {
@@ -92,3 +94,5 @@ std::optional<SortKeyParser::TimePoint> SortKeyParser::midnightOf(
     }
     return midnight;
 }
+
+}  // namespace kelvora

@@ -9,6 +9,8 @@
 
 #include "platform/foundation/DateFormatter.h"
 
+namespace kelvora {
+
 // Parses "ddMMyyyyhhmmssss" sort keys back into instants, giving what the date formatter's
 // own parse gives, for a whole list at a time. A full parse costs tens of microseconds, and
 // a folder of ten thousand files would spend most of a second on it. So the parser finds the
@@ -32,3 +34,5 @@ class SortKeyParser final {
     std::shared_ptr<const foundation::DateFormatter> formatter_;
     std::unordered_map<std::string, std::optional<TimePoint>> days_;
 };
+
+}  // namespace kelvora

@@ -1,5 +1,7 @@
 #include "files/TransparentNavigationController.h"
 
+namespace kelvora {
+
 std::shared_ptr<TransparentNavigationController> TransparentNavigationController::make(
     std::shared_ptr<kit::ViewController> root) {
     auto controller = std::make_shared<TransparentNavigationController>();
@@ -12,3 +14,5 @@ void TransparentNavigationController::viewDidLoad() {
     navigationBar()->setBackgroundTransparent(true);
     navigationBar()->setShadowHidden(true);
 }
+
+}  // namespace kelvora

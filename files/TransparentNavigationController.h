@@ -4,6 +4,8 @@
 
 #include "platform/kit/NavigationController.h"
 
+namespace kelvora {
+
 // A navigation controller whose bar draws nothing of its own, so that the title and bar
 // buttons float over the blurred header of the screen inside it.
 class TransparentNavigationController final : public kit::NavigationController {
@@ -14,3 +16,5 @@ class TransparentNavigationController final : public kit::NavigationController {
   protected:
     void viewDidLoad() override;
 };
+
+}  // namespace kelvora

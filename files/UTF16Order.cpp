@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+namespace kelvora {
+
 namespace {
 
 // A permutation of byte values: F0-F4 (four-byte leads) move down to EE-F2, and EE-EF
@@ -36,3 +38,5 @@ int compare(std::string_view a, std::string_view b) {
 }
 
 }  // namespace UTF16Order
+
+}  // namespace kelvora

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace kelvora {
+
 // Orders UTF-8 names as the phone's plain string comparison does: by UTF-16 code unit, not
 // by code point. The two differ only where a character from U+E000 to U+FFFF meets one
 // beyond U+FFFF: the latter's leading surrogate (U+D800 to U+DBFF) sorts first in UTF-16,
@@ -14,3 +16,5 @@ namespace UTF16Order {
 int compare(std::string_view a, std::string_view b);
 
 }  // namespace UTF16Order
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "ui/SectionTitleView.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 CreateSetupViewController::CreateSetupViewController() {
     defineAction("dismissVC", [this](const auto&) { dismissVC(); });
     defineAction("saveChanges", [this](const auto&) { saveChanges(); });
@@ -117,3 +119,5 @@ void CreateSetupViewController::layoutNavbarView() {
     extension::height(*navbarView, NotchedDevice::isNotched() ? 92 : 66);
     navbarView->widthAnchor().constraintEqualToAnchor(view()->widthAnchor())->setActive(true);
 }
+
+}  // namespace kelvora

@@ -13,6 +13,8 @@
 #include "ui/DynamicNavigationBar.h"
 #include "ui/IconCollectionView.h"
 
+namespace kelvora {
+
 // The full-screen form that names a new Setup and picks its colour and icon. "Done" shows
 // once all three are given; it makes the Setup's folder, appends its record to the setup
 // list and hands the Setup to the delegate. A name already in the list, or one whose folder
@@ -69,3 +71,5 @@ class CreateSetupViewController final : public kit::ViewController,
     std::shared_ptr<kit::View> iconTitle_;
     std::shared_ptr<kit::View> footer_;
 };
+
+}  // namespace kelvora

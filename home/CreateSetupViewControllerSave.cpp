@@ -14,6 +14,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 // The name of a record as stored; a record without a string name matches no name at all,
@@ -148,3 +150,5 @@ SetupData CreateSetupViewController::appendRecord(const std::string& folderName)
     }
     return {folderName, nameString, colourString, iconString, createdDate};
 }
+
+}  // namespace kelvora

@@ -1,5 +1,7 @@
 #include "home/SetupFolderSafety.h"
 
+namespace kelvora {
+
 std::optional<std::string> unsafeSetupFolderNameReason(std::string_view folderName) {
     if (folderName.empty()) {
         return "A Setup name needs at least one character other than a space.";
@@ -15,3 +17,5 @@ std::optional<std::string> unsafeSetupFolderNameReason(std::string_view folderNa
     }
     return std::nullopt;
 }
+
+}  // namespace kelvora

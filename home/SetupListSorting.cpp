@@ -12,6 +12,8 @@
 #include "platform/foundation/DateFormatter.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 const std::string* stringEntry(const foundation::PlistValue& record, std::string_view key) {
@@ -78,3 +80,5 @@ void sortSetupArray(foundation::PlistArray& setupArray, std::string_view sortTyp
         sortByDate(setupArray, false);
     }
 }
+
+}  // namespace kelvora

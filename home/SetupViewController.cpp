@@ -1,8 +1,8 @@
 #include "home/SetupViewController.h"
 
 #include "appearance/SetupAppearance.h"
-#include "home/CreateSetupViewController.h"
 #include "files/SetupExplorerViewController.h"
+#include "home/CreateSetupViewController.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/NavigationController.h"
@@ -11,6 +11,8 @@
 #include "store/StoreConstants.h"
 #include "ui/SetupCell.h"
 #include "ui/extension.h"
+
+namespace kelvora {
 
 SetupViewController::SetupViewController() {
     defineAction("presentSortVC", [this](const auto&) { presentSortVC(); });
@@ -189,3 +191,5 @@ std::optional<kit::ContextMenuConfiguration> SetupViewController::contextMenuCon
     };
     return kit::ContextMenuConfiguration{menu, {}};
 }
+
+}  // namespace kelvora

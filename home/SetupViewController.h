@@ -13,6 +13,8 @@
 #include "platform/kit/ViewController.h"
 #include "store/SetupData.h"
 
+namespace kelvora {
+
 // The home screen: every Setup as a coloured tile in a two-column grid, in the stored sort
 // order, each with its count of preference files. A tile opens the Setup's explorer; its
 // context menu offers "View" and "Delete". The bar's buttons choose the sort order and
@@ -80,3 +82,5 @@ class SetupViewController final : public kit::ViewController,
 
     std::shared_ptr<TutorialViewController> welcomeController_;
 };
+
+}  // namespace kelvora

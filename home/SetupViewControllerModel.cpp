@@ -13,6 +13,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 std::string storedSortType() {
@@ -127,3 +129,5 @@ void SetupViewController::chooseSortType(const std::string& choice) {
                                              std::string(kKelvoraPrefsID));
     refreshData();
 }
+
+}  // namespace kelvora

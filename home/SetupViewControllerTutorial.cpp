@@ -3,6 +3,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 void SetupViewController::presentTutorialVC() {
     welcomeController_ =
         std::make_shared<TutorialViewController>("Kelvora", "Getting started tutorial", "kelvora");
@@ -43,3 +45,5 @@ void SetupViewController::dismissWelcomeController() {
     }
     SetupManager::sharedInstance().setBool(true, kDidShowTutorialKey, std::string(kKelvoraPrefsID));
 }
+
+}  // namespace kelvora

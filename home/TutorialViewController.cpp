@@ -5,6 +5,8 @@
 #include "platform/kit/Label.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 std::shared_ptr<kit::Label> makeLabel(const std::string& text, kit::Font font, kit::Color colour) {
@@ -121,3 +123,5 @@ void TutorialViewController::layoutTray() {
                    tray_->contentView()->trailingAnchor(), {20, 30, 0, -30});
     extension::height(*doneButton_, 50);
 }
+
+}  // namespace kelvora

@@ -8,6 +8,8 @@
 #include "platform/kit/ViewController.h"
 #include "platform/kit/VisualEffectView.h"
 
+namespace kelvora {
+
 // The getting-started sheet of a first launch: the app's name and image, three bulleted
 // items (title, symbol, description) and a "Done" button in a blurred tray at the bottom.
 // It is a page sheet that cannot be swiped away, so "Done" is the only way out; what "Done"
@@ -48,3 +50,5 @@ class TutorialViewController final : public kit::ViewController {
     std::shared_ptr<kit::VisualEffectView> tray_;
     std::shared_ptr<kit::VisualEffectView> blur_;
 };
+
+}  // namespace kelvora

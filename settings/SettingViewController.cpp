@@ -10,6 +10,8 @@
 #include "settings/SettingsActions.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr double kTopBarHeight = 90;
@@ -138,3 +140,5 @@ std::shared_ptr<kit::View> SettingViewController::makeTableHeader() const {
     extension::top(*version, icon->bottomAnchor(), 15);
     return header;
 }
+
+}  // namespace kelvora

@@ -13,6 +13,8 @@
 #include "settings/SettingsModel.h"
 #include "ui/SpinnerMessageView.h"
 
+namespace kelvora {
+
 // The screen of the "Settings" tab: a fixed top bar with its title over a table built from
 // the settings resource. Rows show their stored values and act by kind when tapped: a colour
 // row opens the colour picker, link and social rows open their address, and a button row
@@ -103,3 +105,5 @@ class SettingViewController final : public kit::ViewController,
     std::shared_ptr<kit::TableView> tableView_;
     std::shared_ptr<SpinnerMessageView> messageView_;
 };
+
+}  // namespace kelvora

@@ -5,6 +5,8 @@
 #include "settings/SettingViewController.h"
 #include "settings/ZerovinPrefsColourPickerCell.h"
 
+namespace kelvora {
+
 void SettingViewController::switchChangedState(const std::shared_ptr<kit::Control>& sender) {
     auto* toggle = dynamic_cast<kit::Switch*>(sender.get());
     // The switch sits in the cell's content view, so the cell is two levels up.
@@ -73,3 +75,5 @@ void SettingViewController::showAlertWithTitle(const std::string& title, const s
     alert->addAction({"Okay", kit::AlertActionStyle::cancel, {}});
     present(alert, true);
 }
+
+}  // namespace kelvora

@@ -4,6 +4,8 @@
 #include "settings/SettingViewController.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr double kClosingDelay = 0.2;
@@ -86,3 +88,5 @@ void SettingViewController::finishRestore(bool everyEntryRestored) {
                            "need to respring your device for the tweak settings to take effect.");
     }
 }
+
+}  // namespace kelvora

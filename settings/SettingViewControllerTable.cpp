@@ -17,6 +17,8 @@
 #include "settings/ZerovinPrefsSocialCell.h"
 #include "settings/ZerovinPrefsSwitchCell.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr double kTitleFadeDuration = 0.2;
@@ -200,3 +202,5 @@ void SettingViewController::scrollViewDidScroll(kit::ScrollView& scrollView) {
         animator->startAnimation();
     }
 }
+
+}  // namespace kelvora

@@ -5,6 +5,8 @@
 #include "settings/SettingsCellKind.h"
 #include "settings/SettingsEntry.h"
 
+namespace kelvora {
+
 namespace SettingsActions {
 
 bool isAction(std::string_view name) {
@@ -39,3 +41,5 @@ std::optional<std::string> urlOfRow(const foundation::PlistDictionary& row) {
 }
 
 }  // namespace SettingsActions
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 
 #include "platform/foundation/PropertyList.h"
 
+namespace kelvora {
+
 // What the rows that leave the table do: the named actions of button rows and the addresses
 // that link and social rows open.
 namespace SettingsActions {
@@ -34,3 +36,5 @@ std::optional<std::string_view> actionOfRow(const foundation::PlistDictionary& r
 std::optional<std::string> urlOfRow(const foundation::PlistDictionary& row);
 
 }  // namespace SettingsActions
+
+}  // namespace kelvora

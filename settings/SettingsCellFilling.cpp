@@ -6,6 +6,8 @@
 #include "settings/ZerovinPrefsColourPickerCell.h"
 #include "settings/ZerovinPrefsSwitchCell.h"
 
+namespace kelvora {
+
 namespace SettingsCellFilling {
 
 namespace {
@@ -45,3 +47,5 @@ void fill(ZerovinPrefsCell& cell, const foundation::PlistDictionary& row,
 }
 
 }  // namespace SettingsCellFilling
+
+}  // namespace kelvora

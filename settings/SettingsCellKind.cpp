@@ -4,6 +4,8 @@
 
 #include "settings/SettingsEntry.h"
 
+namespace kelvora {
+
 namespace {
 
 struct KindRecord {
@@ -79,3 +81,5 @@ std::optional<std::string> iconName(const foundation::PlistDictionary& entry) {
 }
 
 }  // namespace SettingsCellKinds
+
+}  // namespace kelvora

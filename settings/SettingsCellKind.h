@@ -6,6 +6,8 @@
 
 #include "platform/foundation/PropertyList.h"
 
+namespace kelvora {
+
 // The kinds of entry in the settings resource, chosen by the entry's "CellType" compared
 // exactly. A header opens a section and is never a row; any "CellType" not listed here, a
 // missing one, or one that is not a text makes a plain row.
@@ -34,3 +36,5 @@ std::optional<std::string_view> fallbackSymbol(SettingsCellKind kind);
 std::optional<std::string> iconName(const foundation::PlistDictionary& entry);
 
 }  // namespace SettingsCellKinds
+
+}  // namespace kelvora

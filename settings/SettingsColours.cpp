@@ -3,6 +3,8 @@
 #include "settings/SettingsEntry.h"
 #include "store/HexColourCodec.h"
 
+namespace kelvora {
+
 namespace SettingsColours {
 
 kit::Color colorWithHexString(std::optional<std::string_view> text) {
@@ -30,3 +32,5 @@ kit::Color headerColour(const ZerovinPrefsSectionDataModel& section) {
 }
 
 }  // namespace SettingsColours
+
+}  // namespace kelvora

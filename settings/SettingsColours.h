@@ -8,6 +8,8 @@
 #include "platform/kit/Color.h"
 #include "settings/ZerovinPrefsSectionDataModel.h"
 
+namespace kelvora {
+
 // Colour texts of the settings screen: a header's or row's "AccentColour", a colour row's
 // stored value or "DefaultColour". The eleven system names ("blue", "tertiary", ...) are
 // matched exactly first, then the six-digit hex form; anything else, and no text, is gray.
@@ -24,3 +26,5 @@ kit::Color switchOnColour(const foundation::PlistDictionary& row);
 kit::Color headerColour(const ZerovinPrefsSectionDataModel& section);
 
 }  // namespace SettingsColours
+
+}  // namespace kelvora

@@ -1,5 +1,7 @@
 #include "settings/SettingsEntry.h"
 
+namespace kelvora {
+
 namespace SettingsEntry {
 
 std::optional<std::string> text(const foundation::PlistDictionary& entry, std::string_view key) {
@@ -19,3 +21,5 @@ bool boolean(const foundation::PlistDictionary& entry, std::string_view key) {
 }
 
 }  // namespace SettingsEntry
+
+}  // namespace kelvora

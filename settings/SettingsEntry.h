@@ -6,6 +6,8 @@
 
 #include "platform/foundation/PropertyList.h"
 
+namespace kelvora {
+
 // Reading one entry of the settings resource. Every key is optional. The resource is edited by
 // hand, so a value of the wrong kind (a number where a text belongs) reads as missing instead
 // of reaching a label or a file name.
@@ -31,3 +33,5 @@ std::optional<std::string> text(const foundation::PlistDictionary& entry, std::s
 bool boolean(const foundation::PlistDictionary& entry, std::string_view key);
 
 }  // namespace SettingsEntry
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 #include "settings/SettingsEntry.h"
 #include "store/SetupManager.h"
 
+namespace kelvora {
+
 namespace {
 
 ZerovinPrefsSectionDataModel sectionOfHeader(const foundation::PlistDictionary& header) {
@@ -124,3 +126,5 @@ void SettingsModel::colorPickerViewControllerDidSelectColor(const kit::Color& co
     foundation::NotificationCenter::defaultCenter().post(
         std::string(kUpdateAccentColourNotification), screen);
 }
+
+}  // namespace kelvora

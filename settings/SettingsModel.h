@@ -11,6 +11,8 @@
 #include "platform/kit/Color.h"
 #include "settings/ZerovinPrefsSectionDataModel.h"
 
+namespace kelvora {
+
 inline constexpr std::string_view kSettingsResourceName = "QVSettings";
 inline constexpr std::string_view kSettingsResourceType = "plist";
 inline constexpr std::string_view kUpdateAccentColourNotification = "ZerovinAppUpdateAccentColour";
@@ -78,3 +80,5 @@ class SettingsModel final {
     std::int64_t prefsIndexPathSection_ = 0;
     std::int64_t prefsIndexPathRow_ = 0;
 };
+
+}  // namespace kelvora

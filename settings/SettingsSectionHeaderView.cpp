@@ -4,6 +4,8 @@
 #include "settings/SettingsColours.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr double kEdgeInset = 23;
@@ -44,3 +46,5 @@ std::shared_ptr<SettingsSectionHeaderView> SettingsSectionHeaderView::make(
     extension::leading(title, symbol.trailingAnchor(), 10);
     return header;
 }
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "platform/kit/View.h"
 #include "settings/ZerovinPrefsSectionDataModel.h"
 
+namespace kelvora {
+
 // The header above a section of the settings table: the section's title, after its symbol
 // when the section asks for one, both in the section's accent colour (tertiary without one).
 class SettingsSectionHeaderView final : public kit::View {
@@ -27,3 +29,5 @@ class SettingsSectionHeaderView final : public kit::View {
     std::shared_ptr<kit::ImageView> symbolView_;
     std::shared_ptr<kit::Label> titleLabel_;
 };
+
+}  // namespace kelvora

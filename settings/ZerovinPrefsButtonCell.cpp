@@ -1,5 +1,7 @@
 #include "settings/ZerovinPrefsButtonCell.h"
 
+namespace kelvora {
+
 std::shared_ptr<ZerovinPrefsButtonCell> ZerovinPrefsButtonCell::make(std::string reuseIdentifier) {
     auto cell = std::make_shared<ZerovinPrefsButtonCell>(Token{}, std::move(reuseIdentifier));
     cell->buildCard();
@@ -7,3 +9,5 @@ std::shared_ptr<ZerovinPrefsButtonCell> ZerovinPrefsButtonCell::make(std::string
     cell->buildLabels(cell->baseView()->trailingAnchor());
     return cell;
 }
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 
 #include "settings/ZerovinPrefsCell.h"
 
+namespace kelvora {
+
 // A row that runs a named action of the settings screen; laid out as a link row.
 class ZerovinPrefsButtonCell final : public ZerovinPrefsCell {
     struct Token {
@@ -17,3 +19,5 @@ class ZerovinPrefsButtonCell final : public ZerovinPrefsCell {
         : ZerovinPrefsCell(std::move(reuseIdentifier)) {}
     static std::shared_ptr<ZerovinPrefsButtonCell> make(std::string reuseIdentifier);
 };
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 #include "platform/kit/Font.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr double kCardVerticalInset = 5;
@@ -95,3 +97,5 @@ void ZerovinPrefsCell::buildLabels(const kit::LayoutXAxisAnchor& end) {
     extension::bottom(*subtitleLabel_, picture.bottomAnchor(), -kLabelInset);
     extension::trailing(*subtitleLabel_, end, -kGap);
 }
+
+}  // namespace kelvora

@@ -9,6 +9,8 @@
 #include "platform/kit/LayoutXAxisAnchor.h"
 #include "platform/kit/TableViewCell.h"
 
+namespace kelvora {
+
 // What the five settings cells share: a rounded card inset in the row, a picture on its left
 // (a tinted symbol on a coloured tile, or a social row's own picture), and a title and a
 // subtitle beside it that end 10 before whatever sits on the card's right. The cells only lay
@@ -46,3 +48,5 @@ class ZerovinPrefsCell : public kit::TableViewCell {
     std::shared_ptr<kit::Label> titleLabel_;
     std::shared_ptr<kit::Label> subtitleLabel_;
 };
+
+}  // namespace kelvora

@@ -2,6 +2,8 @@
 
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr double kWheelSide = 35;
@@ -35,3 +37,5 @@ void ZerovinPrefsColourPickerCell::buildWheel() {
     extension::size(*colourView_, {kSwatchSide, kSwatchSide});
     extension::x(*colourView_, wheel_->centerXAnchor(), wheel_->centerYAnchor());
 }
+
+}  // namespace kelvora

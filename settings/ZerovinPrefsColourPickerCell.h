@@ -7,6 +7,8 @@
 #include "platform/kit/ImageView.h"
 #include "settings/ZerovinPrefsCell.h"
 
+namespace kelvora {
+
 // A colour setting: the shared card with a colour wheel on its right and, centred on it, a
 // round swatch of the current colour small enough to leave a ring of the wheel around it.
 class ZerovinPrefsColourPickerCell final : public ZerovinPrefsCell {
@@ -28,3 +30,5 @@ class ZerovinPrefsColourPickerCell final : public ZerovinPrefsCell {
     std::shared_ptr<kit::ImageView> wheel_;
     std::shared_ptr<kit::View> colourView_;
 };
+
+}  // namespace kelvora

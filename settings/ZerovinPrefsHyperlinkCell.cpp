@@ -1,5 +1,7 @@
 #include "settings/ZerovinPrefsHyperlinkCell.h"
 
+namespace kelvora {
+
 std::shared_ptr<ZerovinPrefsHyperlinkCell> ZerovinPrefsHyperlinkCell::make(
     std::string reuseIdentifier) {
     auto cell = std::make_shared<ZerovinPrefsHyperlinkCell>(Token{}, std::move(reuseIdentifier));
@@ -8,3 +10,5 @@ std::shared_ptr<ZerovinPrefsHyperlinkCell> ZerovinPrefsHyperlinkCell::make(
     cell->buildLabels(cell->baseView()->trailingAnchor());
     return cell;
 }
+
+}  // namespace kelvora

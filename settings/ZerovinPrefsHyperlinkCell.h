@@ -6,6 +6,8 @@
 
 #include "settings/ZerovinPrefsCell.h"
 
+namespace kelvora {
+
 // A row that opens a link: a tinted symbol on its tile, a title and a subtitle.
 class ZerovinPrefsHyperlinkCell final : public ZerovinPrefsCell {
     struct Token {
@@ -17,3 +19,5 @@ class ZerovinPrefsHyperlinkCell final : public ZerovinPrefsCell {
         : ZerovinPrefsCell(std::move(reuseIdentifier)) {}
     static std::shared_ptr<ZerovinPrefsHyperlinkCell> make(std::string reuseIdentifier);
 };
+
+}  // namespace kelvora

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace kelvora {
+
 // One section of the settings table, made from a header entry of the resource.
 class ZerovinPrefsSectionDataModel final {
   public:
@@ -18,3 +20,5 @@ class ZerovinPrefsSectionDataModel final {
     bool showIcon;
     std::optional<std::string> icon;  // system symbol name
 };
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 
 #include "settings/ZerovinPrefsCell.h"
 
+namespace kelvora {
+
 // A row that opens a messaging link, showing the row's own picture where others show a tile.
 class ZerovinPrefsSocialCell final : public ZerovinPrefsCell {
     struct Token {
@@ -17,3 +19,5 @@ class ZerovinPrefsSocialCell final : public ZerovinPrefsCell {
         : ZerovinPrefsCell(std::move(reuseIdentifier)) {}
     static std::shared_ptr<ZerovinPrefsSocialCell> make(std::string reuseIdentifier);
 };
+
+}  // namespace kelvora

@@ -3,6 +3,8 @@
 #include "appearance/SetupAppearance.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 std::shared_ptr<ZerovinPrefsSwitchCell> ZerovinPrefsSwitchCell::make(std::string reuseIdentifier) {
     auto cell = std::make_shared<ZerovinPrefsSwitchCell>(Token{}, std::move(reuseIdentifier));
     cell->buildCard();
@@ -22,3 +24,5 @@ void ZerovinPrefsSwitchCell::buildSwitch() {
     extension::y(*toggleSwitch_, baseView()->centerYAnchor());
     extension::trailing(*toggleSwitch_, baseView()->trailingAnchor(), -10);
 }
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "platform/kit/Switch.h"
 #include "settings/ZerovinPrefsCell.h"
 
+namespace kelvora {
+
 // An on/off setting: the shared card with a switch on its right. The switch lies in the
 // content view, in front of the card, so it gets its own touches.
 class ZerovinPrefsSwitchCell final : public ZerovinPrefsCell {
@@ -26,3 +28,5 @@ class ZerovinPrefsSwitchCell final : public ZerovinPrefsCell {
 
     std::shared_ptr<kit::Switch> toggleSwitch_;
 };
+
+}  // namespace kelvora

@@ -10,6 +10,8 @@
 #include <optional>
 #include <utility>
 
+namespace kelvora {
+
 namespace {
 
 constexpr std::int32_t kDigitCount = 6;
@@ -136,3 +138,5 @@ std::string HexColourCodec::hexStringFromColor(const kit::Color& color) {
                   byteFromComponent(value.green), byteFromComponent(value.blue));
     return std::string(text.data());
 }
+
+}  // namespace kelvora

@@ -5,6 +5,8 @@
 
 #include "platform/kit/Color.h"
 
+namespace kelvora {
+
 // Colours as six-digit hexadecimal strings, "RRGGBB", written in upper case without a prefix.
 //
 // Reading is forgiving: white space and newlines around the digits, letters of either case
@@ -30,3 +32,5 @@ class HexColourCodec final {
   private:
     Names names_;
 };
+
+}  // namespace kelvora

@@ -1,5 +1,7 @@
 #include "store/PathFormat.h"
 
+namespace kelvora {
+
 std::string formatPath(std::string_view format, std::initializer_list<std::string_view> values) {
     constexpr std::string_view placeholder = "%@";
     std::string result;
@@ -16,3 +18,5 @@ std::string formatPath(std::string_view format, std::initializer_list<std::strin
     result.append(format.substr(position));
     return result;
 }
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 #include "store/PreferenceFile.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 foundation::Error noDomainError() {
@@ -63,3 +65,5 @@ foundation::Result<void> PreferenceDomain::removeValue(std::string_view key,
     }
     return file.write();
 }
+
+}  // namespace kelvora

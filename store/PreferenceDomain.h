@@ -7,6 +7,8 @@
 #include "platform/foundation/PropertyList.h"
 #include "platform/foundation/Result.h"
 
+namespace kelvora {
+
 // A preference domain: the property-list file "/var/jb/vmo/Library/Preferences/<ID>.plist".
 // Nothing is cached: every read goes to the file, because the tweak that owns the domain may
 // change it between two calls. Every change rereads the file and writes it whole, keeping
@@ -30,3 +32,5 @@ class PreferenceDomain final {
     // True for text usable as one component of a path: no "/" and no NUL character.
     static bool isPlainFileName(std::string_view name);
 };
+
+}  // namespace kelvora

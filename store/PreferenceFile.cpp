@@ -5,6 +5,8 @@
 #include "platform/foundation/BinaryPlistWriter.h"
 #include "platform/foundation/FileManager.h"
 
+namespace kelvora {
+
 namespace {
 
 // More set-aside copies than this of one file means something keeps breaking it; stop
@@ -75,3 +77,5 @@ foundation::Result<void> PreferenceFile::setAsideUnreadable() const {
                              "” couldn’t be saved because it could not be read and too many "
                              "earlier copies of it are already kept beside it."};
 }
+
+}  // namespace kelvora

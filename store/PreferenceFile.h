@@ -5,6 +5,8 @@
 #include "platform/foundation/PropertyList.h"
 #include "platform/foundation/Result.h"
 
+namespace kelvora {
+
 // A property-list file with a dictionary root, read whole and written whole.
 //
 // A missing file reads as an empty dictionary, and so does one that exists but does not
@@ -39,3 +41,5 @@ class PreferenceFile final {
     State state_;
     Form form_;
 };
+
+}  // namespace kelvora

@@ -2,6 +2,8 @@
 
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 std::string stringEntry(const foundation::PlistDictionary& record, std::string_view key) {
@@ -28,3 +30,5 @@ SetupData SetupData::fromRecord(const foundation::PlistValue& record) {
     data.createdDate = stringEntry(*dictionary, kCreatedDateKey);
     return data;
 }
+
+}  // namespace kelvora

@@ -4,6 +4,8 @@
 
 #include "platform/foundation/PropertyList.h"
 
+namespace kelvora {
+
 // One Setup as the screens hand it to each other: five of the six strings of its record
 // in the setup list ("creationDate" is only a sort key and stays in the record).
 struct SetupData final {
@@ -19,3 +21,5 @@ struct SetupData final {
 
     bool operator==(const SetupData&) const = default;
 };
+
+}  // namespace kelvora

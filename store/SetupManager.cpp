@@ -5,6 +5,8 @@
 #include "store/PreferenceFile.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 void createFolderIfNothingIsThere(std::string_view path) {
@@ -68,3 +70,5 @@ kit::Color SetupManager::colorWithHexString(std::string_view hexString) const {
 std::string SetupManager::hexStringFromColor(const kit::Color& color) const {
     return HexColourCodec::hexStringFromColor(color);
 }
+
+}  // namespace kelvora

@@ -12,6 +12,8 @@
 #include "platform/kit/Image.h"
 #include "store/StoreFont.h"
 
+namespace kelvora {
+
 // The app's one store object. It keeps no state: every operation goes to the files, so
 // another process's change is seen by the next call. It owns the folder layout under
 // "/var/mobile/Kelvora", the setup list file, typed access to any preference domain, the
@@ -104,3 +106,5 @@ class SetupManager final {
   private:
     SetupManager() = default;
 };
+
+}  // namespace kelvora

@@ -8,6 +8,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 using foundation::PlistValue;
@@ -174,3 +176,5 @@ std::optional<kit::Image> SetupManager::thumbnailImageForKey(std::string_view ke
     }
     return kit::Image::systemImageNamed(defaultImage);
 }
+
+}  // namespace kelvora

@@ -9,6 +9,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
+namespace kelvora {
+
 namespace {
 
 // System and analytics domains that are not the user's tweaks. The test is a plain,
@@ -76,3 +78,5 @@ void SetupManager::copyOriginalFilesToKelvora() const {
         }
     }
 }
+
+}  // namespace kelvora

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace kelvora {
+
 // Where the store keeps its files and the keys it writes. Every path is the device's
 // absolute path; "%@" stands for the value put in by `formatPath`.
 
@@ -42,3 +44,5 @@ inline constexpr std::string_view kSortFileZToA = "File Z-A";
 inline constexpr std::string_view kSortDateNewest = "Date Newest";
 inline constexpr std::string_view kSortDateOldest = "Date Oldest";
 inline constexpr std::string_view kDefaultAccentColour = "04C7BE";
+
+}  // namespace kelvora

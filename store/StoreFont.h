@@ -4,6 +4,8 @@
 
 #include "platform/foundation/PropertyList.h"
 
+namespace kelvora {
+
 // A font as the store hands it out: a point size and, when the domain holds one, the
 // archived font descriptor; without a descriptor it stands for the system font.
 // FIXME: becomes the kit's font once fonts exist; the archive is then unarchived, and an
@@ -15,3 +17,5 @@ struct StoreFont final {
     bool isSystemFont() const { return !archivedDescriptor.has_value(); }
     bool operator==(const StoreFont&) const = default;
 };
+
+}  // namespace kelvora

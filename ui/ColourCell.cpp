@@ -2,6 +2,8 @@
 
 #include "ui/extension.h"
 
+namespace kelvora {
+
 std::shared_ptr<ColourCell> ColourCell::make() {
     auto cell = std::make_shared<ColourCell>();
     cell->setBackgroundColor(kit::Color::clearColor());
@@ -35,3 +37,5 @@ void ColourCell::setHighlighted(bool highlighted) {
     setBackgroundColor(kit::Color::clearColor());
     contentView()->setBackgroundColor(kit::Color::clearColor());
 }
+
+}  // namespace kelvora

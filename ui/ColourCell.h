@@ -5,6 +5,8 @@
 #include "platform/kit/CollectionViewCell.h"
 #include "platform/kit/View.h"
 
+namespace kelvora {
+
 // One swatch of the colour picker: a 40-point rounded square of colour over a 50-point
 // ring that the picker draws only around the chosen swatch.
 class ColourCell final : public kit::CollectionViewCell {
@@ -19,3 +21,5 @@ class ColourCell final : public kit::CollectionViewCell {
     std::shared_ptr<kit::View> selectedView;
     std::shared_ptr<kit::View> colourView;
 };
+
+}  // namespace kelvora

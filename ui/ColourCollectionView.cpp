@@ -4,6 +4,8 @@
 #include "ui/ColourCell.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 std::shared_ptr<ColourCollectionView> ColourCollectionView::init() {
     auto picker = std::make_shared<ColourCollectionView>(Token{});
     picker->loadColours();
@@ -86,3 +88,5 @@ void ColourCollectionView::didSelectItem(kit::CollectionView& grid, kit::IndexPa
         receiver->didSelectedColourWithHex(colourArray[static_cast<std::size_t>(selectedIndex)]);
     }
 }
+
+}  // namespace kelvora

@@ -10,6 +10,8 @@
 #include "platform/kit/View.h"
 #include "ui/ColourCollectionViewProtocol.h"
 
+namespace kelvora {
+
 // The eighteen swatches a Setup's colour is chosen from, six to a row. A tap rings the
 // swatch in its own full colour and tells the delegate its hex string; nothing is chosen
 // until the first tap, and there is no way back to that. The grid does not scroll: the
@@ -50,3 +52,5 @@ class ColourCollectionView final : public kit::View,
   private:
     void layoutCollectionView();
 };
+
+}  // namespace kelvora

@@ -3,6 +3,8 @@
 #include "platform/kit/Font.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr double kSideMargin = 10;
@@ -163,3 +165,5 @@ void DynamicNavigationBar::addTitle(const std::string& title) {
     extension::x(*title_, centerXAnchor());
     extension::y(*title_, center_->centerYAnchor());
 }
+
+}  // namespace kelvora

@@ -10,6 +10,8 @@
 #include "platform/kit/VisualEffectView.h"
 #include "ui/NavigationBarControl.h"
 
+namespace kelvora {
+
 // The app's own top bar: a blurred band with a hairline at its bottom, a bold centred title
 // and at most one button a side, either text in the accent colour or a symbol icon. Every
 // button and the title are centred on a line 21 points above the bar's bottom. The bar has no
@@ -87,3 +89,5 @@ class DynamicNavigationBar final : public kit::View {
     std::shared_ptr<kit::Button> leftText_;
     std::shared_ptr<kit::Button> rightText_;
 };
+
+}  // namespace kelvora

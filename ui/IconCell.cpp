@@ -3,6 +3,8 @@
 #include "appearance/SetupAppearance.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 std::shared_ptr<IconCell> IconCell::make() {
     auto cell = std::make_shared<IconCell>();
     cell->setBackgroundColor(kit::Color::clearColor());
@@ -43,3 +45,5 @@ void IconCell::setHighlighted(bool highlighted) {
     setBackgroundColor(kit::Color::clearColor());
     contentView()->setBackgroundColor(kit::Color::clearColor());
 }
+
+}  // namespace kelvora

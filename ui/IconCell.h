@@ -6,6 +6,8 @@
 #include "platform/kit/Label.h"
 #include "platform/kit/View.h"
 
+namespace kelvora {
+
 // One square of the icon picker: a 40-point rounded square with a symbol drawn as an inline
 // image of a label, so the picker can recolour it by handing over a tinted image.
 class IconCell final : public kit::CollectionViewCell {
@@ -21,3 +23,5 @@ class IconCell final : public kit::CollectionViewCell {
     std::shared_ptr<kit::View> iconView;
     std::shared_ptr<kit::Label> iconLabel;
 };
+
+}  // namespace kelvora

@@ -5,6 +5,8 @@
 #include "ui/IconCell.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 std::shared_ptr<IconCollectionView> IconCollectionView::init() {
     auto picker = std::make_shared<IconCollectionView>(Token{});
     picker->loadIcons();
@@ -219,3 +221,5 @@ void IconCollectionView::didSelectItem(kit::CollectionView& grid, kit::IndexPath
         receiver->didSelectedIconWithImageName(iconArray[static_cast<std::size_t>(selectedIndex)]);
     }
 }
+
+}  // namespace kelvora

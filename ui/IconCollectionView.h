@@ -11,6 +11,8 @@
 #include "platform/kit/View.h"
 #include "ui/IconCollectionViewProtocol.h"
 
+namespace kelvora {
+
 // The 132 symbols a Setup's icon is chosen from, six to a row. A tap fills the square with
 // the accent colour, draws its symbol in white and tells the delegate the symbol's name;
 // nothing is chosen until the first tap, and there is no way back to that. The grid does
@@ -51,3 +53,5 @@ class IconCollectionView final : public kit::View,
     void layoutCollectionView();
     static void setSymbol(kit::Label& label, const std::string& name, const kit::Color& tint);
 };
+
+}  // namespace kelvora

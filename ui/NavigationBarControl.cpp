@@ -3,6 +3,8 @@
 #include "platform/kit/Image.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 std::shared_ptr<NavigationBarControl> NavigationBarControl::initWithIcon(std::string_view icon,
                                                                          const kit::Color& accent,
                                                                          double size) {
@@ -37,3 +39,5 @@ void NavigationBarControl::touchesCancelled(const kit::Touch& touch) {
 void NavigationBarControl::touchAnimateWithHighlighted(bool highlighted) {
     View::animate(0.1, [this, highlighted] { setAlpha(highlighted ? 0.5 : 1.0); });
 }
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "platform/kit/Control.h"
 #include "platform/kit/ImageView.h"
 
+namespace kelvora {
+
 // A symbol-icon button for the top bar. Its only press feedback is its own opacity: half
 // while a touch is down on it, whole again once the touch ends or is cancelled, wherever the
 // finger went meanwhile. Its own size is set by its host.
@@ -36,3 +38,5 @@ class NavigationBarControl final : public kit::Control {
   private:
     std::shared_ptr<kit::ImageView> icon_;
 };
+
+}  // namespace kelvora

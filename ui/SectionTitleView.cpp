@@ -3,6 +3,8 @@
 #include "platform/kit/Font.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 std::shared_ptr<SectionTitleView> SectionTitleView::initWithTitle(const std::string& title) {
     auto view = std::make_shared<SectionTitleView>(Token{});
     auto label = std::make_shared<kit::Label>();
@@ -17,3 +19,5 @@ std::shared_ptr<SectionTitleView> SectionTitleView::initWithTitle(const std::str
     view->titleLabel_ = std::move(label);
     return view;
 }
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 #include "platform/kit/Label.h"
 #include "platform/kit/View.h"
 
+namespace kelvora {
+
 // The heading above a group of a form: one left-aligned line, cut at the trailing side when
 // too long. It has no size of its own; the host gives it one.
 class SectionTitleView final : public kit::View {
@@ -23,3 +25,5 @@ class SectionTitleView final : public kit::View {
   private:
     std::shared_ptr<kit::Label> titleLabel_;
 };
+
+}  // namespace kelvora

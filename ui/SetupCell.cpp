@@ -3,6 +3,8 @@
 #include "appearance/SetupAppearance.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 std::shared_ptr<kit::Label> whiteLine(kit::Font font) {
@@ -61,3 +63,5 @@ void SetupCell::setHighlighted(bool highlighted) {
     setBackgroundColor(kit::Color::clearColor());
     contentView()->setBackgroundColor(kit::Color::clearColor());
 }
+
+}  // namespace kelvora

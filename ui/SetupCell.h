@@ -7,6 +7,8 @@
 #include "platform/kit/Label.h"
 #include "platform/kit/View.h"
 
+namespace kelvora {
+
 // The tile of one Setup on the home grid: a rounded card in the Setup's colour with its
 // symbol at the top left and its name above its file count at the bottom left. The grid
 // fills it in and decides its size. Labels have no trailing limit, so a long name runs to
@@ -27,3 +29,5 @@ class SetupCell final : public kit::CollectionViewCell {
     std::shared_ptr<kit::Label> nameLabel;
     std::shared_ptr<kit::Label> countLabel;
 };
+
+}  // namespace kelvora

@@ -4,6 +4,8 @@
 #include "platform/kit/Font.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr double kFadeDuration = 0.2;
@@ -75,3 +77,5 @@ void SpinnerMessageView::touchesBegan(const kit::Touch&) {}
 void SpinnerMessageView::touchesMoved(const kit::Touch&) {}
 void SpinnerMessageView::touchesEnded(const kit::Touch&) {}
 void SpinnerMessageView::touchesCancelled(const kit::Touch&) {}
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "platform/kit/Label.h"
 #include "platform/kit/View.h"
 
+namespace kelvora {
+
 // The progress overlay shown while files are copied, deleted or restored: a dark rounded
 // panel in the middle of its host with a large spinner in the accent colour and a message of
 // at most two lines under it.
@@ -50,3 +52,5 @@ class SpinnerMessageView final : public kit::View {
     std::shared_ptr<kit::ActivityIndicatorView> spinner_;
     std::shared_ptr<kit::Label> messageLabel_;
 };
+
+}  // namespace kelvora

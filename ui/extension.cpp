@@ -5,6 +5,8 @@
 
 #include "platform/kit/LayoutConstraint.h"
 
+namespace kelvora {
+
 namespace extension {
 
 namespace {
@@ -132,3 +134,5 @@ void removeAllConstraints(kit::View& view) {
 }
 
 }  // namespace extension
+
+}  // namespace kelvora

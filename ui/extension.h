@@ -8,6 +8,8 @@
 #include "platform/kit/LayoutYAxisAnchor.h"
 #include "platform/kit/View.h"
 
+namespace kelvora {
+
 // Layout shorthands for any view. Each one pins edges, centre lines or dimensions of the
 // view with required equality constraints, activated at once and not returned. Every one
 // first switches the view's frame-to-constraint conversion off, even when it then makes no
@@ -56,3 +58,5 @@ void fill(kit::View& view);
 void removeAllConstraints(kit::View& view);
 
 }  // namespace extension
+
+}  // namespace kelvora

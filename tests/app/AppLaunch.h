@@ -8,6 +8,8 @@
 #include "platform/kit/Window.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 namespace apptest {
 
 // Launches the app in this process on a device root, as the program does, with the
@@ -46,3 +48,5 @@ class AppLaunch {
 };
 
 }  // namespace apptest
+
+}  // namespace kelvora

@@ -9,6 +9,8 @@
 
 extern char** environ;
 
+namespace kelvora {
+
 namespace apptest {
 
 ProgramRun runKelvora(const std::vector<std::string>& arguments,
@@ -56,3 +58,5 @@ std::string readText(const std::filesystem::path& file) {
 }
 
 }  // namespace apptest
+
+}  // namespace kelvora

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace kelvora {
+
 namespace apptest {
 
 // The built `kelvora` program, run as a person runs it, headless, with its output kept.
@@ -21,3 +23,5 @@ std::filesystem::path writeText(const std::filesystem::path& file, const std::st
 std::string readText(const std::filesystem::path& file);
 
 }  // namespace apptest
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "tests/app/KelvoraProgram.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 namespace {
 
 using apptest::readText;
@@ -228,3 +230,5 @@ TEST(ProgramWindowTest, AScriptPlaysInAWindowAsItDoesHeadless) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -3,6 +3,8 @@
 #include "tests/app/KelvoraProgram.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 namespace {
 
 using apptest::readText;
@@ -76,3 +78,5 @@ TEST_F(SetupRoadTest, FilesAreDeletedFromTheExplorerAndTheSetupFromItsContextMen
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -12,6 +12,8 @@
 #include "store/SetupManager.h"
 #include "tests/app/AppLaunch.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr const char* kPreferences = "/var/jb/vmo/Library/Preferences/";
@@ -123,3 +125,5 @@ TEST(StartUpTest, AnAccentColourPickedInTheSettingsTintsTheWindowOnTheNextLaunch
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -13,6 +13,8 @@
 #include "store/SetupManager.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 using kit::InterfaceStyle;
 using kit::Rgba;
 
@@ -80,3 +82,5 @@ TEST(NotchedDevice, OnlyTheTabledHeightsOfTheMainScreenCountAsNotched) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 
 #include "tests/files/FileScreenFixture.h"
 
+namespace kelvora {
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -173,3 +175,5 @@ TEST_F(CopyIntoSetupTest, AnUnwritableSetupFolderReportsEveryFileAndCopiesNone) 
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -10,6 +10,8 @@
 #include "tests/files/FileScreenFixture.h"
 #include "tests/files/FileTimes.h"
 
+namespace kelvora {
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -178,3 +180,5 @@ TEST_F(FilePickerTest, JumpButtonShowsPast275PointsAndScrollsBackToTheTop) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+namespace kelvora {
+
 std::vector<std::string> FileScreenFixture::entries(std::string_view devicePath) const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(root.host(devicePath))) {
@@ -11,3 +13,5 @@ std::vector<std::string> FileScreenFixture::entries(std::string_view devicePath)
     std::sort(names.begin(), names.end());
     return names;
 }
+
+}  // namespace kelvora

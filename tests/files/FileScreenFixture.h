@@ -20,6 +20,8 @@
 #include "tests/support/DeviceRoot.h"
 #include "tests/support/LogCapture.h"
 
+namespace kelvora {
+
 // The Setup explorer of the Setup "Work Bench" (folder "bench") on a notched window, in a
 // navigation controller as the Setups screen pushes it, over a device root in a temporary
 // folder; a driver to touch it; the log lines and the refresh notifications it sends.
@@ -117,3 +119,5 @@ class FileScreenFixture : public testing::Test {
             });
     }
 };
+
+}  // namespace kelvora

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+namespace kelvora {
+
 namespace filetests {
 
 std::time_t utc(int year, int month, int day, int hour, int minute, int second) {
@@ -23,3 +25,5 @@ void setModified(const std::filesystem::path& file, std::time_t when) {
 }
 
 }  // namespace filetests
+
+}  // namespace kelvora

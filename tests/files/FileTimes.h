@@ -3,6 +3,8 @@
 #include <ctime>
 #include <filesystem>
 
+namespace kelvora {
+
 namespace filetests {
 
 // Seconds since 1970 for a UTC calendar time, worked out without the code under test.
@@ -12,3 +14,5 @@ std::time_t utc(int year, int month, int day, int hour, int minute, int second);
 void setModified(const std::filesystem::path& file, std::time_t when);
 
 }  // namespace filetests
+
+}  // namespace kelvora

@@ -13,6 +13,8 @@
 #include "platform/foundation/DateFormatter.h"
 #include "tests/files/FileTimes.h"
 
+namespace kelvora {
+
 namespace {
 
 using foundation::DateFormatter;
@@ -136,3 +138,5 @@ TEST(PlistDateFormatterLocaleTest, NonAsciiDigitsAreWrittenAsTheLocaleWritesThem
 }
 
 }  // namespace
+
+}  // namespace kelvora

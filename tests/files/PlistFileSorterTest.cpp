@@ -7,6 +7,8 @@
 
 #include "platform/foundation/DateFormatter.h"
 
+namespace kelvora {
+
 namespace {
 
 using Names = std::vector<std::string>;
@@ -61,3 +63,5 @@ TEST_F(PlistFileSorterTest, DateSortsCompareInstantsNotKeyText) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -13,6 +13,8 @@
 #include "tests/files/FileTimes.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 namespace {
 
 using filetests::setModified;
@@ -218,3 +220,5 @@ TEST_F(PreferencesCatalogueTest, AFileThatVanishesAfterTheListingIsLeftOut) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -8,6 +8,8 @@
 #include "store/SetupManager.h"
 #include "tests/files/FileScreenFixture.h"
 
+namespace kelvora {
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -198,3 +200,5 @@ TEST_F(SetupExplorerTest, OddNamesAreRestoredAndDeletedAsTheyAre) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

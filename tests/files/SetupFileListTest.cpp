@@ -11,6 +11,8 @@
 #include "tests/files/FileTimes.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 namespace {
 
 using filetests::setModified;
@@ -88,3 +90,5 @@ TEST_F(SetupFileListTest, MissingOrUnlistableSetupFolderListsNothing) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

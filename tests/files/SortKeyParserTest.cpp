@@ -8,6 +8,8 @@
 
 #include "platform/foundation/DateFormatter.h"
 
+namespace kelvora {
+
 namespace {
 
 class SortKeyParserTest : public testing::TestWithParam<const char*> {
@@ -63,3 +65,5 @@ INSTANTIATE_TEST_SUITE_P(Zones, SortKeyParserTest,
                                          "Pacific/Kiritimati", "America/St_Johns"));
 
 }  // namespace
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 
 #include "tests/files/FileScreenFixture.h"
 
+namespace kelvora {
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -120,3 +122,5 @@ TEST_F(SoundFileOperationsTest, ARestoreFromALinkToThePreferencesFileNeverRemove
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 
+namespace kelvora {
+
 namespace {
 
 int sign(int value) {
@@ -57,3 +59,5 @@ TEST(UTF16OrderTest, AgreesWithUTF16CodeUnitOrderOnRandomNames) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "home/CreateSetupViewController.h"
 #include "files/SetupExplorerViewController.h"
+#include "home/CreateSetupViewController.h"
 #include "platform/foundation/DateFormatter.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/kit/AlertController.h"
 #include "tests/home/HomeFixture.h"
+
+namespace kelvora {
 
 namespace {
 
@@ -84,8 +86,8 @@ TEST_F(CreateSetupTest, RoadOfASetupEndsInItsExplorerAFifthOfASecondAfterDone) {
     driver->wait(0.19);
     EXPECT_EQ(navigation->topViewController(), screen);
     driver->wait(0.01);
-    auto explorer = std::dynamic_pointer_cast<SetupExplorerViewController>(
-        navigation->topViewController());
+    auto explorer =
+        std::dynamic_pointer_cast<SetupExplorerViewController>(navigation->topViewController());
     ASSERT_TRUE(explorer);
     EXPECT_EQ(explorer->data().setupName, "Work");
     EXPECT_EQ(explorer->data().setupFolderName, "work");
@@ -257,3 +259,5 @@ TEST_F(CreateSetupFramesTest, ScreenWithoutANotchHasTheShortBarAndTheHigherFirst
 }
 
 }  // namespace
+
+}  // namespace kelvora

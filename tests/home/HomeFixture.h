@@ -17,6 +17,8 @@
 #include "tests/support/DeviceRoot.h"
 #include "tests/support/LogCapture.h"
 
+namespace kelvora {
+
 // The "Setup" tab as the app sets it up: the Setups screen at the root of a navigation
 // controller in a notched window, over a device root with the app's folders, and a driver
 // to touch it. The tutorial counts as already seen unless a test says otherwise.
@@ -112,3 +114,5 @@ class HomeFixture : public testing::Test {
     std::shared_ptr<kit::NavigationController> navigation;
     std::unique_ptr<kit::Driver> driver;
 };
+
+}  // namespace kelvora

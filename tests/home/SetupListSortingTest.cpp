@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace kelvora {
+
 namespace {
 
 foundation::PlistArray named(const std::vector<std::string>& names) {
@@ -58,3 +60,5 @@ TEST(SetupListSorting, RecordsOfAnyShapeAreKeptByEverySort) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

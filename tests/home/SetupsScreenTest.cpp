@@ -11,6 +11,8 @@
 #include "tests/home/HomeFixture.h"
 #include "ui/SetupCell.h"
 
+namespace kelvora {
+
 namespace {
 
 class SetupsScreenTest : public HomeFixture {
@@ -133,8 +135,8 @@ TEST_F(SetupsScreenTest, ViewInTheContextMenuAndATapOpenTheExplorerWithTheRecord
     writeList({record("Alpha", "alpha")});
     launch();
     ASSERT_TRUE(driver->tap("Alpha").ok());
-    auto explorer = std::dynamic_pointer_cast<SetupExplorerViewController>(
-        navigation->topViewController());
+    auto explorer =
+        std::dynamic_pointer_cast<SetupExplorerViewController>(navigation->topViewController());
     ASSERT_TRUE(explorer);
     EXPECT_EQ(explorer->data(),
               (SetupData{"alpha", "Alpha", "0A84FE", "gear", "Monday 1 Jan, 2024 01:00"}));
@@ -142,8 +144,8 @@ TEST_F(SetupsScreenTest, ViewInTheContextMenuAndATapOpenTheExplorerWithTheRecord
     driver->settle();
     ASSERT_TRUE(driver->longPress("Alpha").ok());
     ASSERT_TRUE(driver->tap("View").ok());
-    EXPECT_TRUE(std::dynamic_pointer_cast<SetupExplorerViewController>(
-        navigation->topViewController()));
+    EXPECT_TRUE(
+        std::dynamic_pointer_cast<SetupExplorerViewController>(navigation->topViewController()));
 }
 
 TEST_F(SetupsScreenTest, CountsNamesEndingInPlistOfAnyCaseAndRecountsOnTheNotification) {
@@ -276,3 +278,5 @@ TEST_F(TutorialTest, ShownOnFirstUseUntilDoneAndNeverAfter) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -12,6 +12,8 @@
 #include "platform/kit/AlertController.h"
 #include "tests/settings/SettingsScreenFixture.h"
 
+namespace kelvora {
+
 namespace {
 
 constexpr std::string_view kOriginal = "/var/mobile/Kelvora/Original/";
@@ -182,3 +184,5 @@ TEST_F(RestoreOriginalFilesTest, AnEmptyOriginalFolderCopiesNothingAndSaysNothin
 }
 
 }  // namespace
+
+}  // namespace kelvora

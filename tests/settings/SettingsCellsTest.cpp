@@ -10,6 +10,8 @@
 #include "tests/support/DeviceRoot.h"
 #include "tests/ui/GeometryPrinting.h"
 
+namespace kelvora {
+
 using kit::Rect;
 
 namespace {
@@ -101,3 +103,5 @@ TEST_F(SettingsCellsTest, AReusedCellShowsNoStaleTextsOrPictureButKeepsWhatEachF
 }
 
 }  // namespace
+
+}  // namespace kelvora

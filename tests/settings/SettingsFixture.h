@@ -12,6 +12,8 @@
 #include "settings/SettingsModel.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 // A device root, and a bundle folder where each test writes the settings resource it needs.
 class SettingsFixture : public testing::Test {
   protected:
@@ -43,3 +45,5 @@ class SettingsFixture : public testing::Test {
         return entry("ZerovinPrefsSectionHeaderCell", {{"Title", std::move(title)}});
     }
 };
+
+}  // namespace kelvora

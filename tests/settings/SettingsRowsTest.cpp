@@ -5,6 +5,8 @@
 #include "settings/SettingsCellKind.h"
 #include "settings/SettingsColours.h"
 
+namespace kelvora {
+
 using foundation::PlistDictionary;
 using kit::Color;
 using SettingsColours::colorWithHexString;
@@ -90,3 +92,5 @@ TEST(SettingsRowsTest, RowsFallBackToTheScreensAccentButSwitchesAndHeadersDoNot)
 }
 
 }  // namespace
+
+}  // namespace kelvora

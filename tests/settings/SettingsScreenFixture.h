@@ -12,6 +12,8 @@
 #include "tests/settings/SettingsFixture.h"
 #include "tests/support/LogCapture.h"
 
+namespace kelvora {
+
 // The settings screen as the key window's root, built from a resource the test writes, with
 // a finger to drive it and a recorder in place of the system's URL opener.
 class SettingsScreenFixture : public SettingsFixture {
@@ -49,3 +51,5 @@ class SettingsScreenFixture : public SettingsFixture {
     std::shared_ptr<SettingViewController> screen;
     std::unique_ptr<kit::Driver> driver;
 };
+
+}  // namespace kelvora

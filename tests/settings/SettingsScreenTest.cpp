@@ -14,6 +14,8 @@
 #include "tests/settings/SettingsScreenFixture.h"
 #include "tests/ui/GeometryPrinting.h"
 
+namespace kelvora {
+
 using foundation::PlistDictionary;
 
 namespace {
@@ -270,3 +272,5 @@ TEST_F(SettingsScreenTest, TheShippedTableShowsItsRowsAndTheirTapsWork) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -3,6 +3,8 @@
 #include "settings/SettingsCellKind.h"
 #include "tests/settings/SettingsFixture.h"
 
+namespace kelvora {
+
 using foundation::PlistArray;
 using foundation::PlistDictionary;
 using foundation::PlistValue;
@@ -84,3 +86,5 @@ TEST_F(SettingsTableTest, RowsBeforeAnyHeaderAreKeptAndNonDictionariesSkipped) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -7,6 +7,8 @@
 #include "settings/SettingsColours.h"
 #include "tests/settings/SettingsFixture.h"
 
+namespace kelvora {
+
 using foundation::PlistDictionary;
 using kit::Color;
 
@@ -113,3 +115,5 @@ TEST_F(SettingsValuesTest, RowsWithoutDomainOrKeyReadDefaultsAndWriteNothing) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

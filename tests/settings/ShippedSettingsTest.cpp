@@ -10,6 +10,8 @@
 #include "store/StoreConstants.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 using foundation::PlistDictionary;
 
 namespace {
@@ -82,3 +84,5 @@ TEST_F(ShippedSettingsTest, TheOnlyStoredSettingIsTheAccentColourTheAppReads) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -9,6 +9,8 @@
 #include "tests/store/Python.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 using foundation::PlistArray;
 using foundation::PlistData;
 using foundation::PlistDate;
@@ -144,3 +146,5 @@ TEST(BinaryPlistWriter, WritesWhatTheReaderReadsBackEqual) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

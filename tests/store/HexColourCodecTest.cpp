@@ -10,6 +10,8 @@
 
 #include "store/SetupManager.h"
 
+namespace kelvora {
+
 namespace {
 
 const HexColourCodec plain;
@@ -110,3 +112,5 @@ TEST(HexColourCodec, TheStoreConvertsWithoutNames) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

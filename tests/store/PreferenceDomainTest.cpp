@@ -8,6 +8,8 @@
 #include "tests/platform/kit/TestImages.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 using foundation::PlistArray;
 using foundation::PlistData;
 using foundation::PlistDictionary;
@@ -215,3 +217,5 @@ TEST_F(PreferenceDomainTest, AThumbnailIsNotWrittenWithoutItsFolderAndAFailedWri
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
+namespace kelvora {
+
 namespace storetest {
 
 std::optional<PythonRun> runPython(const std::string& script) {
@@ -36,3 +38,5 @@ std::optional<PythonRun> runPython(const std::string& script) {
 }
 
 }  // namespace storetest
+
+}  // namespace kelvora

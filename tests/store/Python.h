@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace kelvora {
+
 namespace storetest {
 
 struct PythonRun {
@@ -15,3 +17,5 @@ struct PythonRun {
 std::optional<PythonRun> runPython(const std::string& script);
 
 }  // namespace storetest
+
+}  // namespace kelvora

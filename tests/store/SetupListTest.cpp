@@ -9,6 +9,8 @@
 #include "store/StoreConstants.h"
 #include "tests/support/DeviceRoot.h"
 
+namespace kelvora {
+
 using foundation::PlistArray;
 using foundation::PlistDictionary;
 using foundation::PlistValue;
@@ -146,3 +148,5 @@ TEST(SetupFolderName, RemovesOnlySpacesAndLowerCasesEveryLetter) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -9,6 +9,8 @@
 #include "tests/support/DeviceRoot.h"
 #include "tests/support/LogCapture.h"
 
+namespace kelvora {
+
 namespace {
 
 const std::optional<std::string> kPrefs = "com.zerovin.KelvoraPrefs";
@@ -178,3 +180,5 @@ TEST_F(SnapshotTest, TheFlagIsWrittenOnceItHoldsAndRetriedAfterAFailedWrite) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

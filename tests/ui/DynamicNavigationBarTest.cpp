@@ -13,6 +13,8 @@
 #include "tests/ui/HostScreen.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 using kit::Color;
 using kit::Rect;
 using kit::TouchPhase;
@@ -148,3 +150,5 @@ TEST_F(DynamicNavigationBarTest, OnlyTheRightTitleVariantLimitsALongTitle) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

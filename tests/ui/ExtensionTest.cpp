@@ -10,6 +10,8 @@
 #include "platform/kit/View.h"
 #include "tests/ui/GeometryPrinting.h"
 
+namespace kelvora {
+
 using kit::Rect;
 using kit::View;
 
@@ -116,3 +118,5 @@ TEST_F(ExtensionTest, RemoveAllConstraintsLeavesNoneThatMentionTheViewAndFramesR
 }
 
 }  // namespace
+
+}  // namespace kelvora

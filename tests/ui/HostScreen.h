@@ -8,6 +8,8 @@
 #include "platform/kit/View.h"
 #include "platform/kit/Window.h"
 
+namespace kelvora {
+
 namespace uitest {
 
 // Stands in for a screen's view controller or the application: records the actions it is
@@ -54,3 +56,5 @@ struct HostScreen {
 };
 
 }  // namespace uitest
+
+}  // namespace kelvora

@@ -18,6 +18,8 @@
 #include "ui/IconCollectionView.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 using kit::Color;
 using kit::IndexPath;
 
@@ -181,3 +183,5 @@ TEST(IconCell, ReuseClearsTheSymbol) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

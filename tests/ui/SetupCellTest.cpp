@@ -9,6 +9,8 @@
 #include "tests/support/DeviceRoot.h"
 #include "tests/ui/GeometryPrinting.h"
 
+namespace kelvora {
+
 using kit::Rect;
 
 namespace {
@@ -66,3 +68,5 @@ TEST(SetupCell, ReuseForgetsIconAndNameAndTouchesLeaveNoHighlight) {
 }
 
 }  // namespace
+
+}  // namespace kelvora

@@ -16,6 +16,8 @@
 #include "ui/SectionTitleView.h"
 #include "ui/extension.h"
 
+namespace kelvora {
+
 using kit::Rect;
 
 namespace {
@@ -146,3 +148,5 @@ TEST(SectionTitleView, TitleIsOneLineInsetTenPointsAndCutWhenTooLong) {
 }
 
 }  // namespace
+
+}  // namespace kelvora
