@@ -51,7 +51,7 @@ bool sameItem(const FileLocation& source, const struct stat& sourceInfo,
 
 }  // namespace
 
-AtomicReplacement::AtomicReplacement(FileLocation target, FileTree::Fault fault)
+AtomicReplacement::AtomicReplacement(FileLocation target, FaultHook fault)
     : target_(std::move(target)), fault_(std::move(fault)) {
     struct stat info;
     if (::lstat(target_.host.c_str(), &info) == 0) {
@@ -59,8 +59,8 @@ AtomicReplacement::AtomicReplacement(FileLocation target, FileTree::Fault fault)
     }
 }
 
-int AtomicReplacement::injected(FileOperation operation) const {
-    return fault_ ? fault_(operation, target_.device).value_or(0) : 0;
+int AtomicReplacement::injected(FaultKind kind) const {
+    return fault_ ? fault_(kind, target_.device).value_or(0) : 0;
 }
 
 FileOwner AtomicReplacement::newOwner() const {
@@ -95,7 +95,7 @@ int AtomicReplacement::write(std::string_view contents) const {
         return error;
     }
     // Between the two halves, so that an injected full disk strikes in mid-write.
-    if (int error = injected(FileOperation::write)) {
+    if (int error = injected(FaultKind::write)) {
         return error;
     }
     if (int error = writeAll(file, contents.substr(half))) {
@@ -109,7 +109,7 @@ int AtomicReplacement::write(std::string_view contents) const {
         ::fsync(file) != 0) {
         return errno;
     }
-    if (int error = injected(FileOperation::rename)) {
+    if (int error = injected(FaultKind::rename)) {
         return error;
     }
     if (::rename(temporary.path().c_str(), target_.host.c_str()) != 0) {
@@ -193,7 +193,7 @@ int AtomicReplacement::commit() {
     if (!temporary_) {
         return EINVAL;
     }
-    if (int error = injected(FileOperation::rename)) {
+    if (int error = injected(FaultKind::rename)) {
         return error;
     }
     if (int error = swapInto(staged_, temporary_->path() / ".replaced")) {

@@ -25,7 +25,7 @@ namespace foundation {
 // when the object goes.
 class AtomicReplacement final {
   public:
-    AtomicReplacement(FileLocation target, FileTree::Fault fault);
+    AtomicReplacement(FileLocation target, FaultHook fault);
 
     int copyFrom(const FileLocation& source);
     int write(std::string_view contents) const;
@@ -45,10 +45,10 @@ class AtomicReplacement final {
     int stageTree(const FileLocation& source, const struct stat& info, const FileTree& tree);
     int swapInto(const std::filesystem::path& staged, const std::filesystem::path& parking) const;
     FileOwner newOwner() const;
-    int injected(FileOperation operation) const;
+    int injected(FaultKind kind) const;
 
     FileLocation target_;
-    FileTree::Fault fault_;
+    FaultHook fault_;
     std::optional<struct stat> replaced_;
     std::unique_ptr<TemporarySibling> temporary_;
     std::filesystem::path staged_;

@@ -88,12 +88,11 @@ void FileManager::setFaultHook(FaultHook hook) {
     faultHook_ = std::move(hook);
 }
 
-std::optional<int> FileManager::injectedFault(FileOperation operation,
-                                              std::string_view path) const {
+std::optional<int> FileManager::injectedFault(FaultKind kind, std::string_view path) const {
     if (!faultHook_) {
         return std::nullopt;
     }
-    return faultHook_(operation, path);
+    return faultHook_(kind, path);
 }
 
 std::filesystem::path FileManager::hostPath(std::string_view devicePath) const {
@@ -125,7 +124,7 @@ Result<void> FileManager::createDirectory(std::string_view path,
         return FileError::creating(path, EINVAL);
     }
     if (!withIntermediateDirectories) {
-        if (auto fault = injectedFault(FileOperation::createDirectory, path)) {
+        if (auto fault = injectedFault(FaultKind::createDirectory, path)) {
             return FileError::creating(path, *fault);
         }
         if (::mkdir(hostPath(path).c_str(), newFolderMode) != 0) {
@@ -145,7 +144,7 @@ Result<void> FileManager::createDirectory(std::string_view path,
             }
             continue;
         }
-        if (auto fault = injectedFault(FileOperation::createDirectory, devicePrefix)) {
+        if (auto fault = injectedFault(FaultKind::createDirectory, devicePrefix)) {
             return FileError::creating(path, *fault);
         }
         if (::mkdir(host.c_str(), newFolderMode) != 0 && errno != EEXIST) {
@@ -205,9 +204,7 @@ Result<void> FileManager::removeItem(std::string_view path) const {
     if (unusable(path)) {
         return FileError::removing(path, EINVAL);
     }
-    FileTree tree([this](FileOperation operation, const std::string& device) {
-        return injectedFault(operation, device);
-    });
+    FileTree tree(faultHook_);
     if (int error = tree.remove({hostPath(path), std::string(path)})) {
         return FileError::removing(path, error);
     }
@@ -227,9 +224,7 @@ Result<void> FileManager::copyItem(std::string_view from, std::string_view to) c
     if (strictlyInside(target.host, source.host)) {
         return FileError::copying(from, to, FileError::intoItself);
     }
-    FileTree tree([this](FileOperation operation, const std::string& device) {
-        return injectedFault(operation, device);
-    });
+    FileTree tree(faultHook_);
     if (::stat(target.host.parent_path().c_str(), &info) == 0) {
         tree.setOwner(FileOwner{info.st_uid, info.st_gid});
     }
@@ -257,10 +252,7 @@ Result<void> FileManager::copyItemReplacing(std::string_view from, std::string_v
     if (int error = checkedCopy(from, to)) {
         return FileError::copying(from, to, error);
     }
-    AtomicReplacement replacement({hostPath(to), std::string(to)},
-                                  [this](FileOperation operation, const std::string& device) {
-                                      return injectedFault(operation, device);
-                                  });
+    AtomicReplacement replacement({hostPath(to), std::string(to)}, faultHook_);
     if (int error = replacement.copyFrom({hostPath(from), std::string(from)})) {
         return FileError::copying(from, to, error);
     }
@@ -269,9 +261,7 @@ Result<void> FileManager::copyItemReplacing(std::string_view from, std::string_v
 
 std::vector<Result<void>> FileManager::copyItemsReplacing(
     const std::vector<std::pair<std::string, std::string>>& fromTo) const {
-    ReplacementBatch batch([this](FileOperation operation, const std::string& device) {
-        return injectedFault(operation, device);
-    });
+    ReplacementBatch batch(faultHook_);
     std::vector<int> errors(fromTo.size(), 0);
     std::vector<std::size_t> staged;
     for (std::size_t index = 0; index < fromTo.size(); ++index) {
@@ -303,10 +293,7 @@ Result<void> FileManager::writeAtomically(std::string_view path, std::string_vie
     if (unusable(path)) {
         return FileError::saving(path, EINVAL);
     }
-    AtomicReplacement replacement({hostPath(path), std::string(path)},
-                                  [this](FileOperation operation, const std::string& device) {
-                                      return injectedFault(operation, device);
-                                  });
+    AtomicReplacement replacement({hostPath(path), std::string(path)}, faultHook_);
     if (int error = replacement.write(contents)) {
         return FileError::saving(path, error);
     }

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/foundation/FaultHook.h"
 #include "platform/foundation/Result.h"
 
 namespace foundation {
@@ -19,10 +20,6 @@ struct FileAttributes {
     std::uint64_t size = 0;
     bool isDirectory = false;
 };
-
-// File-system operations the fault hook can make fail, for tests of full disks and
-// unwritable folders.
-enum class FileOperation { createDirectory, copy, remove, rename, write };
 
 // The device's file system. Every path the system uses is the device's absolute path
 // ("/var/mobile/Kelvora/..."); the manager maps it under a root folder chosen by the host
@@ -37,9 +34,6 @@ enum class FileOperation { createDirectory, copy, remove, rename, write };
 // could block), and a path holding a NUL byte is refused rather than cut short.
 class FileManager final {
   public:
-    // Returns an errno value to make an operation on `devicePath` fail, or nothing to let it run.
-    using FaultHook = std::function<std::optional<int>(FileOperation, std::string_view devicePath)>;
-
     static FileManager& defaultManager();
 
     void setRoot(std::filesystem::path root);
@@ -91,7 +85,7 @@ class FileManager final {
 
   private:
     int checkedCopy(std::string_view from, std::string_view to) const;
-    std::optional<int> injectedFault(FileOperation operation, std::string_view path) const;
+    std::optional<int> injectedFault(FaultKind kind, std::string_view path) const;
 
     std::filesystem::path root_ = "/";
     FaultHook faultHook_;

@@ -40,11 +40,11 @@ FileLocation FileLocation::child(const std::string& name) const {
     return {host / name, appendingPathComponent(device, name)};
 }
 
-int FileTree::injected(FileOperation operation, const std::string& device) const {
+int FileTree::injected(FaultKind kind, const std::string& device) const {
     if (!fault_) {
         return 0;
     }
-    return fault_(operation, device).value_or(0);
+    return fault_(kind, device).value_or(0);
 }
 
 std::optional<std::vector<std::string>> FileTree::names(const std::filesystem::path& folder) {
@@ -80,7 +80,7 @@ int FileTree::copy(const FileLocation& from, const FileLocation& to) const {
 }
 
 int FileTree::copyItem(const FileLocation& from, const FileLocation& to) const {
-    if (int error = injected(FileOperation::copy, to.device)) {
+    if (int error = injected(FaultKind::copy, to.device)) {
         return error;
     }
     struct stat info;
@@ -116,7 +116,7 @@ int FileTree::copyFile(const FileLocation& from, const FileLocation& to,
 
 int FileTree::copyFileInto(const FileLocation& from, const std::string& device, int out,
                            std::optional<mode_t> mode) const {
-    if (int error = injected(FileOperation::copy, device)) {
+    if (int error = injected(FaultKind::copy, device)) {
         return error;
     }
     FileDescriptor in(::open(from.host.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
@@ -174,12 +174,12 @@ int FileTree::copyData(int in, int out, const std::string& device) const {
         // Checked after the first chunk, so an injected full disk leaves a partly written
         // file behind, as a real one would.
         if (!std::exchange(faultChecked, true)) {
-            if (int error = injected(FileOperation::write, device)) {
+            if (int error = injected(FaultKind::write, device)) {
                 return error;
             }
         }
     }
-    return faultChecked ? 0 : injected(FileOperation::write, device);
+    return faultChecked ? 0 : injected(FaultKind::write, device);
 }
 
 int FileTree::copyFolder(const FileLocation& from, const FileLocation& to,
@@ -226,7 +226,7 @@ int FileTree::copyLink(const FileLocation& from, const FileLocation& to) const {
 }
 
 int FileTree::remove(const FileLocation& item) const {
-    if (int error = injected(FileOperation::remove, item.device)) {
+    if (int error = injected(FaultKind::remove, item.device)) {
         return error;
     }
     struct stat info;

@@ -33,9 +33,7 @@ struct FileLocation {
 // return 0 or the system error number of the first failure.
 class FileTree final {
   public:
-    using Fault = std::function<std::optional<int>(FileOperation, const std::string& devicePath)>;
-
-    explicit FileTree(Fault fault) : fault_(std::move(fault)) {}
+    explicit FileTree(FaultHook fault) : fault_(std::move(fault)) {}
 
     // Gives every created item this owner; the change is best effort, since only the
     // superuser may give files away.
@@ -65,9 +63,9 @@ class FileTree final {
     int copyData(int in, int out, const std::string& device) const;
     int copyFolder(const FileLocation& from, const FileLocation& to, const struct stat& info) const;
     int copyLink(const FileLocation& from, const FileLocation& to) const;
-    int injected(FileOperation operation, const std::string& device) const;
+    int injected(FaultKind kind, const std::string& device) const;
 
-    Fault fault_;
+    FaultHook fault_;
     std::optional<FileOwner> owner_;
     Flush flush_ = Flush::none;
 };

@@ -18,7 +18,7 @@ namespace foundation {
 // before the batch.
 class ReplacementBatch final {
   public:
-    explicit ReplacementBatch(FileTree::Fault fault) : fault_(std::move(fault)) {}
+    explicit ReplacementBatch(FaultHook fault) : fault_(std::move(fault)) {}
 
     // Copies `source` beside `target`; 0, or the error of an item left out of the batch.
     int stage(const FileLocation& source, const FileLocation& target);
@@ -28,7 +28,7 @@ class ReplacementBatch final {
   private:
     std::vector<int> waitUntilWritten() const;
 
-    FileTree::Fault fault_;
+    FaultHook fault_;
     std::vector<AtomicReplacement> staged_;
 };
 

@@ -151,7 +151,7 @@ TEST_F(CopyIntoSetupTest, AFullDiskLeavesTheSetupAsItWasWithNoTemporaryFile) {
     openPicker();
     tap("a.plist");
     tap("b.plist");
-    failUnder(foundation::FileOperation::write, target, ENOSPC);
+    failUnder(foundation::FaultKind::write, target, ENOSPC);
     tap("Add");
 
     EXPECT_TRUE(driver->isShowing("Error"));
@@ -164,7 +164,7 @@ TEST_F(CopyIntoSetupTest, AnUnwritableSetupFolderReportsEveryFileAndCopiesNone) 
     openPicker();
     tap("a.plist");
     tap("b.plist");
-    failUnder(foundation::FileOperation::copy, target, EACCES);
+    failUnder(foundation::FaultKind::copy, target, EACCES);
     tap("Add");
     tap("Okay");
     driver->wait(1);

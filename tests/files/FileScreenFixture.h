@@ -108,9 +108,9 @@ class FileScreenFixture : public testing::Test {
     std::vector<std::string> entries(std::string_view devicePath) const;
 
     // Makes every operation of `operation` on a path that starts with `prefix` fail.
-    static void failUnder(foundation::FileOperation operation, std::string prefix, int error) {
+    static void failUnder(foundation::FaultKind operation, std::string prefix, int error) {
         foundation::FileManager::defaultManager().setFaultHook(
-            [operation, prefix, error](foundation::FileOperation op,
+            [operation, prefix, error](foundation::FaultKind op,
                                        std::string_view path) -> std::optional<int> {
                 if (op == operation && path.substr(0, prefix.size()) == prefix) {
                     return error;

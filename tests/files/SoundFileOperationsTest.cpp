@@ -30,7 +30,7 @@ TEST_F(SoundFileOperationsTest, ARestoreThatFailsOnAFullDiskKeepsThePreferencesF
     setupFile("a.plist", "mine");
     pref("a.plist", "theirs");
     openExplorer();
-    failUnder(foundation::FileOperation::write, std::string(kPrefs), ENOSPC);
+    failUnder(foundation::FaultKind::write, std::string(kPrefs), ENOSPC);
     restore();
 
     EXPECT_TRUE(driver->isShowing("Error"));
@@ -59,7 +59,7 @@ TEST_F(SoundFileOperationsTest, ARestoreWithAFailureNeverClaimsSuccess) {
     setupFile("a.plist");
     setupFile("b.plist");
     openExplorer();
-    failUnder(foundation::FileOperation::copy, std::string(kPrefs) + "a.plist", EACCES);
+    failUnder(foundation::FaultKind::copy, std::string(kPrefs) + "a.plist", EACCES);
     restore();
     EXPECT_TRUE(driver->isShowing("Error"));
     tap("Okay");
@@ -95,7 +95,7 @@ TEST_F(SoundFileOperationsTest, ADeleteWhoseLastRemovalFailsStillShowsWhatWasRem
     tapAndWait("Edit");
     tap("a.plist");
     tap("b.plist");
-    failUnder(foundation::FileOperation::remove, std::string(kSetup) + "b.plist", EACCES);
+    failUnder(foundation::FaultKind::remove, std::string(kSetup) + "b.plist", EACCES);
     tapAndWait("Delete");
     tap("Delete");
     EXPECT_TRUE(driver->isShowing("Error"));

@@ -193,10 +193,10 @@ TEST_F(CreateSetupTest, CancelClosesTheFormWithNothingSaved) {
 TEST_F(CreateSetupTest, ListThatCannotBeWrittenIsReportedAndLeavesNoFolderBehind) {
     writeList({record("Home", "home")});
     foundation::FileManager::defaultManager().setFaultHook(
-        [](foundation::FileOperation operation, std::string_view path) -> std::optional<int> {
+        [](foundation::FaultKind operation, std::string_view path) -> std::optional<int> {
             bool list = path.find("KelvoraList") != std::string_view::npos;
-            return list && operation == foundation::FileOperation::write ? std::optional(ENOSPC)
-                                                                         : std::nullopt;
+            return list && operation == foundation::FaultKind::write ? std::optional(ENOSPC)
+                                                                     : std::nullopt;
         });
     fillForm("Work");
     ASSERT_TRUE(driver->tap("Done").ok());

@@ -134,9 +134,9 @@ TEST_F(RestoreOriginalFilesTest, AFailedLastCopyKeepsTheOldFileAndClaimsNoSucces
     const std::string last = path(kPrefs, names.back());
     root.write(last, "old last");
     foundation::FileManager::defaultManager().setFaultHook(
-        [last](foundation::FileOperation operation, std::string_view device) -> std::optional<int> {
+        [last](foundation::FaultKind operation, std::string_view device) -> std::optional<int> {
             // A full disk: removing still works, writing the new copy does not.
-            bool writes = operation != foundation::FileOperation::remove;
+            bool writes = operation != foundation::FaultKind::remove;
             return writes && device == last ? std::optional<int>(ENOSPC) : std::nullopt;
         });
     restore("Restore Original Files");
@@ -159,7 +159,7 @@ TEST_F(RestoreOriginalFilesTest, AFailureBeforeTheLastEntryHidesTheOverlayWithou
         foundation::FileManager::defaultManager().contentsOfDirectory(kOriginal).value();
     const std::string first = path(kPrefs, names.front());
     foundation::FileManager::defaultManager().setFaultHook(
-        [first](foundation::FileOperation, std::string_view device) -> std::optional<int> {
+        [first](foundation::FaultKind, std::string_view device) -> std::optional<int> {
             return device == first ? std::optional<int>(EACCES) : std::nullopt;
         });
     restore("Restore Original Files");

@@ -110,9 +110,9 @@ TEST_F(DomainRewriteTest, AMalformedDomainThatCannotBeKeptAsideIsNotOverwritten)
     const std::string broken = "<plist><dict><key>secret</key><tru";
     root.write(kTweakFile, broken);
     foundation::FileManager::defaultManager().setFaultHook(
-        [](foundation::FileOperation operation, std::string_view) -> std::optional<int> {
-            return operation == foundation::FileOperation::copy ? std::optional<int>(ENOSPC)
-                                                                : std::nullopt;
+        [](foundation::FaultKind operation, std::string_view) -> std::optional<int> {
+            return operation == foundation::FaultKind::copy ? std::optional<int>(ENOSPC)
+                                                            : std::nullopt;
         });
     store.setBool(true, "enabled", kTweak);
     EXPECT_EQ(root.read(kTweakFile), broken);

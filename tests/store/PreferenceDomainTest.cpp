@@ -206,8 +206,8 @@ TEST_F(PreferenceDomainTest, AThumbnailIsNotWrittenWithoutItsFolderAndAFailedWri
 
     root.write("/var/LIY/Zerovin/Thumbnails/com.zerovin.KelvoraPrefs_bg.png", "old");
     foundation::FileManager::defaultManager().setFaultHook(
-        [](foundation::FileOperation operation, std::string_view) -> std::optional<int> {
-            if (operation == foundation::FileOperation::write) {
+        [](foundation::FaultKind operation, std::string_view) -> std::optional<int> {
+            if (operation == foundation::FaultKind::write) {
                 return ENOSPC;
             }
             return std::nullopt;

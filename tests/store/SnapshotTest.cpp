@@ -127,8 +127,8 @@ TEST_F(SnapshotTest, AFailedCopyIsLoggedKeepsTheEarlierCopyAndOtherFilesStillCou
     preference("com.example.b.plist", "b");
     root.write("/var/mobile/Kelvora/Original/com.example.a.plist", "old a");
     foundation::FileManager::defaultManager().setFaultHook(
-        [](foundation::FileOperation operation, std::string_view path) -> std::optional<int> {
-            bool copyOfA = operation != foundation::FileOperation::remove &&
+        [](foundation::FaultKind operation, std::string_view path) -> std::optional<int> {
+            bool copyOfA = operation != foundation::FaultKind::remove &&
                            path.find("com.example.a.plist") != std::string_view::npos &&
                            path.find("Original") != std::string_view::npos;
             return copyOfA ? std::optional<int>(ENOSPC) : std::nullopt;
@@ -166,8 +166,8 @@ TEST_F(SnapshotTest, TheFlagIsWrittenOnceItHoldsAndRetriedAfterAFailedWrite) {
     const std::string settings = std::string(kPreferences) + "com.zerovin.KelvoraPrefs.plist";
     int settingsWrites = 0;
     foundation::FileManager::defaultManager().setFaultHook(
-        [&](foundation::FileOperation operation, std::string_view path) -> std::optional<int> {
-            if (operation != foundation::FileOperation::write || path != settings) {
+        [&](foundation::FaultKind operation, std::string_view path) -> std::optional<int> {
+            if (operation != foundation::FaultKind::write || path != settings) {
                 return std::nullopt;
             }
             // The first write of the flag meets a full disk.

@@ -25,8 +25,8 @@ std::vector<std::string> names(std::string_view folder) {
     return list;
 }
 
-FileManager::FaultHook failing(FileOperation failed, int error) {
-    return [=](FileOperation operation, std::string_view) -> std::optional<int> {
+foundation::FaultHook failing(FaultKind failed, int error) {
+    return [=](FaultKind operation, std::string_view) -> std::optional<int> {
         return operation == failed ? std::optional(error) : std::nullopt;
     };
 }
@@ -45,7 +45,7 @@ TEST(AtomicReplacementTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
     ASSERT_TRUE(writeToFile(oldSettings, "/prefs/a.plist"));
     PlistDictionary bigger{{"blob", PlistData(300000, 7)}};
     for (auto [operation, error] :
-         {std::pair{FileOperation::write, ENOSPC}, std::pair{FileOperation::rename, EACCES}}) {
+         {std::pair{FaultKind::write, ENOSPC}, std::pair{FaultKind::rename, EACCES}}) {
         files().setFaultHook(failing(operation, error));
         auto result = writeToFile(bigger, "/prefs/a.plist");
         ASSERT_FALSE(result);
@@ -66,11 +66,11 @@ TEST(AtomicReplacementTest, ProcessKilledBeforeTheRenameLeavesTheOldFileReadable
     testsupport::DeviceRoot root;
     root.makeFolder("/prefs");
     ASSERT_TRUE(writeToFile(oldSettings, "/prefs/a.plist"));
-    for (auto dieAt : {FileOperation::write, FileOperation::rename}) {
+    for (auto dieAt : {FaultKind::write, FaultKind::rename}) {
         pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            files().setFaultHook([=](FileOperation operation, std::string_view) {
+            files().setFaultHook([=](FaultKind operation, std::string_view) {
                 if (operation == dieAt) {
                     ::_exit(0);
                 }
@@ -142,7 +142,7 @@ TEST(AtomicReplacementTest, FailedReplacingCopyLeavesTheTargetUntouched) {
     testsupport::DeviceRoot root;
     root.write("/Setup/com.a.plist", std::string(300000, 'n'));
     root.write("/prefs/com.a.plist", "current");
-    for (auto operation : {FileOperation::copy, FileOperation::write, FileOperation::rename}) {
+    for (auto operation : {FaultKind::copy, FaultKind::write, FaultKind::rename}) {
         files().setFaultHook(failing(operation, ENOSPC));
         auto result = files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist");
         ASSERT_FALSE(result);

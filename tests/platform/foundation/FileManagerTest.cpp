@@ -85,8 +85,8 @@ TEST(FileManagerTest, CreatingFoldersWithAndWithoutIntermediates) {
     EXPECT_TRUE(mentions(fileAbove.error(), "not a folder"));
     EXPECT_EQ(root.read("/var/file"), "x");
 
-    files().setFaultHook([](FileOperation operation, std::string_view path) -> std::optional<int> {
-        if (operation == FileOperation::createDirectory && path == "/var/new") {
+    files().setFaultHook([](FaultKind operation, std::string_view path) -> std::optional<int> {
+        if (operation == FaultKind::createDirectory && path == "/var/new") {
             return EACCES;
         }
         return std::nullopt;
@@ -195,8 +195,8 @@ TEST(FileManagerTest, FailedCopyLeavesNoPartialDestination) {
     testsupport::DeviceRoot root;
     root.write("/src/one", std::string(200000, 'a'));
     root.write("/src/two", std::string(200000, 'b'));
-    files().setFaultHook([](FileOperation operation, std::string_view path) -> std::optional<int> {
-        if (operation == FileOperation::write && path.ends_with("/two")) {
+    files().setFaultHook([](FaultKind operation, std::string_view path) -> std::optional<int> {
+        if (operation == FaultKind::write && path.ends_with("/two")) {
             return ENOSPC;
         }
         return std::nullopt;

@@ -50,8 +50,8 @@ void writeOldAndNew(const testsupport::DeviceRoot& root) {
 TEST(ReplacementBatchTest, AFailedItemKeepsItsOldTargetWhileTheOthersLand) {
     testsupport::DeviceRoot root;
     writeOldAndNew(root);
-    for (auto failed : {FileOperation::copy, FileOperation::write, FileOperation::rename}) {
-        files().setFaultHook([=](FileOperation operation, std::string_view path) {
+    for (auto failed : {FaultKind::copy, FaultKind::write, FaultKind::rename}) {
+        files().setFaultHook([=](FaultKind operation, std::string_view path) {
             return operation == failed && path == "/prefs/b.plist" ? std::optional(ENOSPC)
                                                                    : std::nullopt;
         });
@@ -141,8 +141,8 @@ TEST(ReplacementBatchTest, ABatchLargerThanTheOpenFileLimitLandsWhole) {
     EXPECT_EQ(names("/prefs").size(), static_cast<std::size_t>(count));
 }
 
-// The child stages the whole batch, waits for it to be written and dies at its n-th rename; the parent then
-// finds each target whole: the items renamed before the kill new, the rest old.
+// The child stages the whole batch, waits for it to be written and dies at its n-th rename; the
+// parent then finds each target whole: the items renamed before the kill new, the rest old.
 TEST(ReplacementBatchTest, ProcessKilledBetweenStagingAndRenamingLeavesWholeTargets) {
     testsupport::DeviceRoot root;
     const PlistDictionary oldSettings{{"state", "old"}};
@@ -160,8 +160,8 @@ TEST(ReplacementBatchTest, ProcessKilledBetweenStagingAndRenamingLeavesWholeTarg
         ASSERT_GE(child, 0);
         if (child == 0) {
             int renames = 0;
-            files().setFaultHook([&](FileOperation operation, std::string_view) {
-                if (operation == FileOperation::rename && ++renames == dieAtRename) {
+            files().setFaultHook([&](FaultKind operation, std::string_view) {
+                if (operation == FaultKind::rename && ++renames == dieAtRename) {
                     ::kill(::getpid(), SIGKILL);
                 }
                 return std::optional<int>();
