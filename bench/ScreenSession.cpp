@@ -60,7 +60,8 @@ foundation::PlistDictionary setupRecord(int number) {
         {std::string(kSetupColourKey), colours[pick]},
         {std::string(kCreatedDateKey),
          foundation::DateFormatter("EEEE d MMM, yyyy HH:mm").format(now)},
-        {std::string(kCreationDateKey), foundation::DateFormatter("ddMMyyyyhhmmssss").format(now)},
+        {std::string(kCreationDateKey),
+         foundation::DateFormatter::withPattern(kCreationDatePattern)->format(now)},
     };
 }
 

@@ -5,22 +5,15 @@
 #include "appearance/SetupAppearance.h"
 #include "files/OkayAlert.h"
 #include "files/PlistFileCell.h"
-#include "files/StoredSortType.h"
 #include "platform/foundation/NotificationCenter.h"
-#include "platform/kit/AlertController.h"
 #include "platform/kit/NavigationController.h"
 #include "store/PathFormat.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
+#include "store/StoredSortType.h"
+#include "ui/SortSheet.h"
 
 namespace kelvora {
-
-namespace {
-
-constexpr std::string_view kSortTitles[] = {kSortFileAToZ, kSortFileZToA, kSortDateNewest,
-                                            kSortDateOldest};
-
-}  // namespace
 
 FilePickerViewController::FilePickerViewController(Token, std::string setupFolderName)
     : setupFolderName_(std::move(setupFolderName)) {}
@@ -153,24 +146,16 @@ void FilePickerViewController::refreshButtonPressed() {
 }
 
 void FilePickerViewController::presentSortVC() {
-    auto sortType = StoredSortType::read(kFilePickerSortTypeKey);
-    auto sheet = kit::AlertController::make("Sort", "", kit::AlertControllerStyle::actionSheet);
-    sheet->view()->setTintColor(SetupAppearance::setupAccentColour());
     std::weak_ptr<FilePickerViewController> weak = me();
-    for (auto title : kSortTitles) {
-        sheet->addAction({std::string(title), kit::AlertActionStyle::defaultStyle,
-                          [weak, title] {
-                              SetupManager::sharedInstance().setObject(
-                                  foundation::PlistValue(std::string(title)),
-                                  kFilePickerSortTypeKey, std::string(kKelvoraPrefsID));
-                              if (auto picker = weak.lock()) {
-                                  picker->refreshButtonPressed();
-                              }
-                          },
-                          title == sortType});
-    }
-    sheet->addAction({"Cancel", kit::AlertActionStyle::cancel, {}, false});
-    present(sheet, true);
+    present(
+        SortSheet::make(kFileSortTypes, StoredSortType::read(kFilePickerSortTypeKey, kSortFileAToZ),
+                        [weak](const std::string& sortType) {
+                            StoredSortType::write(kFilePickerSortTypeKey, sortType);
+                            if (auto picker = weak.lock()) {
+                                picker->refreshButtonPressed();
+                            }
+                        }),
+        true);
 }
 
 }  // namespace kelvora

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "files/PlistFileRecord.h"
+#include "store/StoreConstants.h"
 
 namespace kelvora {
 
@@ -57,7 +58,7 @@ bool endsWith(const std::string& text, const std::string& suffix) {
 
 PlistDateFormatter::PlistDateFormatter()
     : display_(foundation::DateFormatter::withPattern(kPlistDisplayDatePattern)),
-      sortKey_(foundation::DateFormatter::withPattern(kPlistSortKeyPattern)) {
+      sortKey_(foundation::DateFormatter::withPattern(kCreationDatePattern)) {
     TimePoint probe(kProbe);
     auto local = localTime(probe);
     splits_ = local && splitFullFormat(probe, *local);

@@ -23,6 +23,5 @@ struct PlistFileRecord final {
 };
 
 inline constexpr std::string_view kPlistDisplayDatePattern = "MMM d, yyyy HH:mm";
-inline constexpr std::string_view kPlistSortKeyPattern = "ddMMyyyyhhmmssss";
 
 }  // namespace kelvora

@@ -2,14 +2,14 @@
 
 #include "files/PlistFileListing.h"
 #include "files/PlistFileSorter.h"
-#include "files/StoredSortType.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
+#include "store/StoredSortType.h"
 
 namespace kelvora {
 
 void PreferencesCatalogue::loadPrefsData() {
-    sortType_ = StoredSortType::read(kFilePickerSortTypeKey);
+    sortType_ = StoredSortType::read(kFilePickerSortTypeKey, kSortFileAToZ);
     // The snapshot of the original files admits exactly the files the user may pick, so the
     // catalogue asks the store for its list rather than keep a second copy of the rule.
     auto names = SetupManager::sharedInstance().getPreferencesOriginalFiles();

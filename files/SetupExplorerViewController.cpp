@@ -5,7 +5,6 @@
 #include "appearance/SetupAppearance.h"
 #include "files/FilePickerViewController.h"
 #include "files/OkayAlert.h"
-#include "files/StoredSortType.h"
 #include "files/TransparentNavigationController.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -13,13 +12,12 @@
 #include "platform/kit/NavigationController.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
+#include "store/StoredSortType.h"
+#include "ui/SortSheet.h"
 
 namespace kelvora {
 
 namespace {
-
-constexpr std::string_view kSortTitles[] = {kSortFileAToZ, kSortFileZToA, kSortDateNewest,
-                                            kSortDateOldest};
 
 std::shared_ptr<kit::AlertController> tintedAlert(const std::string& title,
                                                   const std::string& message) {
@@ -142,24 +140,16 @@ void SetupExplorerViewController::presentFilePickerVC() {
 }
 
 void SetupExplorerViewController::presentSortVC() {
-    auto sortType = StoredSortType::read(kFileExplorerSortTypeKey);
-    auto sheet = kit::AlertController::make("Sort", "", kit::AlertControllerStyle::actionSheet);
-    sheet->view()->setTintColor(SetupAppearance::setupAccentColour());
     std::weak_ptr<SetupExplorerViewController> weak = me();
-    for (auto title : kSortTitles) {
-        auto choose = [weak, title] {
-            SetupManager::sharedInstance().setObject(foundation::PlistValue(std::string(title)),
-                                                     kFileExplorerSortTypeKey,
-                                                     std::string(kKelvoraPrefsID));
-            if (auto explorer = weak.lock()) {
-                explorer->refreshData();
-            }
-        };
-        sheet->addAction(
-            {std::string(title), kit::AlertActionStyle::defaultStyle, choose, title == sortType});
-    }
-    sheet->addAction({"Cancel", kit::AlertActionStyle::cancel, {}, false});
-    present(sheet, true);
+    present(SortSheet::make(kFileSortTypes,
+                            StoredSortType::read(kFileExplorerSortTypeKey, kSortFileAToZ),
+                            [weak](const std::string& sortType) {
+                                StoredSortType::write(kFileExplorerSortTypeKey, sortType);
+                                if (auto explorer = weak.lock()) {
+                                    explorer->refreshData();
+                                }
+                            }),
+            true);
 }
 
 void SetupExplorerViewController::showAlertWithTitle(const std::string& title,

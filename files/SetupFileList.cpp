@@ -2,9 +2,9 @@
 
 #include "files/PlistFileListing.h"
 #include "files/PlistFileSorter.h"
-#include "files/StoredSortType.h"
 #include "store/PathFormat.h"
 #include "store/StoreConstants.h"
+#include "store/StoredSortType.h"
 
 namespace kelvora {
 
@@ -12,7 +12,7 @@ SetupFileList::SetupFileList(std::string setupFolderName)
     : setupFolderName_(std::move(setupFolderName)) {}
 
 void SetupFileList::loadSetupData() {
-    sortType_ = StoredSortType::read(kFileExplorerSortTypeKey);
+    sortType_ = StoredSortType::read(kFileExplorerSortTypeKey, kSortFileAToZ);
     auto folder = setupFolderPath();
     auto records =
         PlistFileListing(folder).recordsForNames(PlistFileListing::namesWithPlistExtension(folder));

@@ -130,7 +130,8 @@ bool CreateSetupViewController::createSetupFolder(const std::string& folderName)
 SetupData CreateSetupViewController::appendRecord(const std::string& folderName) {
     auto now = std::chrono::system_clock::now();
     std::string createdDate = foundation::DateFormatter("EEEE d MMM, yyyy HH:mm").format(now);
-    std::string creationDate = foundation::DateFormatter("ddMMyyyyhhmmssss").format(now);
+    std::string creationDate =
+        foundation::DateFormatter::withPattern(kCreationDatePattern)->format(now);
     array.push_back(foundation::PlistDictionary{
         {std::string(kSetupFolderNameKey), folderName},
         {std::string(kSetupNameKey), nameString},

@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "appearance/SetupAppearance.h"
 #include "home/SetupFolderSafety.h"
 #include "home/SetupListSorting.h"
 #include "home/SetupViewController.h"
@@ -8,28 +7,17 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/UnicodeText.h"
-#include "platform/kit/AlertController.h"
 #include "store/PathFormat.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
+#include "store/StoredSortType.h"
+#include "ui/SortSheet.h"
 
 namespace kelvora {
 
-namespace {
-
-std::string storedSortType() {
-    auto stored = SetupManager::sharedInstance().objectForKey(
-        kSetupSortTypeKey, foundation::PlistValue(std::string(kSortSetupAToZ)),
-        std::string(kKelvoraPrefsID));
-    const auto* text = stored.get<std::string>();
-    return text ? *text : std::string();
-}
-
-}  // namespace
-
 void SetupViewController::loadSetupData() {
     setupArray = SetupManager::sharedInstance().loadSetupArray();
-    sortType = storedSortType();
+    sortType = StoredSortType::read(kSetupSortTypeKey, kSortSetupAToZ);
     sortSetupArray(setupArray, sortType);
     noResultLabel->setAlpha(setupArray.empty() ? 1 : 0);
 }
@@ -106,27 +94,19 @@ void SetupViewController::deleteSetupAt(std::int64_t item, const foundation::Pli
 }
 
 void SetupViewController::presentSortVC() {
-    sortType = storedSortType();
-    auto sheet = kit::AlertController::make("Sort", "", kit::AlertControllerStyle::actionSheet);
-    sheet->view()->setTintColor(SetupAppearance::setupAccentColour());
+    sortType = StoredSortType::read(kSetupSortTypeKey, kSortSetupAToZ);
     std::weak_ptr<SetupViewController> weakSelf = self();
-    for (auto choice : {kSortSetupAToZ, kSortSetupZToA, kSortDateNewest, kSortDateOldest}) {
-        std::string title(choice);
-        sheet->addAction({title, kit::AlertActionStyle::defaultStyle,
-                          [weakSelf, title] {
-                              if (auto screen = weakSelf.lock()) {
-                                  screen->chooseSortType(title);
-                              }
-                          },
-                          title == sortType});
-    }
-    sheet->addAction({"Cancel", kit::AlertActionStyle::cancel, {}});
-    present(sheet, true);
+    present(SortSheet::make(kSetupSortTypes, sortType,
+                            [weakSelf](const std::string& choice) {
+                                if (auto screen = weakSelf.lock()) {
+                                    screen->chooseSortType(choice);
+                                }
+                            }),
+            true);
 }
 
 void SetupViewController::chooseSortType(const std::string& choice) {
-    SetupManager::sharedInstance().setObject(foundation::PlistValue(choice), kSetupSortTypeKey,
-                                             std::string(kKelvoraPrefsID));
+    StoredSortType::write(kSetupSortTypeKey, choice);
     refreshData();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace kelvora {
@@ -28,6 +29,9 @@ inline constexpr std::string_view kSetupIconKey = "setupIcon";
 inline constexpr std::string_view kSetupColourKey = "setupColour";
 inline constexpr std::string_view kCreatedDateKey = "createdDate";
 inline constexpr std::string_view kCreationDateKey = "creationDate";
+// A "creationDate" key's pattern, for Setup records and listed files alike. Its hour is on the
+// 12-hour clock with no day-half marker.
+inline constexpr std::string_view kCreationDatePattern = "ddMMyyyyhhmmssss";
 
 inline constexpr std::string_view kKelvoraPrefsID = "com.zerovin.KelvoraPrefs";
 inline constexpr std::string_view kSetupSortTypeKey = "setupSortType";
@@ -43,6 +47,11 @@ inline constexpr std::string_view kSortFileAToZ = "File A-Z";
 inline constexpr std::string_view kSortFileZToA = "File Z-A";
 inline constexpr std::string_view kSortDateNewest = "Date Newest";
 inline constexpr std::string_view kSortDateOldest = "Date Oldest";
+// The choices of each list's "Sort" sheet, in the order the sheet shows them.
+inline constexpr std::array<std::string_view, 4> kSetupSortTypes{kSortSetupAToZ, kSortSetupZToA,
+                                                                 kSortDateNewest, kSortDateOldest};
+inline constexpr std::array<std::string_view, 4> kFileSortTypes{kSortFileAToZ, kSortFileZToA,
+                                                                kSortDateNewest, kSortDateOldest};
 inline constexpr std::string_view kDefaultAccentColour = "04C7BE";
 
 }  // namespace kelvora

@@ -11,6 +11,7 @@
 
 #include "files/PlistFileRecord.h"
 #include "platform/foundation/DateFormatter.h"
+#include "store/StoreConstants.h"
 #include "tests/files/FileTimes.h"
 
 namespace kelvora {
@@ -84,7 +85,7 @@ class PlistDateFormatterTest : public testing::TestWithParam<std::tuple<const ch
 
     static PlistDates reference(TimePoint date) {
         return {DateFormatter::withPattern(kPlistDisplayDatePattern)->format(date),
-                DateFormatter::withPattern(kPlistSortKeyPattern)->format(date)};
+                DateFormatter::withPattern(kCreationDatePattern)->format(date)};
     }
 };
 
@@ -123,7 +124,7 @@ TEST(PlistDateFormatterLocaleTest, NonAsciiDigitsAreWrittenAsTheLocaleWritesThem
         PlistDateFormatter formatter;
         for (auto day : {at(filetests::utc(2026, 12, 6, 13, 30, 42)),
                          at(filetests::utc(2026, 12, 6, 14, 1, 2))}) {
-            auto key = DateFormatter::withPattern(kPlistSortKeyPattern)->format(day);
+            auto key = DateFormatter::withPattern(kCreationDatePattern)->format(day);
             EXPECT_EQ(
                 std::count_if(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; }),
                 0)

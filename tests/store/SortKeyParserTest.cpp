@@ -1,4 +1,4 @@
-#include "files/SortKeyParser.h"
+#include "store/SortKeyParser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "files/UTF16Order.h"
+#include "store/UTF16Order.h"
 
 #include <algorithm>
 #include <array>

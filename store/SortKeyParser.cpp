@@ -1,9 +1,9 @@
-#include "files/SortKeyParser.h"
+#include "store/SortKeyParser.h"
 
 #include <algorithm>
 #include <chrono>
 
-#include "files/PlistFileRecord.h"
+#include "store/StoreConstants.h"
 
 namespace kelvora {
 
@@ -45,7 +45,7 @@ std::optional<TimeOfDay> timeOfDay(std::string_view key) {
 }  // namespace
 
 SortKeyParser::SortKeyParser()
-    : formatter_(foundation::DateFormatter::withPattern(kPlistSortKeyPattern)) {}
+    : formatter_(foundation::DateFormatter::withPattern(kCreationDatePattern)) {}
 
 std::optional<SortKeyParser::TimePoint> SortKeyParser::parse(std::string_view key) {
     auto time = timeOfDay(key);
