@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "appearance/SetupAppearance.h"
-#include "files/OkayAlert.h"
 #include "files/PlistFileCell.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/NavigationController.h"
@@ -11,6 +10,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 #include "store/StoredSortType.h"
+#include "ui/FileWalkPresenter.h"
+#include "ui/OkayAlert.h"
 #include "ui/SortSheet.h"
 
 namespace kelvora {
@@ -103,16 +104,16 @@ void FilePickerViewController::saveChanges() {
 
 void FilePickerViewController::copyPreferencesFilesToCurrentSetup() {
     auto self = me();
-    FileOperation::copy(std::string(PreferencesCatalogue::preferencesFilesPath()),
-                        setupFolderPath(), addedArray_)
-        .run(messageView_, self,
-             [self](const FileOperationSummary& summary) { self->finishCopy(summary); });
+    FileWalkPresenter::run(FileWalk::copy(std::string(PreferencesCatalogue::preferencesFilesPath()),
+                                          setupFolderPath(), addedArray_),
+                           messageView_, self, FileWalkPresenter::Closing::whenAnythingChanged,
+                           [self](const FileWalkSummary& summary) { self->finishCopy(summary); });
 }
 
 // The picker stays open when the last file failed, so the user can try again, but the
 // files that were copied are shown and counted at once.
-void FilePickerViewController::finishCopy(const FileOperationSummary& summary) {
-    if (summary.lastSucceeded) {
+void FilePickerViewController::finishCopy(const FileWalkSummary& summary) {
+    if (summary.lastSucceeded()) {
         dismissVC();
     }
     if (auto target = delegate()) {

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "files/FileOperation.h"
 #include "files/FilePickerProtocol.h"
 #include "files/PreferencesCatalogue.h"
 #include "platform/kit/ImageView.h"
@@ -13,6 +12,7 @@
 #include "platform/kit/TextField.h"
 #include "platform/kit/TextFieldDelegate.h"
 #include "platform/kit/ViewController.h"
+#include "store/FileWalk.h"
 #include "ui/DynamicNavigationBar.h"
 #include "ui/SpinnerMessageView.h"
 
@@ -97,7 +97,7 @@ class FilePickerViewController final : public kit::ViewController,
     void updateSearchResultWithString(const std::string& text);
     void applyCountDisplayRule();
     void reloadAnimated();
-    void finishCopy(const FileOperationSummary& summary);
+    void finishCopy(const FileWalkSummary& summary);
     void showAlertWithTitle(const std::string& title, const std::string& message);
 
     std::string setupFolderName_;

@@ -4,7 +4,6 @@
 
 #include "appearance/SetupAppearance.h"
 #include "files/FilePickerViewController.h"
-#include "files/OkayAlert.h"
 #include "files/TransparentNavigationController.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -13,6 +12,8 @@
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 #include "store/StoredSortType.h"
+#include "ui/FileWalkPresenter.h"
+#include "ui/OkayAlert.h"
 #include "ui/SortSheet.h"
 
 namespace kelvora {
@@ -178,8 +179,9 @@ void SetupExplorerViewController::showDeleteSetupFilesConfirmation() {
 
 void SetupExplorerViewController::deleteTheSetupFiles() {
     auto self = me();
-    FileOperation::remove(setupFolderPath(), addedArray_)
-        .run(messageView_, self, [self](const FileOperationSummary&) { self->finishDelete(); });
+    FileWalkPresenter::run(FileWalk::remove(setupFolderPath(), addedArray_), messageView_, self,
+                           FileWalkPresenter::Closing::whenAnythingChanged,
+                           [self](const FileWalkSummary&) { self->finishDelete(); });
 }
 
 void SetupExplorerViewController::finishDelete() {
@@ -211,15 +213,16 @@ void SetupExplorerViewController::copySetupFilesToPreferencesFolder() {
     }
     std::sort(names->begin(), names->end());
     auto self = me();
-    FileOperation::copy(setupFolderPath(), preferencesFolderPath(), std::move(*names))
-        .run(messageView_, self,
-             [self](const FileOperationSummary& summary) { self->finishRestore(summary); });
+    FileWalkPresenter::run(
+        FileWalk::restore(setupFolderPath(), preferencesFolderPath(), std::move(*names)),
+        messageView_, self, FileWalkPresenter::Closing::whenAnythingChanged,
+        [self](const FileWalkSummary& summary) { self->finishRestore(summary); });
 }
 
 // A restore in which any entry failed has already said so in an "Error" alert; it must not
 // end with a message that says it succeeded.
-void SetupExplorerViewController::finishRestore(const FileOperationSummary& summary) {
-    if (summary.failed > 0) {
+void SetupExplorerViewController::finishRestore(const FileWalkSummary& summary) {
+    if (!summary.failures.empty()) {
         return;
     }
     showAlertWithTitle(data_.setupName,

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "files/FileOperation.h"
 #include "files/FilePickerProtocol.h"
 #include "files/SetupFileList.h"
 #include "platform/kit/Label.h"
 #include "platform/kit/TableView.h"
 #include "platform/kit/ViewController.h"
+#include "store/FileWalk.h"
 #include "store/SetupData.h"
 #include "ui/SpinnerMessageView.h"
 
@@ -77,7 +77,7 @@ class SetupExplorerViewController final : public kit::ViewController,
     std::shared_ptr<kit::BarButtonItem> toolbarItem(const char* title, const char* action);
     void showAlertWithTitle(const std::string& title, const std::string& message);
     void finishDelete();
-    void finishRestore(const FileOperationSummary& summary);
+    void finishRestore(const FileWalkSummary& summary);
 
     SetupData data_;
     SetupFileList list_;

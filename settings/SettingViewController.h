@@ -11,6 +11,7 @@
 #include "platform/kit/TableView.h"
 #include "platform/kit/ViewController.h"
 #include "settings/SettingsModel.h"
+#include "store/FileWalk.h"
 #include "ui/SpinnerMessageView.h"
 
 namespace kelvora {
@@ -94,9 +95,7 @@ class SettingViewController final : public kit::ViewController,
     void runActionOfRow(const foundation::PlistDictionary& row);
     void pressRow(kit::IndexPath indexPath, bool pressed);
     void colourChanged(const kit::Color& colour);
-    bool restoreEntry(const std::string& destination, const foundation::Result<void>& copied,
-                      const std::string& last);
-    void finishRestore(bool everyEntryRestored);
+    void finishRestore(const FileWalkSummary& summary);
 
     foundation::Bundle bundle_;
     SettingsModel model_;

@@ -4,6 +4,7 @@
 #include "platform/kit/Switch.h"
 #include "settings/SettingViewController.h"
 #include "settings/ZerovinPrefsColourPickerCell.h"
+#include "ui/OkayAlert.h"
 
 namespace kelvora {
 
@@ -70,10 +71,7 @@ void SettingViewController::presentRestoreOriginalFilesConfirmation() {
 }
 
 void SettingViewController::showAlertWithTitle(const std::string& title, const std::string& sub) {
-    auto alert = kit::AlertController::make(title, sub, kit::AlertControllerStyle::alert);
-    alert->view()->setTintColor(SetupAppearance::setupAccentColour());
-    alert->addAction({"Okay", kit::AlertActionStyle::cancel, {}});
-    present(alert, true);
+    present(OkayAlert::make(title, sub), true);
 }
 
 }  // namespace kelvora

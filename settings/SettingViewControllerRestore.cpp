@@ -1,16 +1,9 @@
 #include "platform/foundation/FileManager.h"
-#include "platform/foundation/Log.h"
-#include "platform/foundation/MainQueue.h"
 #include "settings/SettingViewController.h"
 #include "store/StoreConstants.h"
+#include "ui/FileWalkPresenter.h"
 
 namespace kelvora {
-
-namespace {
-
-constexpr double kClosingDelay = 0.2;
-
-}  // namespace
 
 const std::string& SettingViewController::originalPrefsFilesPath() {
     static const std::string path(kOriginalFolderPrefix);
@@ -30,59 +23,22 @@ const std::string& SettingViewController::prefsFolderPath() {
 void SettingViewController::beginRestoreOriginalFiles() {
     auto names =
         foundation::FileManager::defaultManager().contentsOfDirectory(originalPrefsFilesPath());
-    if (!names || names->empty()) {
-        return;
-    }
-    const std::string last = foundation::appendingPathComponent(prefsFolderPath(), names->back());
-    foundation::Log::write("last file " + last);
-    std::vector<std::pair<std::string, std::string>> fromTo;
-    fromTo.reserve(names->size());
-    for (const std::string& name : *names) {
-        fromTo.emplace_back(foundation::appendingPathComponent(originalPrefsFilesPath(), name),
-                            foundation::appendingPathComponent(prefsFolderPath(), name));
-    }
-    const auto copies = foundation::FileManager::defaultManager().copyItemsReplacing(fromTo);
-    bool everyEntryRestored = true;
-    bool lastRestored = false;
-    for (std::size_t index = 0; index < fromTo.size(); ++index) {
-        lastRestored = restoreEntry(fromTo[index].second, copies[index], last);
-        everyEntryRestored = everyEntryRestored && lastRestored;
-    }
-    if (!lastRestored) {
+    if (!names) {
         return;
     }
     std::weak_ptr<SettingViewController> weak = self();
-    foundation::MainQueue::main().after(kClosingDelay, [weak, everyEntryRestored] {
-        if (auto screen = weak.lock()) {
-            screen->finishRestore(everyEntryRestored);
-        }
-    });
+    FileWalkPresenter::run(
+        FileWalk::restore(originalPrefsFilesPath(), prefsFolderPath(), std::move(*names)),
+        messageView_, self(), FileWalkPresenter::Closing::whenLastSucceeded,
+        [weak](const FileWalkSummary& summary) {
+            if (auto screen = weak.lock()) {
+                screen->finishRestore(summary);
+            }
+        });
 }
 
-bool SettingViewController::restoreEntry(const std::string& destination,
-                                         const foundation::Result<void>& copied,
-                                         const std::string& last) {
-    messageView_->setAlpha(1);
-    messageView_->beginAnimateWithMessage("");
-    if (!copied) {
-        foundation::Log::write("failed copy all files");
-        messageView_->setAlpha(0);
-        messageView_->stopAnimate();
-        showAlertWithTitle("Error", copied.error().description);
-        return false;
-    }
-    foundation::Log::write("successfully copy all files " + destination);
-    messageView_->messageLabel()->setText("Copying " + destination);
-    if (destination == last) {
-        foundation::Log::write("yay saved the fucking last file");
-    }
-    return true;
-}
-
-void SettingViewController::finishRestore(bool everyEntryRestored) {
-    messageView_->setAlpha(0);
-    messageView_->stopAnimate();
-    if (everyEntryRestored) {
+void SettingViewController::finishRestore(const FileWalkSummary& summary) {
+    if (summary.failures.empty()) {
         showAlertWithTitle("Kelvora",
                            "Successfully restore original files to Preferences folder and you will "
                            "need to respring your device for the tweak settings to take effect.");

@@ -1,4 +1,4 @@
-#include "files/OkayAlert.h"
+#include "ui/OkayAlert.h"
 
 #include "appearance/SetupAppearance.h"
 

@@ -7,7 +7,7 @@
 
 namespace kelvora {
 
-// The one-button alert every file screen reports with: alert style, tinted with the accent
+// The one-button alert every screen reports with: alert style, tinted with the accent
 // colour, a single cancel-style "Okay" that only closes it.
 class OkayAlert final {
   public:

@@ -1,0 +1,96 @@
+#include "store/FileWalk.h"
+
+#include <utility>
+
+#include "platform/foundation/FileManager.h"
+#include "platform/foundation/Log.h"
+
+namespace kelvora {
+
+FileWalk::FileWalk(Kind kind, std::string fromFolder, std::string toFolder,
+                   std::vector<std::string> names)
+    : kind_(kind),
+      fromFolder_(std::move(fromFolder)),
+      toFolder_(std::move(toFolder)),
+      names_(std::move(names)) {}
+
+FileWalk FileWalk::copy(std::string fromFolder, std::string toFolder,
+                        std::vector<std::string> names) {
+    return FileWalk(Kind::copy, std::move(fromFolder), std::move(toFolder), std::move(names));
+}
+
+FileWalk FileWalk::remove(std::string folder, std::vector<std::string> names) {
+    return FileWalk(Kind::remove, {}, std::move(folder), std::move(names));
+}
+
+FileWalk FileWalk::restore(std::string fromFolder, std::string toFolder,
+                           std::vector<std::string> names) {
+    return FileWalk(Kind::restore, std::move(fromFolder), std::move(toFolder), std::move(names));
+}
+
+std::string FileWalk::target(const std::string& name) const {
+    return foundation::appendingPathComponent(toFolder_, name);
+}
+
+FileWalkSummary FileWalk::run(const StepObserver& observe) const {
+    FileWalkSummary summary;
+    if (names_.empty()) {
+        return summary;
+    }
+    foundation::Log::write("last file " + target(names_.back()));
+    const Copies copies = kind_ == Kind::remove ? Copies{} : copyAll();
+    for (std::size_t index = 0; index < names_.size(); ++index) {
+        FileWalkStep step = kind_ == Kind::remove ? removeStep(names_[index])
+                                                  : copyStep(names_[index], copies[index],
+                                                             index + 1 == names_.size());
+        summary.changed += step.outcome == FileWalkStep::Outcome::done ? 1 : 0;
+        summary.last = step.outcome;
+        if (step.outcome == FileWalkStep::Outcome::failed) {
+            summary.failures.push_back(step);
+        }
+        if (observe) {
+            observe(step);
+        }
+    }
+    return summary;
+}
+
+FileWalk::Copies FileWalk::copyAll() const {
+    std::vector<std::pair<std::string, std::string>> fromTo;
+    fromTo.reserve(names_.size());
+    for (const std::string& name : names_) {
+        fromTo.emplace_back(foundation::appendingPathComponent(fromFolder_, name), target(name));
+    }
+    return foundation::FileManager::defaultManager().copyItemsReplacing(fromTo);
+}
+
+FileWalkStep FileWalk::copyStep(const std::string& name, const foundation::Result<void>& copied,
+                                bool isLast) const {
+    std::string to = target(name);
+    if (!copied) {
+        foundation::Log::write("failed copy all files");
+        return {to, FileWalkStep::Outcome::failed, copied.error().description};
+    }
+    foundation::Log::write("successfully copy all files " + to);
+    if (isLast) {
+        foundation::Log::write("yay saved the fucking last file");
+    }
+    return {to, FileWalkStep::Outcome::done, {}};
+}
+
+FileWalkStep FileWalk::removeStep(const std::string& name) const {
+    std::string path = target(name);
+    auto& files = foundation::FileManager::defaultManager();
+    if (!files.fileExists(path)) {
+        return {path, FileWalkStep::Outcome::alreadyGone, {}};
+    }
+    auto removed = files.removeItem(path);
+    if (!removed) {
+        foundation::Log::write("failed delete all files");
+        return {path, FileWalkStep::Outcome::failed, removed.error().description};
+    }
+    foundation::Log::write("successfully delete all files " + path);
+    return {path, FileWalkStep::Outcome::done, {}};
+}
+
+}  // namespace kelvora

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/Result.h"
+
+namespace kelvora {
+
+// One name of a walk and what became of it.
+struct FileWalkStep final {
+    enum class Outcome { done, alreadyGone, failed };
+
+    std::string target;  // the device path the step changed, or tried to
+    Outcome outcome = Outcome::failed;
+    std::string error;  // the failure's description, as an "Error" alert shows it
+};
+
+// How a walk ended.
+struct FileWalkSummary final {
+    std::size_t changed = 0;  // entries that changed on disk
+    std::vector<FileWalkStep> failures;
+    std::optional<FileWalkStep::Outcome> last;  // nothing when there was nothing to walk
+
+    bool lastSucceeded() const { return last && *last != FileWalkStep::Outcome::failed; }
+};
+
+// The disk work that copying into a Setup, deleting from it, restoring it and restoring the
+// original files share: the names in order, each one's outcome logged and reported, and on to
+// the next name after a failure.
+//
+// Copies and restores go through the file manager's batch replacement, all of them before the
+// walk reports on each in turn, so that the whole batch waits for the disk once; a copy that
+// fails leaves the file at the target as it was (nothing is removed first), keeps a replaced
+// file's owner and mode, and never removes a source that is the very file it would replace. A
+// delete of a name that is already gone is reported as such and is no failure.
+class FileWalk final {
+  public:
+    enum class Kind { copy, remove, restore };
+    using StepObserver = std::function<void(const FileWalkStep&)>;
+
+    // Copies each name from `fromFolder` into a Setup's folder `toFolder`.
+    static FileWalk copy(std::string fromFolder, std::string toFolder,
+                         std::vector<std::string> names);
+    // Removes each name from `folder`.
+    static FileWalk remove(std::string folder, std::vector<std::string> names);
+    // Copies each name from `fromFolder` over its namesake in the Preferences folder `toFolder`.
+    static FileWalk restore(std::string fromFolder, std::string toFolder,
+                            std::vector<std::string> names);
+
+    Kind kind() const { return kind_; }
+    bool empty() const { return names_.empty(); }
+
+    // Runs the walk to its end at once, telling `observe` of each step as it is reported.
+    FileWalkSummary run(const StepObserver& observe = {}) const;
+
+  private:
+    using Copies = std::vector<foundation::Result<void>>;
+
+    FileWalk(Kind kind, std::string fromFolder, std::string toFolder,
+             std::vector<std::string> names);
+
+    Copies copyAll() const;
+    FileWalkStep copyStep(const std::string& name, const foundation::Result<void>& copied,
+                          bool isLast) const;
+    FileWalkStep removeStep(const std::string& name) const;
+    std::string target(const std::string& name) const;
+
+    Kind kind_;
+    std::string fromFolder_;
+    std::string toFolder_;
+    std::vector<std::string> names_;
+};
+
+}  // namespace kelvora
