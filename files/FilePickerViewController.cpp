@@ -35,10 +35,6 @@ void FilePickerViewController::defineActions() {
     defineAction("dismissKeyboard", [this](const auto&) { dismissKeyboard(); });
 }
 
-std::shared_ptr<FilePickerViewController> FilePickerViewController::me() {
-    return std::static_pointer_cast<FilePickerViewController>(shared_from_this());
-}
-
 std::string FilePickerViewController::setupFolderPath() const {
     return formatPath(kSetupFolderPrefixFormat, {setupFolderName_});
 }
@@ -103,7 +99,7 @@ void FilePickerViewController::saveChanges() {
 }
 
 void FilePickerViewController::copyPreferencesFilesToCurrentSetup() {
-    auto self = me();
+    auto self = kit::sharedSelf(this);
     FileWalkPresenter::run(FileWalk::copy(std::string(PreferencesCatalogue::preferencesFilesPath()),
                                           setupFolderPath(), addedArray_),
                            messageView_, self, FileWalkPresenter::Closing::whenAnythingChanged,
@@ -127,7 +123,7 @@ void FilePickerViewController::finishCopy(const FileWalkSummary& summary) {
 void FilePickerViewController::dismissVC() {
     std::shared_ptr<kit::ViewController> shown = navigationController();
     if (!shown) {
-        shown = me();
+        shown = kit::sharedSelf(this);
     }
     if (auto presenter = shown->presentingViewController()) {
         presenter->dismiss(true);
@@ -147,7 +143,7 @@ void FilePickerViewController::refreshButtonPressed() {
 }
 
 void FilePickerViewController::presentSortVC() {
-    std::weak_ptr<FilePickerViewController> weak = me();
+    std::weak_ptr<FilePickerViewController> weak = kit::sharedSelf(this);
     present(
         SortSheet::make(kFileSortTypes, StoredSortType::read(kFilePickerSortTypeKey, kSortFileAToZ),
                         [weak](const std::string& sortType) {

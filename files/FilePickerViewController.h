@@ -81,7 +81,6 @@ class FilePickerViewController final : public kit::ViewController,
     std::string className() const override { return "FilePickerViewController"; }
 
   private:
-    std::shared_ptr<FilePickerViewController> me();
     void defineActions();
     void setUpBarItems();
     void layoutTableView();

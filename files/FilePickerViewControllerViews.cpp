@@ -117,8 +117,8 @@ std::shared_ptr<kit::View> FilePickerViewController::textToolBarButtons() {
 
 void FilePickerViewController::layoutTableView() {
     tableView_ = PlistFileCell::makeTable({56, 0, 70, 0});
-    tableView_->setDataSource(me());
-    tableView_->setDelegate(me());
+    tableView_->setDataSource(kit::sharedSelf(this));
+    tableView_->setDelegate(kit::sharedSelf(this));
     view()->addSubview(tableView_);
     extension::fill(*tableView_);
 }
@@ -177,8 +177,8 @@ void FilePickerViewController::layoutSearchField() {
     searchTextField_->setAutocorrectionType(kit::TextAutocorrectionType::no);
     searchTextField_->setKeyboardType(kit::KeyboardType::asciiCapable);
     searchTextField_->setClearButtonMode(kit::TextFieldViewMode::whileEditing);
-    searchTextField_->setDelegate(me());
-    std::weak_ptr<FilePickerViewController> weak = me();
+    searchTextField_->setDelegate(kit::sharedSelf(this));
+    std::weak_ptr<FilePickerViewController> weak = kit::sharedSelf(this);
     searchTextField_->addAction(
         [weak](const auto& sender) {
             auto picker = weak.lock();
@@ -209,7 +209,7 @@ void FilePickerViewController::layoutJumpView() {
     jump->setBackgroundColor(SetupAppearance::setupAccentColour());
     jump->setCornerRadius(25);
     jump->setAlpha(0);
-    std::weak_ptr<FilePickerViewController> weak = me();
+    std::weak_ptr<FilePickerViewController> weak = kit::sharedSelf(this);
     jump->addAction(
         [weak](const auto&) {
             if (auto picker = weak.lock()) {

@@ -39,10 +39,6 @@ std::shared_ptr<SetupExplorerViewController> SetupExplorerViewController::initWi
     return explorer;
 }
 
-std::shared_ptr<SetupExplorerViewController> SetupExplorerViewController::me() {
-    return std::static_pointer_cast<SetupExplorerViewController>(shared_from_this());
-}
-
 void SetupExplorerViewController::defineActions() {
     defineAction("presentFilePickerVC", [this](const auto&) { presentFilePickerVC(); });
     defineAction("beginEditingMode", [this](const auto&) { beginEditingMode(); });
@@ -133,7 +129,7 @@ void SetupExplorerViewController::cancelEditingMode() {
 
 void SetupExplorerViewController::presentFilePickerVC() {
     auto picker = FilePickerViewController::initWithSetupFolderName(data_.setupFolderName);
-    picker->setDelegate(me());
+    picker->setDelegate(kit::sharedSelf(this));
     auto navigation = TransparentNavigationController::make(picker);
     navigation->setModalPresentationStyle(kit::ModalPresentationStyle::fullScreen);
     navigation->setModalTransitionStyle(kit::ModalTransitionStyle::crossDissolve);
@@ -141,7 +137,7 @@ void SetupExplorerViewController::presentFilePickerVC() {
 }
 
 void SetupExplorerViewController::presentSortVC() {
-    std::weak_ptr<SetupExplorerViewController> weak = me();
+    std::weak_ptr<SetupExplorerViewController> weak = kit::sharedSelf(this);
     present(SortSheet::make(kFileSortTypes,
                             StoredSortType::read(kFileExplorerSortTypeKey, kSortFileAToZ),
                             [weak](const std::string& sortType) {
@@ -165,7 +161,7 @@ void SetupExplorerViewController::showDeleteSetupFilesConfirmation() {
     }
     auto alert = tintedAlert(data_.setupName, "Are you sure you want to delete " +
                                                   std::to_string(addedArray_.size()) + " files?");
-    std::weak_ptr<SetupExplorerViewController> weak = me();
+    std::weak_ptr<SetupExplorerViewController> weak = kit::sharedSelf(this);
     alert->addAction({"Cancel", kit::AlertActionStyle::destructive, {}, false});
     alert->addAction({"Delete", kit::AlertActionStyle::defaultStyle,
                       [weak] {
@@ -178,7 +174,7 @@ void SetupExplorerViewController::showDeleteSetupFilesConfirmation() {
 }
 
 void SetupExplorerViewController::deleteTheSetupFiles() {
-    auto self = me();
+    auto self = kit::sharedSelf(this);
     FileWalkPresenter::run(FileWalk::remove(setupFolderPath(), addedArray_), messageView_, self,
                            FileWalkPresenter::Closing::whenAnythingChanged,
                            [self](const FileWalkSummary&) { self->finishDelete(); });
@@ -192,7 +188,7 @@ void SetupExplorerViewController::finishDelete() {
 void SetupExplorerViewController::restoreSetupConfirmation() {
     auto alert =
         tintedAlert(data_.setupName, "Are you sure you want to restore this setup to Preferences?");
-    std::weak_ptr<SetupExplorerViewController> weak = me();
+    std::weak_ptr<SetupExplorerViewController> weak = kit::sharedSelf(this);
     alert->addAction({"Restore " + data_.setupName + " Setup", kit::AlertActionStyle::defaultStyle,
                       [weak] {
                           if (auto explorer = weak.lock()) {
@@ -212,7 +208,7 @@ void SetupExplorerViewController::copySetupFilesToPreferencesFolder() {
         return;
     }
     std::sort(names->begin(), names->end());
-    auto self = me();
+    auto self = kit::sharedSelf(this);
     FileWalkPresenter::run(
         FileWalk::restore(setupFolderPath(), preferencesFolderPath(), std::move(*names)),
         messageView_, self, FileWalkPresenter::Closing::whenAnythingChanged,

@@ -69,7 +69,6 @@ class SetupExplorerViewController final : public kit::ViewController,
     std::string className() const override { return "SetupExplorerViewController"; }
 
   private:
-    std::shared_ptr<SetupExplorerViewController> me();
     void defineActions();
     void layoutNoResultLabel();
     void layoutTableView();

@@ -64,8 +64,8 @@ void SetupExplorerViewController::layoutNoResultLabel() {
 
 void SetupExplorerViewController::layoutTableView() {
     tableView_ = PlistFileCell::makeTable({7, 0, 7, 0});
-    tableView_->setDataSource(me());
-    tableView_->setDelegate(me());
+    tableView_->setDataSource(kit::sharedSelf(this));
+    tableView_->setDelegate(kit::sharedSelf(this));
     view()->addSubview(tableView_);
     extension::fill(*tableView_);
 }

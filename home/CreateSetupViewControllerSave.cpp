@@ -1,6 +1,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "appearance/SetupAppearance.h"
 #include "home/CreateSetupViewController.h"
@@ -143,7 +144,7 @@ SetupData CreateSetupViewController::appendRecord(const std::string& folderName)
     auto saved = SetupManager::sharedInstance().saveSetupArray(array);
     if (!saved) {
         std::string path = formatPath(kSetupFolderPathFormat, {folderName});
-        (void)foundation::FileManager::defaultManager().removeItem(path);
+        std::ignore = foundation::FileManager::defaultManager().removeItem(path);
         foundation::Log::write(
             formatPath("Save %@ setup error: %@", {folderName, saved.error().description}));
         showAlertWithTitle("Error", saved.error().description);

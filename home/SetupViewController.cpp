@@ -19,17 +19,13 @@ SetupViewController::SetupViewController() {
     defineAction("presentCreateSetupVC", [this](const auto&) { presentCreateSetupVC(); });
 }
 
-std::shared_ptr<SetupViewController> SetupViewController::self() {
-    return std::static_pointer_cast<SetupViewController>(shared_from_this());
-}
-
 void SetupViewController::viewDidLoad() {
     view()->setBackgroundColor(SetupAppearance::primaryColour());
     layoutNavigationItem();
     layoutNoResultLabel();
-    std::weak_ptr<SetupViewController> weakSelf = self();
+    std::weak_ptr<SetupViewController> weakSelf = kit::sharedSelf(this);
     foundation::NotificationCenter::defaultCenter().addObserver(
-        std::static_pointer_cast<const void>(self()), "RefreshSetupDataNotification",
+        std::static_pointer_cast<const void>(kit::sharedSelf(this)), "RefreshSetupDataNotification",
         [weakSelf](const foundation::Notification&) {
             if (auto screen = weakSelf.lock()) {
                 screen->refreshData();
@@ -63,45 +59,45 @@ void SetupViewController::layoutNavigationItem() {
         navigation->navigationBar()->setPrefersLargeTitles(true);
     }
     navigationItem().setLargeTitleDisplayMode(kit::LargeTitleDisplayMode::always);
-    navigationItem().setLeftBarButtonItem(
-        kit::BarButtonItem::withImage(kit::Image::systemImageNamed("text.append"),
-                                      kit::BarButtonItemStyle::plain, self(), "presentSortVC"));
+    navigationItem().setLeftBarButtonItem(kit::BarButtonItem::withImage(
+        kit::Image::systemImageNamed("text.append"), kit::BarButtonItemStyle::plain,
+        kit::sharedSelf(this), "presentSortVC"));
     navigationItem().setRightBarButtonItem(kit::BarButtonItem::withImage(
-        kit::Image::systemImageNamed("plus"), kit::BarButtonItemStyle::plain, self(),
+        kit::Image::systemImageNamed("plus"), kit::BarButtonItemStyle::plain, kit::sharedSelf(this),
         "presentCreateSetupVC"));
 }
 
 void SetupViewController::layoutNoResultLabel() {
-    noResultLabel = std::make_shared<kit::Label>();
-    noResultLabel->setText(
+    noResultLabel_ = std::make_shared<kit::Label>();
+    noResultLabel_->setText(
         "You don't have any Setup's. \nPress the plus button to create a Setup.");
-    noResultLabel->setTextAlignment(kit::TextAlignment::center);
-    noResultLabel->setTextColor(kit::Color::tertiaryLabelColor());
-    noResultLabel->setFont(kit::Font::systemFontOfSize(22, kit::FontWeight::semibold));
-    noResultLabel->setNumberOfLines(3);
-    noResultLabel->setAlpha(0);
-    view()->addSubview(noResultLabel);
-    extension::y(*noResultLabel, view()->centerYAnchor());
-    extension::leading(*noResultLabel, view()->leadingAnchor(), 20);
-    extension::trailing(*noResultLabel, view()->trailingAnchor(), -20);
+    noResultLabel_->setTextAlignment(kit::TextAlignment::center);
+    noResultLabel_->setTextColor(kit::Color::tertiaryLabelColor());
+    noResultLabel_->setFont(kit::Font::systemFontOfSize(22, kit::FontWeight::semibold));
+    noResultLabel_->setNumberOfLines(3);
+    noResultLabel_->setAlpha(0);
+    view()->addSubview(noResultLabel_);
+    extension::y(*noResultLabel_, view()->centerYAnchor());
+    extension::leading(*noResultLabel_, view()->leadingAnchor(), 20);
+    extension::trailing(*noResultLabel_, view()->trailingAnchor(), -20);
 }
 
 void SetupViewController::layoutCollectionView() {
-    collectionView = std::make_shared<kit::CollectionView>(
+    collectionView_ = std::make_shared<kit::CollectionView>(
         kit::Rect{}, std::make_shared<kit::CollectionViewFlowLayout>());
-    collectionView->setBackgroundColor(kit::Color::clearColor());
-    collectionView->setShowsHorizontalScrollIndicator(false);
-    collectionView->setShowsVerticalScrollIndicator(false);
-    collectionView->registerCell("Cell", [] { return SetupCell::make(); });
-    collectionView->setDelegate(self());
-    collectionView->setDataSource(self());
-    view()->addSubview(collectionView);
-    extension::fill(*collectionView);
+    collectionView_->setBackgroundColor(kit::Color::clearColor());
+    collectionView_->setShowsHorizontalScrollIndicator(false);
+    collectionView_->setShowsVerticalScrollIndicator(false);
+    collectionView_->registerCell("Cell", [] { return SetupCell::make(); });
+    collectionView_->setDelegate(kit::sharedSelf(this));
+    collectionView_->setDataSource(kit::sharedSelf(this));
+    view()->addSubview(collectionView_);
+    extension::fill(*collectionView_);
 }
 
 void SetupViewController::presentCreateSetupVC() {
     auto form = std::make_shared<CreateSetupViewController>();
-    form->delegate = self();
+    form->delegate = kit::sharedSelf(this);
     form->setModalPresentationStyle(kit::ModalPresentationStyle::fullScreen);
     form->setModalTransitionStyle(kit::ModalTransitionStyle::crossDissolve);
     present(form, true);
@@ -109,7 +105,7 @@ void SetupViewController::presentCreateSetupVC() {
 
 void SetupViewController::didCreatedNewSetupAndNeedUpdateWithData(const SetupData& data) {
     refreshData();
-    std::weak_ptr<SetupViewController> weakSelf = self();
+    std::weak_ptr<SetupViewController> weakSelf = kit::sharedSelf(this);
     foundation::MainQueue::main().after(0.2, [weakSelf, data] {
         if (auto screen = weakSelf.lock()) {
             screen->pushSetupExplorerViewControllerWithData(data);
@@ -124,7 +120,7 @@ void SetupViewController::pushSetupExplorerViewControllerWithData(const SetupDat
 }
 
 std::int64_t SetupViewController::numberOfItems(kit::CollectionView&, std::int64_t) {
-    return static_cast<std::int64_t>(setupArray.size());
+    return static_cast<std::int64_t>(setupArray_.size());
 }
 
 std::shared_ptr<kit::CollectionViewCell> SetupViewController::cellForItem(
@@ -166,14 +162,13 @@ void SetupViewController::didSelectItem(kit::CollectionView&, kit::IndexPath ind
 
 std::optional<kit::ContextMenuConfiguration> SetupViewController::contextMenuConfigurationForItem(
     kit::CollectionView&, kit::IndexPath indexPath, kit::Point) {
-    setupIndexPath = indexPath;
-    std::weak_ptr<SetupViewController> weakSelf = self();
+    std::weak_ptr<SetupViewController> weakSelf = kit::sharedSelf(this);
     std::int64_t item = indexPath.item();
     // The record is kept with the menu: the list may be reloaded while the menu is up, and
     // then the item's position names another Setup.
     foundation::PlistValue record;
-    if (item >= 0 && static_cast<std::size_t>(item) < setupArray.size()) {
-        record = setupArray[static_cast<std::size_t>(item)];
+    if (item >= 0 && static_cast<std::size_t>(item) < setupArray_.size()) {
+        record = setupArray_[static_cast<std::size_t>(item)];
     }
     auto menu = [weakSelf, item, record]() -> kit::Menu {
         auto view = [weakSelf, record] {

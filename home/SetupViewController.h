@@ -65,11 +65,8 @@ class SetupViewController final : public kit::ViewController,
     std::optional<kit::ContextMenuConfiguration> contextMenuConfigurationForItem(
         kit::CollectionView& collectionView, kit::IndexPath indexPath, kit::Point point) override;
 
-    foundation::PlistArray setupArray;
-    std::string sortType;
-    kit::IndexPath setupIndexPath;
-    std::shared_ptr<kit::Label> noResultLabel;
-    std::shared_ptr<kit::CollectionView> collectionView;
+    const std::shared_ptr<kit::CollectionView>& collectionView() const { return collectionView_; }
+    const std::shared_ptr<kit::Label>& noResultLabel() const { return noResultLabel_; }
 
   private:
     void layoutNavigationItem();
@@ -78,8 +75,10 @@ class SetupViewController final : public kit::ViewController,
     SetupData setupDataAt(std::int64_t item) const;
     void deleteSetupAt(std::int64_t item, const foundation::PlistValue& record);
     void chooseSortType(const std::string& choice);
-    std::shared_ptr<SetupViewController> self();
 
+    foundation::PlistArray setupArray_;
+    std::shared_ptr<kit::Label> noResultLabel_;
+    std::shared_ptr<kit::CollectionView> collectionView_;
     std::shared_ptr<TutorialViewController> welcomeController_;
 };
 

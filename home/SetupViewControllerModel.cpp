@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <tuple>
 
 #include "home/SetupFolderSafety.h"
 #include "home/SetupListSorting.h"
@@ -16,25 +17,23 @@
 namespace kelvora {
 
 void SetupViewController::loadSetupData() {
-    setupArray = SetupManager::sharedInstance().loadSetupArray();
-    sortType = StoredSortType::read(kSetupSortTypeKey, kSortSetupAToZ);
-    sortSetupArray(setupArray, sortType);
-    noResultLabel->setAlpha(setupArray.empty() ? 1 : 0);
+    setupArray_ = SetupManager::sharedInstance().loadSetupArray();
+    sortSetupArray(setupArray_, StoredSortType::read(kSetupSortTypeKey, kSortSetupAToZ));
+    noResultLabel_->setAlpha(setupArray_.empty() ? 1 : 0);
 }
 
 void SetupViewController::refreshData() {
-    setupArray.clear();
     loadSetupData();
-    if (collectionView) {
-        collectionView->reloadData();
+    if (collectionView_) {
+        collectionView_->reloadData();
     }
 }
 
 SetupData SetupViewController::setupDataAt(std::int64_t item) const {
-    if (item < 0 || static_cast<std::size_t>(item) >= setupArray.size()) {
+    if (item < 0 || static_cast<std::size_t>(item) >= setupArray_.size()) {
         return {};
     }
-    return SetupData::fromRecord(setupArray[static_cast<std::size_t>(item)]);
+    return SetupData::fromRecord(setupArray_[static_cast<std::size_t>(item)]);
 }
 
 // Counts names only: nothing is opened, and a folder named like a file counts too. A
@@ -72,20 +71,20 @@ void SetupViewController::deleteSetupFolderWithName(const std::string& folderNam
 // could not be removed. The record must still be the one the menu was shown for; if the
 // list was reloaded since, it is looked up by value, and a record no longer listed is left.
 void SetupViewController::deleteSetupAt(std::int64_t item, const foundation::PlistValue& record) {
-    auto position = setupArray.end();
-    if (item >= 0 && static_cast<std::size_t>(item) < setupArray.size() &&
-        setupArray[static_cast<std::size_t>(item)] == record) {
-        position = setupArray.begin() + item;
+    auto position = setupArray_.end();
+    if (item >= 0 && static_cast<std::size_t>(item) < setupArray_.size() &&
+        setupArray_[static_cast<std::size_t>(item)] == record) {
+        position = setupArray_.begin() + item;
     } else {
-        position = std::find(setupArray.begin(), setupArray.end(), record);
+        position = std::find(setupArray_.begin(), setupArray_.end(), record);
     }
-    if (position == setupArray.end()) {
+    if (position == setupArray_.end()) {
         return;
     }
     deleteSetupFolderWithName(SetupData::fromRecord(*position).setupFolderName);
-    setupArray.erase(position);
-    (void)SetupManager::sharedInstance().saveSetupArray(setupArray);
-    std::weak_ptr<SetupViewController> weakSelf = self();
+    setupArray_.erase(position);
+    std::ignore = SetupManager::sharedInstance().saveSetupArray(setupArray_);
+    std::weak_ptr<SetupViewController> weakSelf = kit::sharedSelf(this);
     foundation::MainQueue::main().after(0.2, [weakSelf] {
         if (auto screen = weakSelf.lock()) {
             screen->refreshData();
@@ -94,15 +93,15 @@ void SetupViewController::deleteSetupAt(std::int64_t item, const foundation::Pli
 }
 
 void SetupViewController::presentSortVC() {
-    sortType = StoredSortType::read(kSetupSortTypeKey, kSortSetupAToZ);
-    std::weak_ptr<SetupViewController> weakSelf = self();
-    present(SortSheet::make(kSetupSortTypes, sortType,
-                            [weakSelf](const std::string& choice) {
-                                if (auto screen = weakSelf.lock()) {
-                                    screen->chooseSortType(choice);
-                                }
-                            }),
-            true);
+    std::weak_ptr<SetupViewController> weakSelf = kit::sharedSelf(this);
+    present(
+        SortSheet::make(kSetupSortTypes, StoredSortType::read(kSetupSortTypeKey, kSortSetupAToZ),
+                        [weakSelf](const std::string& choice) {
+                            if (auto screen = weakSelf.lock()) {
+                                screen->chooseSortType(choice);
+                            }
+                        }),
+        true);
 }
 
 void SetupViewController::chooseSortType(const std::string& choice) {

@@ -28,7 +28,7 @@ void SetupViewController::presentTutorialVC() {
         "see a restore button, click on that, it will copy all of the plist files from your "
         "setup to Preferences folder then respring your device and voila!",
         "doc.badge.gearshape.fill");
-    std::weak_ptr<SetupViewController> weakSelf = self();
+    std::weak_ptr<SetupViewController> weakSelf = kit::sharedSelf(this);
     welcomeController_->setDoneHandler([weakSelf] {
         if (auto screen = weakSelf.lock()) {
             screen->dismissWelcomeController();

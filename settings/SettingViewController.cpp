@@ -28,12 +28,8 @@ std::shared_ptr<SettingViewController> SettingViewController::make(foundation::B
     return screen;
 }
 
-std::shared_ptr<SettingViewController> SettingViewController::self() {
-    return std::static_pointer_cast<SettingViewController>(shared_from_this());
-}
-
 void SettingViewController::defineNamedActions() {
-    std::weak_ptr<SettingViewController> weak = self();
+    std::weak_ptr<SettingViewController> weak = kit::sharedSelf(this);
     auto bind = [weak](void (SettingViewController::*operation)()) {
         return [weak, operation](const std::shared_ptr<kit::Responder>&) {
             if (auto screen = weak.lock()) {
@@ -98,8 +94,8 @@ void SettingViewController::layoutTableView() {
     tableView_->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
     tableView_->setRowHeight(kRowHeight);
     tableView_->setSectionHeaderHeight(kSectionHeaderHeight);
-    tableView_->setDataSource(self());
-    tableView_->setDelegate(self());
+    tableView_->setDataSource(kit::sharedSelf(this));
+    tableView_->setDelegate(kit::sharedSelf(this));
     tableView_->setTableHeaderView(makeTableHeader());
     view()->addSubview(tableView_);
     extension::fill(*tableView_);

@@ -84,7 +84,6 @@ class SettingViewController final : public kit::ViewController,
     void showAlertWithTitle(const std::string& title, const std::string& sub);
 
   private:
-    std::shared_ptr<SettingViewController> self();
     void defineNamedActions();
     void layoutHeaderView();
     void layoutTableView();

@@ -60,7 +60,7 @@ void SettingViewController::presentRestoreOriginalFilesConfirmation() {
         "first installed Kelvora?",
         kit::AlertControllerStyle::alert);
     alert->view()->setTintColor(SetupAppearance::setupAccentColour());
-    std::weak_ptr<SettingViewController> weak = self();
+    std::weak_ptr<SettingViewController> weak = kit::sharedSelf(this);
     alert->addAction({"Restore Original Files", kit::AlertActionStyle::defaultStyle, [weak] {
                           if (auto screen = weak.lock()) {
                               screen->beginRestoreOriginalFiles();

@@ -26,10 +26,10 @@ void SettingViewController::beginRestoreOriginalFiles() {
     if (!names) {
         return;
     }
-    std::weak_ptr<SettingViewController> weak = self();
+    std::weak_ptr<SettingViewController> weak = kit::sharedSelf(this);
     FileWalkPresenter::run(
         FileWalk::restore(originalPrefsFilesPath(), prefsFolderPath(), std::move(*names)),
-        messageView_, self(), FileWalkPresenter::Closing::whenLastSucceeded,
+        messageView_, kit::sharedSelf(this), FileWalkPresenter::Closing::whenLastSucceeded,
         [weak](const FileWalkSummary& summary) {
             if (auto screen = weak.lock()) {
                 screen->finishRestore(summary);

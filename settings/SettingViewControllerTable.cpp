@@ -66,7 +66,8 @@ std::shared_ptr<kit::TableViewCell> SettingViewController::makeCell(const std::s
     using namespace SettingsCellKinds;
     if (identifier == reuseIdentifier(Kind::switchRow)) {
         auto cell = ZerovinPrefsSwitchCell::make(identifier);
-        cell->toggleSwitch()->addTarget(self(), &SettingViewController::switchChangedState,
+        cell->toggleSwitch()->addTarget(kit::sharedSelf(this),
+                                        &SettingViewController::switchChangedState,
                                         kit::ControlEvents::valueChanged);
         return cell;
     }
@@ -126,7 +127,7 @@ void SettingViewController::didSelectRow(kit::TableView&, kit::IndexPath indexPa
 
 void SettingViewController::presentColourPicker(const foundation::PlistDictionary& row) {
     auto picker = kit::ColorPickerViewController::make();
-    picker->setDelegate(self());
+    picker->setDelegate(kit::sharedSelf(this));
     picker->setSelectedColor(model_.colourValue(row));
     picker->setTitle("Zerovin Colour Picker");
     picker->view()->setTintColor(model_.accentColour());
@@ -150,7 +151,7 @@ void SettingViewController::runActionOfRow(const foundation::PlistDictionary& ro
                                "screen: \"" + name.value_or("") + "\"");
         return;
     }
-    std::weak_ptr<SettingViewController> weak = self();
+    std::weak_ptr<SettingViewController> weak = kit::sharedSelf(this);
     foundation::MainQueue::main().async([weak, action = *name] {
         if (auto screen = weak.lock()) {
             screen->tryToPerform(action, screen);

@@ -1,5 +1,7 @@
 #include "store/SetupManager.h"
 
+#include <tuple>
+
 #include "platform/foundation/FileManager.h"
 #include "store/HexColourCodec.h"
 #include "store/PreferenceFile.h"
@@ -16,7 +18,7 @@ void createFolderIfNothingIsThere(std::string_view path) {
         return;
     }
     // A folder that could not be made is reported by whatever later fails to write into it.
-    static_cast<void>(files.createDirectory(path, true));
+    std::ignore = files.createDirectory(path, true);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // SetupManager's typed access to preference domains.
+#include <tuple>
 #include <utility>
 
 #include "platform/foundation/FileManager.h"
@@ -48,32 +49,32 @@ constexpr std::uint64_t kMaxThumbnailBytes = 32 * 1024 * 1024;
 // The setters report nothing: a failed write of a setting is not something the user can
 // act on, and the next read shows what the file really holds.
 void SetupManager::setBool(bool value, std::string_view key, const DomainID& ID) const {
-    static_cast<void>(PreferenceDomain::setValue(key, PlistValue(value), ID));
+    std::ignore = PreferenceDomain::setValue(key, PlistValue(value), ID);
 }
 
 void SetupManager::setObject(PlistValue value, std::string_view key, const DomainID& ID) const {
-    static_cast<void>(PreferenceDomain::setValue(key, std::move(value), ID));
+    std::ignore = PreferenceDomain::setValue(key, std::move(value), ID);
 }
 
 void SetupManager::setFloat(std::int64_t value, std::string_view key, const DomainID& ID) const {
-    static_cast<void>(PreferenceDomain::setValue(key, PlistValue(value), ID));
+    std::ignore = PreferenceDomain::setValue(key, PlistValue(value), ID);
 }
 
 void SetupManager::setInt(int value, std::string_view key, const DomainID& ID) const {
-    static_cast<void>(PreferenceDomain::setValue(key, PlistValue(value), ID));
+    std::ignore = PreferenceDomain::setValue(key, PlistValue(value), ID);
 }
 
 void SetupManager::setInteger(std::int64_t value, std::string_view key, const DomainID& ID) const {
-    static_cast<void>(PreferenceDomain::setValue(key, PlistValue(value), ID));
+    std::ignore = PreferenceDomain::setValue(key, PlistValue(value), ID);
 }
 
 void SetupManager::setImage(const foundation::PlistData& jpegData, std::string_view key,
                             const DomainID& ID) const {
-    static_cast<void>(PreferenceDomain::setValue(key, PlistValue(jpegData), ID));
+    std::ignore = PreferenceDomain::setValue(key, PlistValue(jpegData), ID);
 }
 
 void SetupManager::removeObjectForKey(std::string_view key, const DomainID& ID) const {
-    static_cast<void>(PreferenceDomain::removeValue(key, ID));
+    std::ignore = PreferenceDomain::removeValue(key, ID);
 }
 
 bool SetupManager::boolForKey(std::string_view key, bool defaultValue, const DomainID& ID) const {
@@ -160,8 +161,8 @@ void SetupManager::setThumbnailImage(const foundation::PlistData& pngData, std::
         return;
     }
     std::string_view bytes(reinterpret_cast<const char*>(pngData.data()), pngData.size());
-    static_cast<void>(
-        foundation::FileManager::defaultManager().writeAtomically(thumbnailPath(key, ID), bytes));
+    std::ignore =
+        foundation::FileManager::defaultManager().writeAtomically(thumbnailPath(key, ID), bytes);
 }
 
 std::optional<kit::Image> SetupManager::thumbnailImageForKey(std::string_view key,

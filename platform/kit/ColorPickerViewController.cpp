@@ -40,7 +40,7 @@ std::shared_ptr<ColorPickerViewController> ColorPickerViewController::make() {
 }
 
 void ColorPickerViewController::loadView() {
-    auto root = std::make_shared<PickerView>(self());
+    auto root = std::make_shared<PickerView>(sharedSelf(this));
     root->setFrame(Screen::main().bounds());
     root->setBackgroundColor(Color::dynamic({0.95, 0.95, 0.97, 1}, {0.11, 0.11, 0.12, 1}));
     setView(root);
@@ -84,7 +84,7 @@ void ColorPickerViewController::viewDidLoad() {
     makeHeader();
     makeGrid();
     spectrum_ = ColorSpectrumControl::make();
-    std::weak_ptr<ColorPickerViewController> weakSelf = self();
+    std::weak_ptr<ColorPickerViewController> weakSelf = sharedSelf(this);
     spectrum_->addAction(
         [weakSelf](const std::shared_ptr<Control>& sender) {
             auto self = weakSelf.lock();
@@ -102,10 +102,6 @@ void ColorPickerViewController::viewDidLoad() {
     updateSelection();
 }
 
-std::shared_ptr<ColorPickerViewController> ColorPickerViewController::self() {
-    return std::static_pointer_cast<ColorPickerViewController>(shared_from_this());
-}
-
 void ColorPickerViewController::makeHeader() {
     titleLabel_ = std::make_shared<Label>();
     titleLabel_->setFont(Font::systemFontOfSize(17, FontWeight::semibold));
@@ -115,7 +111,7 @@ void ColorPickerViewController::makeHeader() {
     closeButton_->setImage(Image::systemImageNamed("xmark.circle.fill", {28}),
                            ControlState::normal);
     closeButton_->setTintColor(Color::systemGrayColor());
-    std::weak_ptr<ColorPickerViewController> weakSelf = self();
+    std::weak_ptr<ColorPickerViewController> weakSelf = sharedSelf(this);
     closeButton_->addAction(
         [weakSelf](const std::shared_ptr<Control>&) {
             if (auto self = weakSelf.lock()) {
@@ -127,7 +123,7 @@ void ColorPickerViewController::makeHeader() {
 }
 
 void ColorPickerViewController::makeGrid() {
-    std::weak_ptr<ColorPickerViewController> weakSelf = self();
+    std::weak_ptr<ColorPickerViewController> weakSelf = sharedSelf(this);
     for (int row = 0; row < gridRows; ++row) {
         for (int column = 0; column < gridColumns; ++column) {
             auto swatch = std::make_shared<Control>();
@@ -162,7 +158,7 @@ void ColorPickerViewController::setSelectedColor(Color color) {
 void ColorPickerViewController::pick(Color color) {
     setSelectedColor(color);
     if (auto listener = delegate()) {
-        listener->colorPickerViewControllerDidSelectColor(self());
+        listener->colorPickerViewControllerDidSelectColor(sharedSelf(this));
     }
 }
 
@@ -172,7 +168,7 @@ void ColorPickerViewController::viewDidDisappear(bool) {
     }
     finished_ = true;
     if (auto listener = delegate()) {
-        listener->colorPickerViewControllerDidFinish(self());
+        listener->colorPickerViewControllerDidFinish(sharedSelf(this));
     }
 }
 

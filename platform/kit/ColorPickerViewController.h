@@ -46,7 +46,6 @@ class ColorPickerViewController final : public ViewController {
     class PickerView;
 
     ColorPickerViewController() = default;
-    std::shared_ptr<ColorPickerViewController> self();
     void makeHeader();
     void makeGrid();
     void pick(Color color);

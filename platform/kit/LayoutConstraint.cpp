@@ -118,6 +118,13 @@ void LayoutConstraint::deactivateConstraints(
     }
 }
 
+bool LayoutConstraint::markDropped() {
+    dropped_ = true;
+    bool news = !conflictReported_;
+    conflictReported_ = true;
+    return news;
+}
+
 void LayoutConstraint::didMoveToHolder(const std::shared_ptr<View>& holder) {
     static std::uint64_t activations = 0;
     holder_ = holder;

@@ -42,6 +42,11 @@ class LayoutConstraint final : public std::enable_shared_from_this<LayoutConstra
 
     // True when the last layout pass could not satisfy this constraint and left it out.
     bool wasDropped() const { return dropped_; }
+    // The solver's marks. Each pass starts with the constraint not dropped; markDropped says
+    // whether leaving it out is news, so that it is logged once until it holds again.
+    void clearDropped() { dropped_ = false; }
+    bool markDropped();
+    void markHeld() { conflictReported_ = false; }
     // For log lines: "width = 120", "top = top + 20".
     std::string description() const;
 
@@ -50,7 +55,6 @@ class LayoutConstraint final : public std::enable_shared_from_this<LayoutConstra
 
   private:
     friend class View;
-    friend class LayoutSolver;
     void didMoveToHolder(const std::shared_ptr<View>& holder);
 
     LayoutAnchor first_;

@@ -1,6 +1,7 @@
 #include "platform/kit/LayoutSolver.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "platform/foundation/Log.h"
 #include "platform/kit/LayoutConstraint.h"
@@ -49,7 +50,7 @@ void LayoutSolver::collect(const std::shared_ptr<View>& view, int parent) {
 
 void LayoutSolver::solve() {
     for (const auto& constraint : constraints_) {
-        constraint->dropped_ = false;
+        constraint->clearDropped();
     }
     Solution horizontal = solveAxis(LayoutAxis::horizontal);
     solvedWidths_ = horizontal.size;
@@ -79,17 +80,17 @@ LayoutSolver::Solution LayoutSolver::solveAxis(LayoutAxis axis) {
 // The root stays where it is, in its own coordinates, and views positioned by their frame
 // stay where their frame puts them.
 void LayoutSolver::addFixedFrames(LinearSystem& system, LayoutAxis axis) const {
-    (void)system.add({{positionOf(0), 1}}, 0);
-    (void)system.add({{sizeOf(0), 1}}, along(axis, views_[0]->frame().size));
+    std::ignore = system.add({{positionOf(0), 1}}, 0);
+    std::ignore = system.add({{sizeOf(0), 1}}, along(axis, views_[0]->frame().size));
     for (std::size_t i = 1; i < views_.size(); ++i) {
         const auto& view = views_[i];
         if (!view->translatesAutoresizingMaskIntoConstraints()) {
             continue;
         }
         int index = static_cast<int>(i);
-        (void)system.add({{positionOf(index), 1}, {positionOf(parents_[i]), -1}},
-                         along(axis, view->frame().origin));
-        (void)system.add({{sizeOf(index), 1}}, along(axis, view->frame().size));
+        std::ignore = system.add({{positionOf(index), 1}, {positionOf(parents_[i]), -1}},
+                                 along(axis, view->frame().origin));
+        std::ignore = system.add({{sizeOf(index), 1}}, along(axis, view->frame().size));
     }
 }
 
@@ -115,7 +116,7 @@ void LayoutSolver::addConstraints(LinearSystem& system, LayoutAxis axis) {
         if (system.add(terms, constant) == LinearSystem::Outcome::conflicting) {
             report(*constraint, "it contradicts the constraints before it");
         } else {
-            constraint->conflictReported_ = false;
+            constraint->markHeld();
         }
     }
 }
@@ -123,9 +124,7 @@ void LayoutSolver::addConstraints(LinearSystem& system, LayoutAxis axis) {
 // A constraint the solver leaves out is logged once, not on every pass, until it is
 // satisfied again.
 void LayoutSolver::report(LayoutConstraint& constraint, const std::string& reason) {
-    constraint.dropped_ = true;
-    if (!constraint.conflictReported_) {
-        constraint.conflictReported_ = true;
+    if (constraint.markDropped()) {
         foundation::Log::write("Unable to satisfy the layout constraint " +
                                constraint.description() + ": " + reason + "; it is dropped");
     }
@@ -205,7 +204,7 @@ void LayoutSolver::addIntrinsicSizes(LinearSystem& system, LayoutAxis axis) cons
             intrinsic = view->heightForWidth(solvedWidths_[i]).value_or(intrinsic);
         }
         if (intrinsic != View::noIntrinsicMetric) {
-            (void)system.add({{sizeOf(index), 1}}, intrinsic);
+            std::ignore = system.add({{sizeOf(index), 1}}, intrinsic);
         }
     }
 }
@@ -215,20 +214,21 @@ void LayoutSolver::keepCurrentFrames(LinearSystem& system, LayoutAxis axis) {
     for (std::size_t i = 1; i < views_.size(); ++i) {
         int index = static_cast<int>(i);
         if (!system.isDetermined(sizeOf(index))) {
-            (void)system.add({{sizeOf(index), 1}}, along(axis, views_[i]->frame().size));
+            std::ignore = system.add({{sizeOf(index), 1}}, along(axis, views_[i]->frame().size));
         }
     }
     for (const auto& [index, used] : usesContent_) {
         if (!system.isDetermined(contentOf(index))) {
             auto scrollView = std::static_pointer_cast<ScrollView>(views_[index]);
-            (void)system.add({{contentOf(index), 1}}, along(axis, scrollView->contentSize()));
+            std::ignore =
+                system.add({{contentOf(index), 1}}, along(axis, scrollView->contentSize()));
         }
     }
     for (std::size_t i = 1; i < views_.size(); ++i) {
         int index = static_cast<int>(i);
         if (!system.isDetermined(positionOf(index))) {
-            (void)system.add({{positionOf(index), 1}, {positionOf(parents_[i]), -1}},
-                             along(axis, views_[i]->frame().origin));
+            std::ignore = system.add({{positionOf(index), 1}, {positionOf(parents_[i]), -1}},
+                                     along(axis, views_[i]->frame().origin));
         }
     }
 }

@@ -56,7 +56,7 @@ class ListView : public ScrollView {
     virtual void didChangeHighlight(IndexPath indexPath, bool highlighted) = 0;
     virtual void didSelectItem(IndexPath indexPath) = 0;
     // Called after the cells for `visible` are in place; a table places its headers here.
-    virtual void didPlaceCells(Rect visible) { (void)visible; }
+    virtual void didPlaceCells([[maybe_unused]] Rect visible) {}
     // Called when every cell has been put aside for a reload.
     virtual void didDiscardCells() {}
     // Called when a touch on the list has ended or was cancelled.

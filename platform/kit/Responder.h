@@ -49,4 +49,12 @@ class Responder : public std::enable_shared_from_this<Responder> {
     std::map<std::string, Action, std::less<>> actions_;
 };
 
+// `object` as the shared pointer that owns it, typed as the class asking, for handing itself to
+// delegates, targets and closures; empty while nothing owns it yet (in its constructor).
+template <class Object>
+std::shared_ptr<Object> sharedSelf(const Object* object) {
+    return std::const_pointer_cast<Object>(
+        std::static_pointer_cast<const Object>(object->weak_from_this().lock()));
+}
+
 }  // namespace kit

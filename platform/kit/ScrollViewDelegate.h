@@ -9,9 +9,9 @@ class ScrollViewDelegate {
   public:
     virtual ~ScrollViewDelegate() = default;
     // After every change of the content offset, whatever caused it.
-    virtual void scrollViewDidScroll(ScrollView& scrollView) { (void)scrollView; }
-    virtual void scrollViewWillBeginDragging(ScrollView& scrollView) { (void)scrollView; }
-    virtual void scrollViewDidEndDragging(ScrollView& scrollView) { (void)scrollView; }
+    virtual void scrollViewDidScroll([[maybe_unused]] ScrollView& scrollView) {}
+    virtual void scrollViewWillBeginDragging([[maybe_unused]] ScrollView& scrollView) {}
+    virtual void scrollViewDidEndDragging([[maybe_unused]] ScrollView& scrollView) {}
 };
 
 }  // namespace kit

@@ -98,15 +98,11 @@ bool TextField::isClearButtonShown() const {
     return false;
 }
 
-std::shared_ptr<TextField> TextField::self() {
-    return std::static_pointer_cast<TextField>(weak_from_this().lock());
-}
-
 bool TextField::becomeFirstResponder() {
     if (editing_) {
         return true;
     }
-    auto keep = self();
+    auto keep = sharedSelf(this);
     auto delegate = delegate_.lock();
     if (delegate && !delegate->textFieldShouldBeginEditing(keep)) {
         return false;
@@ -128,7 +124,7 @@ bool TextField::resignFirstResponder() {
     if (!editing_) {
         return View::resignFirstResponder();
     }
-    auto keep = self();
+    auto keep = sharedSelf(this);
     editing_ = false;
     View::resignFirstResponder();
     setNeedsDisplay();
@@ -144,7 +140,7 @@ void TextField::insertText(std::string_view typed) {
     }
     if (typed == "\n" || typed == "\r") {
         if (auto delegate = delegate_.lock()) {
-            delegate->textFieldShouldReturn(self());
+            delegate->textFieldShouldReturn(sharedSelf(this));
         }
         return;
     }
@@ -177,7 +173,7 @@ bool TextField::replace(TextRange range, const std::string& replacement) {
         return false;
     }
     if (auto delegate = delegate_.lock();
-        delegate && !delegate->textField(self(), range, replacement)) {
+        delegate && !delegate->textField(sharedSelf(this), range, replacement)) {
         return false;
     }
     // A delegate may have set another text while it was asked; the range no longer applies.

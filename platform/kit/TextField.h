@@ -72,7 +72,6 @@ class TextField final : public Control {
     void touchEndedInside(const Touch& touch) override;
 
   private:
-    std::shared_ptr<TextField> self();
     // Asks the delegate, then replaces `range`; true when the text changed.
     bool replace(TextRange range, const std::string& replacement);
 

@@ -18,11 +18,6 @@ View::~View() {
     }
 }
 
-std::shared_ptr<View> View::self() const {
-    return std::static_pointer_cast<View>(
-        std::const_pointer_cast<Responder>(weak_from_this().lock()));
-}
-
 // Hierarchy
 
 void View::addSubview(std::shared_ptr<View> view) {
@@ -30,7 +25,7 @@ void View::addSubview(std::shared_ptr<View> view) {
 }
 
 void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
-    auto me = self();
+    auto me = sharedSelf(this);
     assert(me && "add subviews only to a view owned by a shared_ptr");
     if (!me || !view || view == me || isDescendantOf(*view)) {
         return;
@@ -92,7 +87,7 @@ void View::detachFromSuperview() {
             }
         }
     }
-    auto me = self();
+    auto me = sharedSelf(this);
     auto& siblings = parent->subviews_;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), me), siblings.end());
     parent->setNeedsLayout();
@@ -141,7 +136,7 @@ bool View::isDescendantOf(const View& ancestor) const {
 }
 
 std::shared_ptr<View> View::topmostAncestor() {
-    auto top = self();
+    auto top = sharedSelf(this);
     for (auto parent = superview(); parent; parent = parent->superview()) {
         top = parent;
     }
@@ -344,7 +339,7 @@ std::shared_ptr<View> View::hitTest(Point point) {
             return hit;
         }
     }
-    return self();
+    return sharedSelf(this);
 }
 
 bool View::pointInside(Point point) const {
@@ -367,7 +362,7 @@ bool View::becomeFirstResponder() {
     if (!canBecomeFirstResponder() || !window) {
         return false;
     }
-    return window->makeFirstResponder(self());
+    return window->makeFirstResponder(sharedSelf(this));
 }
 
 bool View::resignFirstResponder() {

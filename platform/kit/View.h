@@ -197,8 +197,6 @@ class View : public Responder {
   private:
     friend class LayoutSolver;
 
-    // This view as a shared_ptr, or empty while it is being constructed.
-    std::shared_ptr<View> self() const;
     void detachFromSuperview();
     void resignFirstResponderLeaving(const std::shared_ptr<Window>& window);
     void setSuperview(const std::shared_ptr<View>& superview,

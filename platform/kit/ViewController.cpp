@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/kit/NavigationController.h"
-#include "platform/kit/TabBarController.h"
 #include "platform/kit/Window.h"
 
 namespace kit {
@@ -13,10 +11,6 @@ namespace kit {
 ViewController::ViewController() : navigationItem_(std::make_shared<NavigationItem>()) {}
 
 ViewController::~ViewController() = default;
-
-std::shared_ptr<ViewController> ViewController::self() {
-    return std::static_pointer_cast<ViewController>(shared_from_this());
-}
 
 const std::shared_ptr<View>& ViewController::view() {
     loadViewIfNeeded();
@@ -28,7 +22,7 @@ void ViewController::loadViewIfNeeded() {
         return;
     }
     // The item's owner hears of changes; the item must not keep its owner alive.
-    std::weak_ptr<ViewController> weakSelf = self();
+    std::weak_ptr<ViewController> weakSelf = sharedSelf(this);
     navigationItem_->setChangeHandler([weakSelf] {
         if (auto controller = weakSelf.lock()) {
             controller->itemsDidChange();
@@ -80,7 +74,7 @@ void ViewController::addChild(const std::shared_ptr<ViewController>& child) {
         return;
     }
     child->removeFromParent();
-    child->parent_ = self();
+    child->parent_ = sharedSelf(this);
     children_.push_back(child);
 }
 
@@ -89,28 +83,10 @@ void ViewController::removeFromParent() {
     if (!container) {
         return;
     }
-    auto keepAlive = self();
+    auto keepAlive = sharedSelf(this);
     auto& siblings = container->children_;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), keepAlive), siblings.end());
     parent_.reset();
-}
-
-std::shared_ptr<NavigationController> ViewController::navigationController() const {
-    for (auto ancestor = parent(); ancestor; ancestor = ancestor->parent()) {
-        if (auto navigation = std::dynamic_pointer_cast<NavigationController>(ancestor)) {
-            return navigation;
-        }
-    }
-    return nullptr;
-}
-
-std::shared_ptr<TabBarController> ViewController::tabBarController() const {
-    for (auto ancestor = parent(); ancestor; ancestor = ancestor->parent()) {
-        if (auto tabs = std::dynamic_pointer_cast<TabBarController>(ancestor)) {
-            return tabs;
-        }
-    }
-    return nullptr;
 }
 
 void ViewController::beginAppearance(bool animated) {

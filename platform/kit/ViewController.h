@@ -90,8 +90,25 @@ class ViewController : public Responder {
     const std::vector<std::shared_ptr<ViewController>>& children() const { return children_; }
     void addChild(const std::shared_ptr<ViewController>& child);
     void removeFromParent();
-    std::shared_ptr<NavigationController> navigationController() const;
-    std::shared_ptr<TabBarController> tabBarController() const;
+    // The nearest ancestor of a kind of container. A template, so that this base needs no
+    // more than the containers' names: each use is compiled where the container is known.
+    template <class Container>
+    std::shared_ptr<Container> nearestAncestor() const {
+        for (auto ancestor = parent(); ancestor; ancestor = ancestor->parent()) {
+            if (auto found = std::dynamic_pointer_cast<Container>(ancestor)) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
+    template <class Container = NavigationController>
+    std::shared_ptr<Container> navigationController() const {
+        return nearestAncestor<Container>();
+    }
+    template <class Container = TabBarController>
+    std::shared_ptr<Container> tabBarController() const {
+        return nearestAncestor<Container>();
+    }
 
     // Appearance callbacks for containers and presentations; each call is skipped when the
     // controller is already in that state, so callbacks stay paired.
@@ -119,7 +136,6 @@ class ViewController : public Responder {
   private:
     friend class PresentationView;
 
-    std::shared_ptr<ViewController> self();
     std::shared_ptr<ViewController> presentationHost();
     // Why `controller` cannot be presented on `host` now, as the log line says it.
     std::optional<std::string> refusalToPresent(const std::shared_ptr<ViewController>& host,

@@ -31,7 +31,7 @@ void runAfterTransition(bool animated, std::function<void()> work) {
 }  // namespace
 
 std::shared_ptr<ViewController> ViewController::presentationHost() {
-    auto host = self();
+    auto host = sharedSelf(this);
     while (auto container = host->parent()) {
         host = container;
     }
@@ -133,7 +133,7 @@ void ViewController::finishDismissal(std::shared_ptr<PresentationView> container
     if (covered) {
         beginAppearance(animated);
     }
-    std::weak_ptr<ViewController> weakHost = self();
+    std::weak_ptr<ViewController> weakHost = sharedSelf(this);
     auto finish = [weakHost, presented, covered, animated, completion = std::move(completion)] {
         presented->endDisappearance(animated);
         if (auto host = weakHost.lock(); host && covered) {

@@ -31,33 +31,33 @@ void View::setTranslatesAutoresizingMaskIntoConstraints(bool translates) {
 }
 
 LayoutYAxisAnchor View::topAnchor() const {
-    return {self(), LayoutAttribute::top};
+    return {sharedSelf(this), LayoutAttribute::top};
 }
 LayoutYAxisAnchor View::bottomAnchor() const {
-    return {self(), LayoutAttribute::bottom};
+    return {sharedSelf(this), LayoutAttribute::bottom};
 }
 LayoutXAxisAnchor View::leadingAnchor() const {
-    return {self(), LayoutAttribute::leading};
+    return {sharedSelf(this), LayoutAttribute::leading};
 }
 LayoutXAxisAnchor View::trailingAnchor() const {
-    return {self(), LayoutAttribute::trailing};
+    return {sharedSelf(this), LayoutAttribute::trailing};
 }
 LayoutXAxisAnchor View::centerXAnchor() const {
-    return {self(), LayoutAttribute::centerX};
+    return {sharedSelf(this), LayoutAttribute::centerX};
 }
 LayoutYAxisAnchor View::centerYAnchor() const {
-    return {self(), LayoutAttribute::centerY};
+    return {sharedSelf(this), LayoutAttribute::centerY};
 }
 LayoutDimension View::widthAnchor() const {
-    return {self(), LayoutAttribute::width};
+    return {sharedSelf(this), LayoutAttribute::width};
 }
 LayoutDimension View::heightAnchor() const {
-    return {self(), LayoutAttribute::height};
+    return {sharedSelf(this), LayoutAttribute::height};
 }
 
 const LayoutGuide& View::safeAreaLayoutGuide() const {
     if (!safeAreaGuide_) {
-        safeAreaGuide_ = std::make_unique<LayoutGuide>(self());
+        safeAreaGuide_ = std::make_unique<LayoutGuide>(sharedSelf(this));
     }
     return *safeAreaGuide_;
 }
@@ -148,7 +148,7 @@ void View::addConstraint(std::shared_ptr<LayoutConstraint> constraint) {
     if (auto old = constraint->holder()) {
         old->removeConstraint(constraint);
     }
-    constraint->didMoveToHolder(self());
+    constraint->didMoveToHolder(sharedSelf(this));
     constraints_.push_back(std::move(constraint));
     setNeedsLayout();
 }

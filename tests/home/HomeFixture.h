@@ -100,8 +100,8 @@ class HomeFixture : public testing::Test {
     // The names of the tiles in reading order.
     std::vector<std::string> tileNames() const {
         std::vector<std::string> names;
-        for (std::int64_t item = 0; item < screen->collectionView->numberOfItems(0); ++item) {
-            auto cell = screen->collectionView->cellForItem(kit::IndexPath::forItem(item, 0));
+        for (std::int64_t item = 0; item < screen->collectionView()->numberOfItems(0); ++item) {
+            auto cell = screen->collectionView()->cellForItem(kit::IndexPath::forItem(item, 0));
             names.push_back(cell ? cell->accessibilityLabel() : "(not on screen)");
         }
         return names;

@@ -167,19 +167,19 @@ TEST_F(SetupsScreenTest, CountsNamesEndingInPlistOfAnyCaseAndRecountsOnTheNotifi
 
 TEST_F(SetupsScreenTest, EmptyListShowsTheMessageAndOneSetupHidesIt) {
     launch();
-    EXPECT_EQ(screen->noResultLabel->alpha(), 1);
+    EXPECT_EQ(screen->noResultLabel()->alpha(), 1);
     EXPECT_TRUE(driver->isShowing("Press the plus button to create a Setup."));
     writeList({record("Alpha", "alpha")});
     foundation::NotificationCenter::defaultCenter().post("RefreshSetupDataNotification");
     driver->settle();
-    EXPECT_EQ(screen->noResultLabel->alpha(), 0);
+    EXPECT_EQ(screen->noResultLabel()->alpha(), 0);
     EXPECT_FALSE(driver->isShowing("Press the plus button to create a Setup."));
 }
 
 TEST_F(SetupsScreenTest, TilesAreTwoToARowWithTheirColourIconAndAccessibleName) {
     writeList({record("Alpha", "alpha"), record("Beta", "beta"), record("Gamma", "gamma")});
     launch();
-    auto& grid = *screen->collectionView;
+    auto& grid = *screen->collectionView();
     EXPECT_EQ(grid.frameForItem(kit::IndexPath::forItem(0, 0)), kit::Rect(10, 20, 180, 105));
     EXPECT_EQ(grid.frameForItem(kit::IndexPath::forItem(1, 0)), kit::Rect(200, 20, 180, 105));
     EXPECT_EQ(grid.frameForItem(kit::IndexPath::forItem(2, 0)), kit::Rect(10, 135, 180, 105));
@@ -206,12 +206,12 @@ TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextAndCanStillBeDeleted) {
     EXPECT_EQ(tileNames(), (std::vector<std::string>{"", "", "Alpha", "Escape"}));
     // "../Original" holds a preference file, but it is no Setup folder of this list.
     auto escape = std::static_pointer_cast<SetupCell>(
-        screen->collectionView->cellForItem(kit::IndexPath::forItem(3, 0)));
+        screen->collectionView()->cellForItem(kit::IndexPath::forItem(3, 0)));
     ASSERT_TRUE(escape);
     EXPECT_EQ(escape->countLabel->text(), "0 Files");
 
     // The junk record: a tile without text, pressed where it is.
-    auto junk = screen->collectionView->cellForItem(kit::IndexPath::forItem(0, 0));
+    auto junk = screen->collectionView()->cellForItem(kit::IndexPath::forItem(0, 0));
     ASSERT_TRUE(junk);
     ASSERT_TRUE(driver->longPressAt(junk->convertToWindow(junk->bounds().center())).ok());
     ASSERT_TRUE(driver->tap("Delete").ok());
