@@ -1,8 +1,6 @@
 #include "home/SetupViewController.h"
 
 #include "appearance/SetupAppearance.h"
-#include "files/SetupExplorerViewController.h"
-#include "home/CreateSetupViewController.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/NavigationController.h"
@@ -93,30 +91,6 @@ void SetupViewController::layoutCollectionView() {
     collectionView_->setDataSource(kit::sharedSelf(this));
     view()->addSubview(collectionView_);
     extension::fill(*collectionView_);
-}
-
-void SetupViewController::presentCreateSetupVC() {
-    auto form = std::make_shared<CreateSetupViewController>();
-    form->delegate = kit::sharedSelf(this);
-    form->setModalPresentationStyle(kit::ModalPresentationStyle::fullScreen);
-    form->setModalTransitionStyle(kit::ModalTransitionStyle::crossDissolve);
-    present(form, true);
-}
-
-void SetupViewController::didCreatedNewSetupAndNeedUpdateWithData(const SetupData& data) {
-    refreshData();
-    std::weak_ptr<SetupViewController> weakSelf = kit::sharedSelf(this);
-    foundation::MainQueue::main().after(0.2, [weakSelf, data] {
-        if (auto screen = weakSelf.lock()) {
-            screen->pushSetupExplorerViewControllerWithData(data);
-        }
-    });
-}
-
-void SetupViewController::pushSetupExplorerViewControllerWithData(const SetupData& data) {
-    if (auto navigation = navigationController()) {
-        navigation->pushViewController(SetupExplorerViewController::initWithData(data), true);
-    }
 }
 
 std::int64_t SetupViewController::numberOfItems(kit::CollectionView&, std::int64_t) {

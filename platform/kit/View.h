@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/kit/AnimationTrack.h"
 #include "platform/kit/Color.h"
 #include "platform/kit/Geometry.h"
 #include "platform/kit/LayoutDimension.h"
@@ -210,7 +211,6 @@ class View : public Responder {
     void layoutSubviewsWhereNeeded();
     void applySolvedFrame(Rect frame);
     void noteAnimatableChange(AnimatedProperty property, AnimationValue from, AnimationValue to);
-    const ViewAnimation* runningAnimation(AnimatedProperty property) const;
     static void releaseWhenFinished(const std::shared_ptr<View>& view, double duration);
     void discardFinishedAnimations();
 
@@ -219,7 +219,7 @@ class View : public Responder {
     std::weak_ptr<Responder> owningController_;
     std::vector<std::shared_ptr<LayoutConstraint>> constraints_;
     mutable std::unique_ptr<LayoutGuide> safeAreaGuide_;
-    std::vector<ViewAnimation> animations_;
+    AnimationTrack animations_;
 
     Rect frame_;
     Point boundsOrigin_;

@@ -78,9 +78,7 @@ void View::releaseWhenFinished(const std::shared_ptr<View>& view, double duratio
 }
 
 void View::discardFinishedAnimations() {
-    double time = now();
-    std::erase_if(animations_,
-                  [time](const ViewAnimation& animation) { return animation.isFinished(time); });
+    animations_.discardFinished();
 }
 
 void View::performWithoutAnimation(const std::function<void()>& changes) {
@@ -91,14 +89,7 @@ void View::performWithoutAnimation(const std::function<void()>& changes) {
 }
 
 void View::recordAnimation(ViewAnimation animation) {
-    double time = now();
-    animations_.erase(std::remove_if(animations_.begin(), animations_.end(),
-                                     [&](const ViewAnimation& running) {
-                                         return running.isFinished(time) ||
-                                                running.property == animation.property;
-                                     }),
-                      animations_.end());
-    animations_.push_back(std::move(animation));
+    animations_.record(std::move(animation));
     setNeedsDisplay();
 }
 
@@ -106,66 +97,31 @@ void View::noteAnimatableChange(AnimatedProperty property, AnimationValue from, 
     auto settings = AnimationScope::current();
     if (!settings) {
         // Set directly: the change shows at once, over any animation still running.
-        animations_.erase(std::remove_if(animations_.begin(), animations_.end(),
-                                         [&](const ViewAnimation& running) {
-                                             return running.property == property;
-                                         }),
-                          animations_.end());
+        animations_.stop(property);
         return;
     }
     // A new animation takes over from what is on screen, not from the old model value.
-    if (const ViewAnimation* running = runningAnimation(property)) {
+    if (const ViewAnimation* running = animations_.running(property)) {
         from = presentationValue(*running, now());
     }
     recordAnimation({property, std::move(from), std::move(to), now() + settings->delay,
                      settings->duration, settings->curve, settings->dampingRatio, nullptr});
 }
 
-const ViewAnimation* View::runningAnimation(AnimatedProperty property) const {
-    double time = now();
-    for (auto it = animations_.rbegin(); it != animations_.rend(); ++it) {
-        if (it->property == property && !it->isFinished(time)) {
-            return &*it;
-        }
-    }
-    return nullptr;
-}
-
 std::vector<ViewAnimation> View::runningAnimations() const {
-    double time = now();
-    std::vector<ViewAnimation> running;
-    std::copy_if(animations_.begin(), animations_.end(), std::back_inserter(running),
-                 [time](const ViewAnimation& animation) { return !animation.isFinished(time); });
-    return running;
+    return animations_.running();
 }
 
 double View::presentationAlpha() const {
-    const ViewAnimation* running = runningAnimation(AnimatedProperty::alpha);
-    if (!running) {
-        return alpha_;
-    }
-    auto value = presentationValue(*running, now());
-    return std::holds_alternative<double>(value) ? std::get<double>(value) : alpha_;
+    return animations_.presented(AnimatedProperty::alpha, alpha_);
 }
 
 AffineTransform View::presentationTransform() const {
-    const ViewAnimation* running = runningAnimation(AnimatedProperty::transform);
-    if (!running) {
-        return transform_;
-    }
-    auto value = presentationValue(*running, now());
-    auto* transform = std::get_if<AffineTransform>(&value);
-    return transform ? *transform : transform_;
+    return animations_.presented(AnimatedProperty::transform, transform_);
 }
 
 Rect View::presentationFrame() const {
-    const ViewAnimation* running = runningAnimation(AnimatedProperty::frame);
-    if (!running) {
-        return frame_;
-    }
-    auto value = presentationValue(*running, now());
-    auto* frame = std::get_if<Rect>(&value);
-    return frame ? *frame : frame_;
+    return animations_.presented(AnimatedProperty::frame, frame_);
 }
 
 }  // namespace kit

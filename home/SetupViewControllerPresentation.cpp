@@ -1,9 +1,37 @@
 #include "appearance/SetupAppearance.h"
+#include "files/SetupExplorerViewController.h"
+#include "home/CreateSetupViewController.h"
 #include "home/SetupViewController.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/kit/NavigationController.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
 namespace kelvora {
+
+void SetupViewController::presentCreateSetupVC() {
+    auto form = std::make_shared<CreateSetupViewController>();
+    form->delegate = kit::sharedSelf(this);
+    form->setModalPresentationStyle(kit::ModalPresentationStyle::fullScreen);
+    form->setModalTransitionStyle(kit::ModalTransitionStyle::crossDissolve);
+    present(form, true);
+}
+
+void SetupViewController::didCreatedNewSetupAndNeedUpdateWithData(const SetupData& data) {
+    refreshData();
+    std::weak_ptr<SetupViewController> weakSelf = kit::sharedSelf(this);
+    foundation::MainQueue::main().after(0.2, [weakSelf, data] {
+        if (auto screen = weakSelf.lock()) {
+            screen->pushSetupExplorerViewControllerWithData(data);
+        }
+    });
+}
+
+void SetupViewController::pushSetupExplorerViewControllerWithData(const SetupData& data) {
+    if (auto navigation = navigationController()) {
+        navigation->pushViewController(SetupExplorerViewController::initWithData(data), true);
+    }
+}
 
 void SetupViewController::presentTutorialVC() {
     welcomeController_ =
