@@ -4,7 +4,7 @@
 
 #include "platform/foundation/Bundle.h"
 #include "platform/kit/Responder.h"
-#include "platform/kit/SceneDelegate.h"
+#include "platform/kit/WindowSceneDelegate.h"
 #include "platform/kit/Window.h"
 
 namespace kelvora {
@@ -13,7 +13,7 @@ namespace kelvora {
 // colour and showing the tabs; the Setup and Original folders 0.3 s later; the first-run
 // snapshot 0.2 s after that, unless it was taken by an earlier launch. The home screen does
 // not wait for the folders: loading the list does not need them.
-class SceneDelegate final : public kit::Responder, public kit::SceneDelegate {
+class SceneDelegate final : public kit::Responder, public kit::WindowSceneDelegate {
   public:
     static constexpr double kFolderCheckDelay = 0.3;
     static constexpr double kSnapshotDelay = 0.2;

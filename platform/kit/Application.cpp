@@ -33,7 +33,7 @@ const std::shared_ptr<Application>& Application::shared() {
     return application;
 }
 
-void Application::registerSceneConfiguration(std::string name, SceneDelegateFactory factory) {
+void Application::registerSceneConfiguration(std::string name, WindowSceneDelegateFactory factory) {
     manifest_[std::move(name)] = std::move(factory);
 }
 

@@ -9,7 +9,7 @@
 #include "platform/foundation/Result.h"
 #include "platform/kit/ApplicationDelegate.h"
 #include "platform/kit/Responder.h"
-#include "platform/kit/SceneDelegate.h"
+#include "platform/kit/WindowSceneDelegate.h"
 #include "platform/kit/Screen.h"
 #include "platform/kit/WindowScene.h"
 
@@ -23,7 +23,7 @@ class Window;
 class Application final : public Responder {
   public:
     using URLOpener = std::function<bool(const std::string& url)>;
-    using SceneDelegateFactory = std::function<std::shared_ptr<SceneDelegate>()>;
+    using WindowSceneDelegateFactory = std::function<std::shared_ptr<WindowSceneDelegate>()>;
 
     static const std::shared_ptr<Application>& shared();
 
@@ -32,7 +32,7 @@ class Application final : public Responder {
         delegate_ = std::move(delegate);
     }
     // The scene manifest: the scene delegate a configuration name stands for.
-    void registerSceneConfiguration(std::string name, SceneDelegateFactory factory);
+    void registerSceneConfiguration(std::string name, WindowSceneDelegateFactory factory);
 
     // Finishes launching, then connects one scene on `screen`.
     foundation::Result<std::shared_ptr<WindowScene>> launch(Screen screen);
@@ -51,7 +51,7 @@ class Application final : public Responder {
 
   private:
     std::shared_ptr<ApplicationDelegate> delegate_;
-    std::map<std::string, SceneDelegateFactory> manifest_;
+    std::map<std::string, WindowSceneDelegateFactory> manifest_;
     std::vector<std::shared_ptr<WindowScene>> scenes_;
     URLOpener opener_;
 };

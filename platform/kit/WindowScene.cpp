@@ -5,7 +5,7 @@
 namespace kit {
 
 WindowScene::WindowScene(Screen screen, SceneConfiguration configuration,
-                         std::shared_ptr<SceneDelegate> delegate,
+                         std::shared_ptr<WindowSceneDelegate> delegate,
                          std::weak_ptr<Responder> application)
     : screen_(screen),
       configuration_(std::move(configuration)),

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/kit/SceneConfiguration.h"
-#include "platform/kit/SceneDelegate.h"
+#include "platform/kit/WindowSceneDelegate.h"
 #include "platform/kit/Screen.h"
 
 namespace kit {
@@ -17,11 +17,11 @@ class Window;
 class WindowScene final : public std::enable_shared_from_this<WindowScene> {
   public:
     WindowScene(Screen screen, SceneConfiguration configuration,
-                std::shared_ptr<SceneDelegate> delegate, std::weak_ptr<Responder> application);
+                std::shared_ptr<WindowSceneDelegate> delegate, std::weak_ptr<Responder> application);
 
     const Screen& screen() const { return screen_; }
     const SceneConfiguration& configuration() const { return configuration_; }
-    const std::shared_ptr<SceneDelegate>& delegate() const { return delegate_; }
+    const std::shared_ptr<WindowSceneDelegate>& delegate() const { return delegate_; }
 
     // A window on this scene's screen whose next responder is the application.
     std::shared_ptr<Window> makeWindow();
@@ -30,7 +30,7 @@ class WindowScene final : public std::enable_shared_from_this<WindowScene> {
   private:
     Screen screen_;
     SceneConfiguration configuration_;
-    std::shared_ptr<SceneDelegate> delegate_;
+    std::shared_ptr<WindowSceneDelegate> delegate_;
     std::weak_ptr<Responder> application_;
     std::vector<std::weak_ptr<Window>> windows_;
 };

@@ -24,7 +24,7 @@ class Delegate final : public kit::ApplicationDelegate {
     std::vector<std::string> roles;
 };
 
-class ShellScene final : public kit::SceneDelegate {
+class ShellScene final : public kit::WindowSceneDelegate {
   public:
     void willConnect(const std::shared_ptr<kit::WindowScene>& scene) override {
         window = scene->makeWindow();

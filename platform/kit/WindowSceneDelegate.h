@@ -8,9 +8,9 @@ class WindowScene;
 
 // Sets up a scene's windows. The other lifecycle moments of a scene do nothing unless a
 // delegate wants them to.
-class SceneDelegate {
+class WindowSceneDelegate {
   public:
-    virtual ~SceneDelegate() = default;
+    virtual ~WindowSceneDelegate() = default;
     virtual void willConnect(const std::shared_ptr<WindowScene>& scene) = 0;
     virtual void sceneDidDisconnect(const std::shared_ptr<WindowScene>& /*scene*/) {}
     virtual void sceneDidBecomeActive(const std::shared_ptr<WindowScene>& /*scene*/) {}
