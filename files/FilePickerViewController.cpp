@@ -106,10 +106,11 @@ void FilePickerViewController::copyPreferencesFilesToCurrentSetup() {
                            [self](const FileWalkSummary& summary) { self->finishCopy(summary); });
 }
 
-// The picker stays open when the last file failed, so the user can try again, but the
-// files that were copied are shown and counted at once.
+// The picker stays open after any failure, so that each "Error" alert stays until the user
+// closes it and the files can be tried again; the files that were copied are shown and counted
+// at once.
 void FilePickerViewController::finishCopy(const FileWalkSummary& summary) {
-    if (summary.lastSucceeded()) {
+    if (summary.failures.empty()) {
         dismissVC();
     }
     if (auto target = delegate()) {

@@ -4,6 +4,7 @@
 
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/Log.h"
+#include "store/PreferenceNames.h"
 
 namespace kelvora {
 
@@ -32,17 +33,38 @@ std::string FileWalk::target(const std::string& name) const {
     return foundation::appendingPathComponent(toFolder_, name);
 }
 
+// A copy never spreads what an interrupted copy left behind, and a restore never puts back
+// the app's own files: an old copy of them would rewind its Setup list or its settings.
+std::vector<std::string> FileWalk::walkedNames() const {
+    if (kind_ == Kind::remove) {
+        return names_;
+    }
+    std::vector<std::string> walked;
+    for (const std::string& name : names_) {
+        if (PreferenceNames::isLeftover(name)) {
+            continue;
+        }
+        if (kind_ == Kind::restore && PreferenceNames::isKelvorasOwnFile(name)) {
+            foundation::Log::write("left out Kelvora's own file " + target(name));
+            continue;
+        }
+        walked.push_back(name);
+    }
+    return walked;
+}
+
 FileWalkSummary FileWalk::run(const StepObserver& observe) const {
     FileWalkSummary summary;
-    if (names_.empty()) {
+    const std::vector<std::string> names = walkedNames();
+    if (names.empty()) {
         return summary;
     }
-    foundation::Log::write("last file " + target(names_.back()));
-    const Copies copies = kind_ == Kind::remove ? Copies{} : copyAll();
-    for (std::size_t index = 0; index < names_.size(); ++index) {
-        FileWalkStep step = kind_ == Kind::remove ? removeStep(names_[index])
-                                                  : copyStep(names_[index], copies[index],
-                                                             index + 1 == names_.size());
+    foundation::Log::write("last file " + target(names.back()));
+    const Copies copies = kind_ == Kind::remove ? Copies{} : copyAll(names);
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        FileWalkStep step = kind_ == Kind::remove
+                                ? removeStep(names[index])
+                                : copyStep(names[index], copies[index], index + 1 == names.size());
         summary.changed += step.outcome == FileWalkStep::Outcome::done ? 1 : 0;
         summary.last = step.outcome;
         if (step.outcome == FileWalkStep::Outcome::failed) {
@@ -55,10 +77,10 @@ FileWalkSummary FileWalk::run(const StepObserver& observe) const {
     return summary;
 }
 
-FileWalk::Copies FileWalk::copyAll() const {
+FileWalk::Copies FileWalk::copyAll(const std::vector<std::string>& names) const {
     std::vector<std::pair<std::string, std::string>> fromTo;
-    fromTo.reserve(names_.size());
-    for (const std::string& name : names_) {
+    fromTo.reserve(names.size());
+    for (const std::string& name : names) {
         fromTo.emplace_back(foundation::appendingPathComponent(fromFolder_, name), target(name));
     }
     return foundation::FileManager::defaultManager().copyItemsReplacing(fromTo);

@@ -36,7 +36,8 @@ struct FileWalkSummary final {
 // walk reports on each in turn, so that the whole batch waits for the disk once; a copy that
 // fails leaves the file at the target as it was (nothing is removed first), keeps a replaced
 // file's owner and mode, and never removes a source that is the very file it would replace. A
-// delete of a name that is already gone is reported as such and is no failure.
+// delete of a name that is already gone is reported as such and is no failure. Copies and
+// restores skip what an interrupted copy left behind, and restores skip the app's own files.
 class FileWalk final {
   public:
     enum class Kind { copy, remove, restore };
@@ -52,7 +53,6 @@ class FileWalk final {
                             std::vector<std::string> names);
 
     Kind kind() const { return kind_; }
-    bool empty() const { return names_.empty(); }
 
     // Runs the walk to its end at once, telling `observe` of each step as it is reported.
     FileWalkSummary run(const StepObserver& observe = {}) const;
@@ -63,7 +63,8 @@ class FileWalk final {
     FileWalk(Kind kind, std::string fromFolder, std::string toFolder,
              std::vector<std::string> names);
 
-    Copies copyAll() const;
+    std::vector<std::string> walkedNames() const;
+    Copies copyAll(const std::vector<std::string>& names) const;
     FileWalkStep copyStep(const std::string& name, const foundation::Result<void>& copied,
                           bool isLast) const;
     FileWalkStep removeStep(const std::string& name) const;

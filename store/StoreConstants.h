@@ -17,6 +17,9 @@ inline constexpr std::string_view kOriginalFolderPrefix = "/var/mobile/Kelvora/O
 inline constexpr std::string_view kPreferencesFolderPath = "/var/jb/vmo/Library/Preferences/";
 inline constexpr std::string_view kSetupListFilePath =
     "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraList.plist";
+// The names of the app's own files in the Preferences folder.
+inline constexpr std::string_view kKelvoraListFileName = "com.zerovin.KelvoraList.plist";
+inline constexpr std::string_view kKelvoraPrefsFileName = "com.zerovin.KelvoraPrefs.plist";
 inline constexpr std::string_view kDomainFilePathFormat =
     "/var/jb/vmo/Library/Preferences/%@.plist";
 inline constexpr std::string_view kThumbnailFilePathFormat =

@@ -4,6 +4,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <string>
 
@@ -15,10 +17,12 @@ namespace {
 
 // Leaves room for the suffix within the 255 bytes a name may have.
 constexpr std::size_t longestKeptName = 200;
+constexpr std::string_view suffix = ".kelvora-";
+constexpr std::size_t uniquePart = 6;  // the XXXXXX mkstemp fills in
 
 std::string pattern(const std::filesystem::path& target) {
     std::string name = target.filename().string().substr(0, longestKeptName);
-    return (target.parent_path() / ("." + name + ".kelvora-XXXXXX")).string();
+    return (target.parent_path() / ("." + name + std::string(suffix) + "XXXXXX")).string();
 }
 
 }  // namespace
@@ -34,6 +38,16 @@ TemporarySibling::TemporarySibling(const std::filesystem::path& target, Kind kin
     if (error_ == 0) {
         path_ = name;
     }
+}
+
+bool TemporarySibling::isSiblingName(std::string_view name) {
+    if (name.size() < 1 + suffix.size() + uniquePart || name.front() != '.') {
+        return false;
+    }
+    std::string_view tail = name.substr(name.size() - suffix.size() - uniquePart);
+    return tail.substr(0, suffix.size()) == suffix &&
+           std::all_of(tail.begin() + suffix.size(), tail.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 TemporarySibling::~TemporarySibling() {

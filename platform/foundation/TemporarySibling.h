@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "platform/foundation/FileDescriptor.h"
 
@@ -31,6 +32,10 @@ class TemporarySibling final {
 
     // Its contents were renamed away; nothing is left to remove.
     void release() { released_ = true; }
+
+    // Whether a directory entry's name is one a sibling is made with, so that what a killed
+    // process left behind can be told from the user's own files.
+    static bool isSiblingName(std::string_view name);
 
   private:
     std::filesystem::path path_;

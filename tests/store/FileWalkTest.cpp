@@ -143,6 +143,29 @@ TEST_F(FileWalkTest, ADeleteSkipsWhatIsAlreadyGoneAndReportsWhatItCannotRemove) 
     EXPECT_EQ(log.count("failed delete all files"), 1u);
 }
 
+// A kill during a copy leaves hidden temporary siblings behind; copying them would spread
+// them, and restoring the app's own list or settings file would rewind its state.
+TEST_F(FileWalkTest, LeftoversAndTheAppsOwnFilesAreNeverRestored) {
+    for (const char* name : {"a.plist", ".a.plist.kelvora-Q3xZ9a", "com.zerovin.KelvoraList.plist",
+                             "com.zerovin.KelvoraPrefs.plist"}) {
+        from(name);
+    }
+    to("com.zerovin.KelvoraList.plist", "today's list");
+    testsupport::LogCapture log;
+    run(FileWalk::restore(kFrom, kTo,
+                          {".a.plist.kelvora-Q3xZ9a", "a.plist", "com.zerovin.KelvoraList.plist",
+                           "com.zerovin.KelvoraPrefs.plist"}));
+
+    EXPECT_EQ(entries(), (Names{"a.plist", "com.zerovin.KelvoraList.plist"}));
+    EXPECT_EQ(at("com.zerovin.KelvoraList.plist"), "today's list");
+    EXPECT_EQ(log.count(std::string("left out Kelvora's own file ") + kTo +
+                        "com.zerovin.KelvoraPrefs.plist"),
+              1u);
+    EXPECT_EQ(log.count(std::string("last file ") + kTo + "a.plist"), 1u);
+    run(FileWalk::copy(kFrom, kTo, {".a.plist.kelvora-Q3xZ9a"}));
+    EXPECT_FALSE(summary.last.has_value());
+}
+
 TEST_F(FileWalkTest, NothingToWalkWritesNothing) {
     testsupport::LogCapture log;
     EXPECT_TRUE(run(FileWalk::restore(kFrom, kTo, {})).empty());
