@@ -24,6 +24,7 @@ void SceneDelegate::checkFolders() {
     auto& manager = SetupManager::sharedInstance();
     manager.checkIfSetupFolderExist();
     manager.checkIfOriginalFolderExist();
+    manager.removeLeftovers();
     foundation::MainQueue::main().after(kSnapshotDelay, [] { takeSnapshotIfNeeded(); });
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/foundation/BinaryPlistWriter.h"
 #include "platform/foundation/FileManager.h"
+#include "store/PreferenceNames.h"
 
 namespace kelvora {
 
@@ -46,6 +47,12 @@ PreferenceFile PreferenceFile::read(std::string path) {
     return PreferenceFile(std::move(path), std::move(*dictionary), State::readable, form);
 }
 
+void PreferenceFile::keepCopyBeforeWriting() {
+    if (state_ == State::readable) {
+        state_ = State::unreadable;
+    }
+}
+
 foundation::Result<void> PreferenceFile::write() const {
     if (state_ == State::unreadable) {
         auto setAside = setAsideUnreadable();
@@ -53,7 +60,8 @@ foundation::Result<void> PreferenceFile::write() const {
             return setAside;
         }
     }
-    if (form_ == Form::binary) {
+    if (form_ == Form::binary &&
+        !PreferenceNames::isKelvorasOwnFile(foundation::lastPathComponent(path_))) {
         return foundation::FileManager::defaultManager().writeAtomically(
             path_, foundation::binaryPropertyList(dictionary_));
     }

@@ -16,8 +16,9 @@ namespace kelvora {
 // cannot be copied nothing is written at all. So a save never loses what another program,
 // or an older Kelvora, left there, and the file written is always well formed.
 //
-// A file that was read in the binary form is written back binary, a new file or an XML file
-// as XML: the XML form cannot carry every date exactly, so a rewrite keeps the form it found.
+// A tweak's file that was read in the binary form is written back binary, a new file or an XML
+// file as XML: the XML form cannot carry every date exactly, so a rewrite keeps the form it
+// found. The app's own files are always written as XML.
 class PreferenceFile final {
   public:
     static PreferenceFile read(std::string path);
@@ -25,6 +26,10 @@ class PreferenceFile final {
     const foundation::PlistDictionary& dictionary() const { return dictionary_; }
     foundation::PlistDictionary& dictionary() { return dictionary_; }
     bool exists() const { return state_ != State::missing; }
+
+    // The next write first copies the file aside, as it does for an unreadable one: for a file
+    // that read well but holds what its reader had to ignore.
+    void keepCopyBeforeWriting();
 
     foundation::Result<void> write() const;
 

@@ -50,9 +50,15 @@ foundation::PlistArray SetupManager::loadSetupArray() const {
     return records ? std::move(*records) : foundation::PlistArray();
 }
 
+// A list of another type reads as empty; like an unreadable file, it is copied aside before it
+// is replaced, so nothing a hand or another program put there is lost.
 foundation::Result<void> SetupManager::saveSetupArray(
     const foundation::PlistArray& setupArray) const {
     auto file = PreferenceFile::read(std::string(kSetupListFilePath));
+    auto found = file.dictionary().find(kSetupArrayKey);
+    if (found != file.dictionary().end() && !found->second.get<foundation::PlistArray>()) {
+        file.keepCopyBeforeWriting();
+    }
     file.dictionary().insert_or_assign(std::string(kSetupArrayKey), setupArray);
     return file.write();
 }

@@ -96,9 +96,16 @@ class SetupManager final {
                                                    std::string_view defaultImage,
                                                    const DomainID& ID) const;
 
-    // The first-run snapshot of the Preferences folder into the Original folder.
+    // The first-run snapshot of the Preferences folder into the Original folder: the names of
+    // the tweak files (the user's, never the app's own), and the copy of those Original lacks.
+    // An entry already in Original is an original and is never replaced, so the copy can run
+    // again at any time and only ever completes the snapshot; the flag "didCopiedOriginalFiles"
+    // is set once every tweak file has its copy there.
     std::vector<std::string> getPreferencesOriginalFiles() const;
     void copyOriginalFilesToKelvora() const;
+    // Removes what a copy that was killed half-way left in the Preferences folder, the Original
+    // folder and the Setup folders, before any walk could take it for a file of the user's.
+    void removeLeftovers() const;
 
     kit::Color colorWithHexString(std::string_view hexString) const;
     std::string hexStringFromColor(const kit::Color& color) const;

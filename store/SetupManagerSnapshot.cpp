@@ -2,10 +2,12 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <tuple>
 
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/UnicodeText.h"
+#include "store/PreferenceNames.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 
@@ -32,7 +34,8 @@ bool isTweakPreferenceFile(std::string_view name) {
                                 [name](std::string_view fragment) {
                                     return name.find(fragment) != std::string_view::npos;
                                 });
-    return !excluded && foundation::lowercaseString(foundation::pathExtension(name)) == "plist";
+    return !excluded && foundation::lowercaseString(foundation::pathExtension(name)) == "plist" &&
+           !PreferenceNames::isKelvorasOwnFile(name);
 }
 
 }  // namespace
@@ -50,31 +53,52 @@ std::vector<std::string> SetupManager::getPreferencesOriginalFiles() const {
 }
 
 // Each copy goes through a temporary name and a rename, so a copy that fails half-way never
-// leaves a truncated file under the original's name, and an earlier snapshot of that file
-// stays as it was. The copies run as one batch that waits for the disk once.
+// leaves a truncated file under the original's name. The copies run as one batch that waits for
+// the disk once.
 void SetupManager::copyOriginalFilesToKelvora() const {
+    auto& files = foundation::FileManager::defaultManager();
+    const std::vector<std::string> names = getPreferencesOriginalFiles();
     std::vector<std::pair<std::string, std::string>> fromTo;
-    for (const std::string& name : getPreferencesOriginalFiles()) {
-        fromTo.emplace_back(foundation::appendingPathComponent(originalPrefsFilesPath(), name),
-                            foundation::appendingPathComponent(newSetupFolderPathWithName(), name));
+    for (const std::string& name : names) {
+        std::string original =
+            foundation::appendingPathComponent(newSetupFolderPathWithName(), name);
+        if (!files.fileExists(original)) {
+            fromTo.emplace_back(foundation::appendingPathComponent(originalPrefsFilesPath(), name),
+                                std::move(original));
+        }
     }
-    const auto copies = foundation::FileManager::defaultManager().copyItemsReplacing(fromTo);
-    // The flag is the same after every success, and each write of the settings file is
-    // flushed to disk; writing it once it holds keeps a snapshot of a thousand files from
-    // taking a thousand flushes.
-    bool flagSet = false;
+    const auto copies = files.copyItemsReplacing(fromTo);
+    bool complete = !names.empty();
     for (std::size_t index = 0; index < fromTo.size(); ++index) {
         if (copies[index]) {
             foundation::Log::write("successfully copy all of the original files " +
                                    fromTo[index].second);
-            if (!flagSet) {
-                setBool(true, kDidCopiedOriginalFilesKey, std::string(kKelvoraPrefsID));
-                // A write that failed is tried again after the next copied file.
-                flagSet =
-                    boolForKey(kDidCopiedOriginalFilesKey, false, std::string(kKelvoraPrefsID));
-            }
         } else {
             foundation::Log::write("failed copy all of the original files");
+            foundation::Log::write(copies[index].error().description);
+            complete = false;
+        }
+    }
+    // Until then the next launch runs the copy again for what is still missing.
+    if (complete) {
+        setBool(true, kDidCopiedOriginalFilesKey, std::string(kKelvoraPrefsID));
+    }
+}
+
+void SetupManager::removeLeftovers() const {
+    auto& files = foundation::FileManager::defaultManager();
+    std::vector<std::string> folders{std::string(kPreferencesFolderPath),
+                                     std::string(kOriginalFolderPrefix)};
+    for (const std::string& setup :
+         files.contentsOfDirectory(kSetupFolderPath).value_or(std::vector<std::string>{})) {
+        folders.push_back(foundation::appendingPathComponent(kSetupFolderPath, setup));
+    }
+    for (const std::string& folder : folders) {
+        for (const std::string& name :
+             files.contentsOfDirectory(folder).value_or(std::vector<std::string>{})) {
+            if (PreferenceNames::isLeftover(name)) {
+                std::ignore = files.removeItem(foundation::appendingPathComponent(folder, name));
+            }
         }
     }
 }

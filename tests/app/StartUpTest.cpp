@@ -60,6 +60,37 @@ TEST(StartUpTest, ASnapshotTakenByAnEarlierLaunchIsNotTakenAgain) {
     EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
 }
 
+// An Original folder made by an older version holds copies of the app's own files. Restoring
+// the originals must not put them back: the flag would be lost, the next launch would copy
+// today's values over the originals, and the Setup list would rewind.
+TEST(StartUpTest, RestoringTheOriginalsThenRelaunchingKeepsTheOriginalsAndTheSetupList) {
+    apptest::AppLaunch app;
+    const std::string original = "/var/mobile/Kelvora/Original/";
+    const std::string list = std::string(kPreferences) + "com.zerovin.KelvoraList.plist";
+    app.root.write(original + "com.example.tweak.plist", "original");
+    app.root.write(original + "com.zerovin.KelvoraPrefs.plist", "<plist><dict/></plist>");
+    app.root.write(original + "com.zerovin.KelvoraList.plist", "<plist><dict/></plist>");
+    writePrefs(app.root, {{"didCopiedOriginalFiles", true}});
+    app.root.write(list, "today's list");
+    app.relaunch();
+    foundation::MainQueue::main().advance(1);
+    app.root.write(std::string(kPreferences) + "com.example.tweak.plist", "today");
+
+    auto tabs = std::dynamic_pointer_cast<TabViewController>(app.window->rootViewController());
+    auto settings = std::dynamic_pointer_cast<SettingViewController>(tabs->viewControllers()[1]);
+    settings->loadViewIfNeeded();
+    settings->beginRestoreOriginalFiles();
+    EXPECT_EQ(app.root.read(std::string(kPreferences) + "com.example.tweak.plist"), "original");
+    app.root.write(std::string(kPreferences) + "com.example.tweak.plist", "changed again");
+    app.relaunch();
+    foundation::MainQueue::main().advance(1);
+
+    EXPECT_EQ(app.root.read(original + "com.example.tweak.plist"), "original");
+    EXPECT_EQ(app.root.read(list), "today's list");
+    EXPECT_TRUE(SetupManager::sharedInstance().boolForKey("didCopiedOriginalFiles", false,
+                                                          "com.zerovin.KelvoraPrefs"));
+}
+
 TEST(StartUpTest, TheTabsAreTheSetupsInANavigationControllerThenTheSettings) {
     apptest::AppLaunch app;
     ASSERT_TRUE(app.window);

@@ -22,7 +22,6 @@ using filetests::utc;
 using Names = std::vector<std::string>;
 
 constexpr std::string_view kPreferences = "/var/jb/vmo/Library/Preferences/";
-const std::string kSettingsFile = "com.zerovin.KelvoraPrefs.plist";
 
 class PreferencesCatalogueTest : public testing::Test {
   protected:
@@ -50,14 +49,10 @@ class PreferencesCatalogueTest : public testing::Test {
         SetupManager::sharedInstance().setObject(value, "filePickerSortType",
                                                  std::string("com.zerovin.KelvoraPrefs"));
     }
-    // The rows on show, leaving out the app's own settings file, which is a tweak-style
-    // plist like any other and is listed whenever a sort choice has been stored.
     Names shownNames() const {
         Names names;
         for (std::size_t row = 0; row < catalogue.plistCount(); ++row) {
-            if (catalogue.plistAt(row).plistName != kSettingsFile) {
-                names.push_back(catalogue.plistAt(row).plistName);
-            }
+            names.push_back(catalogue.plistAt(row).plistName);
         }
         return names;
     }
@@ -112,26 +107,21 @@ TEST_F(PreferencesCatalogueTest, SortsByTheStoredChoiceDefaultingToNamesAToZ) {
     storeSortType("File Z-A");
     catalogue.loadPrefsData();
     EXPECT_EQ(catalogue.sortType(), "File Z-A");
-    EXPECT_EQ(shownNames(), (Names{"a.plist", "B.plist", "1.plist"}));
-    EXPECT_EQ(catalogue.plistAt(0).plistName, kSettingsFile);
+    EXPECT_EQ(shownNames(), (Names{"a.plist", "B.plist", "1.plist"}))
+        << "the app's own settings file, written by the choice, is never listed";
 }
 
 TEST_F(PreferencesCatalogueTest, DateSortsPutTodayBeforeYesterdayAndTieTwelveHoursApartByName) {
     preference("yesterday.plist", utc(2026, 12, 5, 13, 5, 0));
     preference("b.plist", utc(2026, 12, 6, 1, 5, 0));
     preference("a.plist", utc(2026, 12, 6, 13, 5, 0));
-    // The settings file is written now; date it earlier than everything else.
     storeSortType("Date Newest");
-    setModified(host(kSettingsFile), utc(2000, 1, 1, 0, 0, 0));
     catalogue.loadPrefsData();
     // 01:05 and 13:05 give the same key, so the two of today tie and go by name.
     EXPECT_EQ(shownNames(), (Names{"a.plist", "b.plist", "yesterday.plist"}));
-    EXPECT_EQ(catalogue.plistAt(3).plistName, kSettingsFile);
 
     storeSortType("Date Oldest");
-    setModified(host(kSettingsFile), utc(2000, 1, 1, 0, 0, 0));
     catalogue.loadPrefsData();
-    EXPECT_EQ(catalogue.plistAt(0).plistName, kSettingsFile);
     EXPECT_EQ(shownNames(), (Names{"yesterday.plist", "a.plist", "b.plist"}));
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/foundation/BinaryPlistWriter.h"
 #include "platform/foundation/PropertyList.h"
 #include "store/SetupData.h"
 #include "store/SetupFolderName.h"
@@ -70,15 +71,29 @@ TEST_F(SetupListTest, SavingKeepsOtherRootKeysAndReplacesTheWholeList) {
     EXPECT_EQ(store.loadSetupArray(), setups);
 }
 
-TEST_F(SetupListTest, AListThatIsNotAnArrayReadsEmptyAndIsReplacedCleanly) {
-    root.write(kList, std::string(kXmlHeader) +
-                          "<dict><key>setupArray</key><string>broken</string>"
-                          "<key>keep</key><string>me</string></dict></plist>\n");
+// A list of another type reads as empty; what it held is kept aside before the save replaces
+// it, as for an unreadable file.
+TEST_F(SetupListTest, AListThatIsNotAnArrayReadsEmptyAndIsKeptAsideBeforeItIsReplaced) {
+    const std::string wrong = std::string(kXmlHeader) +
+                              "<dict><key>setupArray</key><dict><key>a</key><string>b</string>"
+                              "</dict><key>keep</key><string>me</string></dict></plist>\n";
+    root.write(kList, wrong);
     EXPECT_TRUE(store.loadSetupArray().empty());
 
     ASSERT_TRUE(store.saveSetupArray({record("A")}));
     EXPECT_EQ(listFile(),
               (PlistDictionary{{"setupArray", PlistArray{record("A")}}, {"keep", "me"}}));
+    EXPECT_EQ(root.read(std::string(kList) + ".unreadable"), wrong);
+}
+
+// The app's own files are XML whatever form they were found in, like every file it writes
+// anew; a binary list is read and then written back as XML.
+TEST_F(SetupListTest, ABinaryListIsWrittenBackAsXml) {
+    root.write(kList, foundation::binaryPropertyList(
+                          PlistDictionary{{"setupArray", PlistArray{record("Old")}}}));
+    ASSERT_TRUE(store.saveSetupArray({record("Old"), record("New")}));
+    EXPECT_EQ(root.read(kList).rfind("<?xml", 0), 0u);
+    EXPECT_EQ(store.loadSetupArray(), (PlistArray{record("Old"), record("New")}));
 }
 
 TEST_F(SetupListTest, RecordsOfAnyShapeComeBackAsStoredAndReadTolerantly) {

@@ -67,7 +67,10 @@ TEST_F(SnapshotTest, KeepsOnlyTweakPlistsByCaseSensitiveFragmentsAndExtension) {
                              "a.Plist",
                              "a.plistx",
                              "plist",
-                             "com.example.tweak.plist.plist"}) {
+                             "com.example.tweak.plist.plist",
+                             "com.zerovin.KelvoraPrefs.plist",
+                             "com.zerovin.KelvoraList.plist",
+                             ".com.example.tweak.plist.kelvora-Ab12Cd"}) {
         preference(name);
     }
     EXPECT_EQ(
@@ -76,11 +79,10 @@ TEST_F(SnapshotTest, KeepsOnlyTweakPlistsByCaseSensitiveFragmentsAndExtension) {
                                   "com.example.tweak.plist", "com.example.tweak.plist.plist"}));
 }
 
-TEST_F(SnapshotTest, CopiesEachFileLogsItSetsTheFlagAndASecondRunReplacesTheCopies) {
+TEST_F(SnapshotTest, CopiesEachFileLogsItAndSetsTheFlag) {
     preference("com.apple.springboard.plist");
     preference("com.example.tweak.plist", "tweak");
     preference("com.example.tweak.plist.bak");
-    preference("Global.plist");
     EXPECT_FALSE(flag());
 
     store.copyOriginalFilesToKelvora();
@@ -90,14 +92,25 @@ TEST_F(SnapshotTest, CopiesEachFileLogsItSetsTheFlagAndASecondRunReplacesTheCopi
                                                     "/var/mobile/Kelvora/Original/"
                                                     "com.example.tweak.plist"});
     EXPECT_TRUE(flag());
+}
 
-    // A second run replaces what the first copied.
-    preference("com.example.tweak.plist", "second");
-    store.copyOriginalFilesToKelvora();
-    EXPECT_EQ(root.read("/var/mobile/Kelvora/Original/com.example.tweak.plist"), "second");
+// A settings file that cannot be read makes the flag read NO, so the copy runs again at the next
+// launch; it must then only add what Original lacks, never put today's values over an original.
+TEST_F(SnapshotTest, ARunAfterTheFlagWasLostNeverReplacesAnOriginal) {
+    root.write("/var/mobile/Kelvora/Original/com.example.a.plist", "original a");
+    preference("com.example.a.plist", "today's a");
+    preference("com.example.b.plist", "b");
+    for (const char* settings : {"<?xml version=\"1.0\"?><plist><dict><key>did", "<array/>", ""}) {
+        preference("com.zerovin.KelvoraPrefs.plist", settings);
+        EXPECT_FALSE(flag());
+        store.copyOriginalFilesToKelvora();
+        EXPECT_EQ(root.read("/var/mobile/Kelvora/Original/com.example.a.plist"), "original a");
+        EXPECT_EQ(root.read("/var/mobile/Kelvora/Original/com.example.b.plist"), "b");
+        EXPECT_TRUE(flag());
+    }
     EXPECT_EQ(log.count("successfully copy all of the original files "
-                        "/var/mobile/Kelvora/Original/com.example.tweak.plist"),
-              2u);
+                        "/var/mobile/Kelvora/Original/com.example.b.plist"),
+              1u);
 }
 
 TEST_F(SnapshotTest, AFolderNamedLikeAPlistIsCopiedWithItsContents) {
@@ -122,61 +135,59 @@ TEST_F(SnapshotTest, NothingToCopyLeavesTheFlagUnsetAndLogsNothing) {
     EXPECT_FALSE(flag());
 }
 
-TEST_F(SnapshotTest, AFailedCopyIsLoggedKeepsTheEarlierCopyAndOtherFilesStillCount) {
-    preference("com.example.a.plist", "new a");
+// A nearly full disk lets some copies through; the flag waits until every tweak file is in
+// Original, so the next launch adds the missing ones.
+TEST_F(SnapshotTest, ASnapshotThatDidNotFinishIsFinishedByTheNextRun) {
+    preference("com.example.a.plist", "a");
     preference("com.example.b.plist", "b");
-    root.write("/var/mobile/Kelvora/Original/com.example.a.plist", "old a");
     foundation::FileManager::defaultManager().setFaultHook(
         [](foundation::FaultKind operation, std::string_view path) -> std::optional<int> {
-            bool copyOfA = operation != foundation::FaultKind::remove &&
-                           path.find("com.example.a.plist") != std::string_view::npos &&
-                           path.find("Original") != std::string_view::npos;
-            return copyOfA ? std::optional<int>(ENOSPC) : std::nullopt;
+            bool copyOfB = operation == foundation::FaultKind::write &&
+                           path == "/var/mobile/Kelvora/Original/com.example.b.plist";
+            return copyOfB ? std::optional<int>(ENOSPC) : std::nullopt;
         });
     store.copyOriginalFilesToKelvora();
-
-    EXPECT_EQ(root.read("/var/mobile/Kelvora/Original/com.example.a.plist"), "old a");
-    EXPECT_EQ(root.read("/var/mobile/Kelvora/Original/com.example.b.plist"), "b");
+    EXPECT_EQ(snapshotNames(), std::vector<std::string>{"com.example.a.plist"});
     EXPECT_EQ(log.count("failed copy all of the original files"), 1u);
-    EXPECT_EQ(log.count("successfully copy all of the original files "
-                        "/var/mobile/Kelvora/Original/com.example.b.plist"),
-              1u);
-    EXPECT_EQ(log.lines().size(), 2u);
+    auto failed =
+        std::find(log.lines().begin(), log.lines().end(), "failed copy all of the original files");
+    ASSERT_NE(failed + 1, log.lines().end());
+    EXPECT_NE(failed[1].find("/var/mobile/Kelvora/Original/com.example.b.plist"), std::string::npos)
+        << "the reason names the file: " << failed[1];
+    EXPECT_FALSE(flag());
+
+    foundation::FileManager::defaultManager().setFaultHook({});
+    preference("com.example.a.plist", "a changed since");
+    store.copyOriginalFilesToKelvora();
+    EXPECT_EQ(root.read("/var/mobile/Kelvora/Original/com.example.a.plist"), "a");
+    EXPECT_EQ(root.read("/var/mobile/Kelvora/Original/com.example.b.plist"), "b");
     EXPECT_TRUE(flag());
-    EXPECT_EQ(snapshotNames(),
-              (std::vector<std::string>{"com.example.a.plist", "com.example.b.plist"}));
+}
+
+TEST_F(SnapshotTest, LeftoversOfAKilledCopyAreRemovedFromEveryFolderItWrites) {
+    const std::vector<std::string> folders{std::string(kPreferences), std::string(kOriginal),
+                                           "/var/mobile/Kelvora/Setup/Work/"};
+    for (const std::string& folder : folders) {
+        root.write(folder + "a.plist", "kept");
+        root.write(folder + ".a.plist.kelvora-x1Y2z3", "half");
+        root.write(folder + ".b.plist.kelvora-Q9w8e7/.replaced", "half");
+    }
+    store.removeLeftovers();
+    for (const std::string& folder : folders) {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(root.host(folder))) {
+            names.push_back(entry.path().filename().string());
+        }
+        EXPECT_EQ(names, std::vector<std::string>{"a.plist"}) << folder;
+    }
 }
 
 TEST_F(SnapshotTest, WithoutTheOriginalFolderEveryCopyFailsAndTheFlagStaysUnset) {
     std::filesystem::remove_all(root.host(kOriginal));
     preference("com.example.tweak.plist");
     store.copyOriginalFilesToKelvora();
-    EXPECT_EQ(log.lines(), std::vector<std::string>{"failed copy all of the original files"});
+    EXPECT_EQ(log.count("failed copy all of the original files"), 1u);
     EXPECT_FALSE(flag());
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(SnapshotTest, TheFlagIsWrittenOnceItHoldsAndRetriedAfterAFailedWrite) {
-    for (int i = 0; i < 5; ++i) {
-        preference("com.example.t" + std::to_string(i) + ".plist");
-    }
-    const std::string settings = std::string(kPreferences) + "com.zerovin.KelvoraPrefs.plist";
-    int settingsWrites = 0;
-    foundation::FileManager::defaultManager().setFaultHook(
-        [&](foundation::FaultKind operation, std::string_view path) -> std::optional<int> {
-            if (operation != foundation::FaultKind::write || path != settings) {
-                return std::nullopt;
-            }
-            // The first write of the flag meets a full disk.
-            return ++settingsWrites == 1 ? std::optional<int>(ENOSPC) : std::nullopt;
-        });
-    store.copyOriginalFilesToKelvora();
-    EXPECT_TRUE(flag());
-    EXPECT_EQ(settingsWrites, 2) << "one failed write, one that held, none after";
-    EXPECT_EQ(snapshotNames().size(), 5u);
 }
 
 }  // namespace
