@@ -6,7 +6,7 @@
 #include "files/PlistFileCell.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/NavigationController.h"
-#include "store/PathFormat.h"
+#include "store/SetupFolder.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 #include "store/StoredSortType.h"
@@ -35,8 +35,8 @@ void FilePickerViewController::defineActions() {
     defineAction("dismissKeyboard", [this](const auto&) { dismissKeyboard(); });
 }
 
-std::string FilePickerViewController::setupFolderPath() const {
-    return formatPath(kSetupFolderPrefixFormat, {setupFolderName_});
+std::optional<std::string> FilePickerViewController::setupFolderPath() const {
+    return SetupFolder::path(setupFolderName_);
 }
 
 void FilePickerViewController::viewDidLoad() {
@@ -99,9 +99,13 @@ void FilePickerViewController::saveChanges() {
 }
 
 void FilePickerViewController::copyPreferencesFilesToCurrentSetup() {
+    auto folder = setupFolderPath();
+    if (!folder) {
+        return;
+    }
     auto self = kit::sharedSelf(this);
     FileWalkPresenter::run(FileWalk::copy(std::string(PreferencesCatalogue::preferencesFilesPath()),
-                                          setupFolderPath(), addedArray_),
+                                          *folder, addedArray_),
                            messageView_, self, FileWalkPresenter::Closing::whenAnythingChanged,
                            [self](const FileWalkSummary& summary) { self->finishCopy(summary); });
 }

@@ -44,7 +44,7 @@ class FilePickerViewController final : public kit::ViewController,
     const std::vector<std::string>& addedArray() const { return addedArray_; }
     const PreferencesCatalogue& catalogue() const { return catalogue_; }
     // "/var/mobile/Kelvora/Setup/<folder name>/".
-    std::string setupFolderPath() const;
+    std::optional<std::string> setupFolderPath() const;
 
     const std::shared_ptr<kit::TableView>& tableView() const { return tableView_; }
     const std::shared_ptr<kit::TextField>& searchTextField() const { return searchTextField_; }

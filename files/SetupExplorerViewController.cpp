@@ -174,8 +174,12 @@ void SetupExplorerViewController::showDeleteSetupFilesConfirmation() {
 }
 
 void SetupExplorerViewController::deleteTheSetupFiles() {
+    auto folder = setupFolderPath();
+    if (!folder) {
+        return;
+    }
     auto self = kit::sharedSelf(this);
-    FileWalkPresenter::run(FileWalk::remove(setupFolderPath(), addedArray_), messageView_, self,
+    FileWalkPresenter::run(FileWalk::remove(*folder, addedArray_), messageView_, self,
                            FileWalkPresenter::Closing::whenAnythingChanged,
                            [self](const FileWalkSummary&) { self->finishDelete(); });
 }
@@ -203,15 +207,17 @@ void SetupExplorerViewController::restoreSetupConfirmation() {
 // Every entry of the folder is restored, whatever its extension. The folder's listing has no
 // order of its own; names are taken in byte order so that the last one is always the same.
 void SetupExplorerViewController::copySetupFilesToPreferencesFolder() {
-    auto names = foundation::FileManager::defaultManager().contentsOfDirectory(setupFolderPath());
+    auto folder = setupFolderPath();
+    auto names = folder ? foundation::FileManager::defaultManager().contentsOfDirectory(*folder)
+                        : std::nullopt;
     if (!names) {
         return;
     }
     std::sort(names->begin(), names->end());
     auto self = kit::sharedSelf(this);
     FileWalkPresenter::run(
-        FileWalk::restore(setupFolderPath(), preferencesFolderPath(), std::move(*names)),
-        messageView_, self, FileWalkPresenter::Closing::whenAnythingChanged,
+        FileWalk::restore(*folder, preferencesFolderPath(), std::move(*names)), messageView_, self,
+        FileWalkPresenter::Closing::whenAnythingChanged,
         [self](const FileWalkSummary& summary) { self->finishRestore(summary); });
 }
 

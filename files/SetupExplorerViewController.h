@@ -36,7 +36,7 @@ class SetupExplorerViewController final : public kit::ViewController,
     const std::vector<PlistFileRecord>& setupArray() const { return list_.setupArray(); }
     const std::vector<std::string>& addedArray() const { return addedArray_; }
     bool isInEditingMode() const { return isInEditingMode_; }
-    std::string setupFolderPath() const { return list_.setupFolderPath(); }
+    std::optional<std::string> setupFolderPath() const { return list_.setupFolderPath(); }
     static std::string preferencesFolderPath();
 
     const std::shared_ptr<kit::TableView>& tableView() const { return tableView_; }

@@ -2,7 +2,7 @@
 
 #include "files/PlistFileListing.h"
 #include "files/PlistFileSorter.h"
-#include "store/PathFormat.h"
+#include "store/SetupFolder.h"
 #include "store/StoreConstants.h"
 #include "store/StoredSortType.h"
 
@@ -14,14 +14,15 @@ SetupFileList::SetupFileList(std::string setupFolderName)
 void SetupFileList::loadSetupData() {
     sortType_ = StoredSortType::read(kFileExplorerSortTypeKey, kSortFileAToZ);
     auto folder = setupFolderPath();
-    auto records =
-        PlistFileListing(folder).recordsForNames(PlistFileListing::namesWithPlistExtension(folder));
+    auto records = folder ? PlistFileListing(*folder).recordsForNames(
+                                PlistFileListing::namesWithPlistExtension(*folder))
+                          : std::vector<PlistFileRecord>{};
     PlistFileSorter::sortRecords(records, sortType_);
     setupArray_ = std::move(records);
 }
 
-std::string SetupFileList::setupFolderPath() const {
-    return formatPath(kSetupFolderPrefixFormat, {setupFolderName_});
+std::optional<std::string> SetupFileList::setupFolderPath() const {
+    return SetupFolder::path(setupFolderName_);
 }
 
 }  // namespace kelvora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,9 @@ class SetupFileList final {
     const std::vector<PlistFileRecord>& setupArray() const { return setupArray_; }
     const std::string& sortType() const { return sortType_; }
     bool showsNoResultLabel() const { return setupArray_.empty(); }
-    // "/var/mobile/Kelvora/Setup/<folder name>/".
-    std::string setupFolderPath() const;
+    // "/var/mobile/Kelvora/Setup/<folder name>/", or nothing for a record whose folder name
+    // would reach outside its own folder (see SetupFolder).
+    std::optional<std::string> setupFolderPath() const;
 
   private:
     std::string setupFolderName_;

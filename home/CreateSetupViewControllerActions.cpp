@@ -5,12 +5,12 @@
 
 #include "appearance/SetupAppearance.h"
 #include "home/CreateSetupViewController.h"
-#include "home/SetupFolderSafety.h"
 #include "platform/foundation/DateFormatter.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/Log.h"
 #include "platform/kit/AlertController.h"
 #include "store/PathFormat.h"
+#include "store/SetupFolder.h"
 #include "store/SetupFolderName.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
@@ -108,7 +108,7 @@ void CreateSetupViewController::saveChanges() {
 
 bool CreateSetupViewController::createSetupFolder(const std::string& folderName) {
     std::string reason;
-    if (auto unsafe = unsafeSetupFolderNameReason(folderName)) {
+    if (auto unsafe = SetupFolder::unsafeNameReason(folderName)) {
         reason = *unsafe;
     } else {
         auto made = foundation::FileManager::defaultManager().createDirectory(

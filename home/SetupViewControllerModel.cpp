@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <tuple>
 
-#include "home/SetupFolderSafety.h"
 #include "home/SetupListSorting.h"
 #include "home/SetupViewController.h"
 #include "platform/foundation/FileManager.h"
@@ -9,6 +8,7 @@
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/UnicodeText.h"
 #include "store/PathFormat.h"
+#include "store/SetupFolder.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
 #include "store/StoredSortType.h"
@@ -42,9 +42,8 @@ SetupData SetupViewController::setupDataAt(std::int64_t item) const {
 std::string SetupViewController::getTotalSetupFilesWithSetupFolderName(
     const std::string& folderName) const {
     long count = 0;
-    if (!unsafeSetupFolderNameReason(folderName)) {
-        auto names = foundation::FileManager::defaultManager().contentsOfDirectory(
-            formatPath(kSetupFolderPrefixFormat, {folderName}));
+    if (auto folder = SetupFolder::path(folderName)) {
+        auto names = foundation::FileManager::defaultManager().contentsOfDirectory(*folder);
         for (const auto& name : names.value_or(std::vector<std::string>{})) {
             if (foundation::lowercaseString(foundation::pathExtension(name)) == "plist") {
                 ++count;
@@ -58,7 +57,7 @@ std::string SetupViewController::getTotalSetupFilesWithSetupFolderName(
 // delete reach the Setup folder itself or anything beside it.
 void SetupViewController::deleteSetupFolderWithName(const std::string& folderName) const {
     bool removed = false;
-    if (!unsafeSetupFolderNameReason(folderName)) {
+    if (!SetupFolder::unsafeNameReason(folderName)) {
         removed = foundation::FileManager::defaultManager()
                       .removeItem(formatPath(kSetupFolderPathFormat, {folderName}))
                       .ok();

@@ -4,8 +4,10 @@
 #include "home/SetupViewController.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/kit/NavigationController.h"
+#include "store/SetupFolder.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
+#include "ui/OkayAlert.h"
 
 namespace kelvora {
 
@@ -27,7 +29,18 @@ void SetupViewController::didCreatedNewSetupAndNeedUpdateWithData(const SetupDat
     });
 }
 
+// A hand-edited record whose folder name reaches outside its own folder is never opened: its
+// explorer would list, fill, empty or restore another folder. It can still be deleted, as a
+// record only.
 void SetupViewController::pushSetupExplorerViewControllerWithData(const SetupData& data) {
+    if (auto reason = SetupFolder::unsafeNameReason(data.setupFolderName)) {
+        present(OkayAlert::make(data.setupName,
+                                "This Setup cannot be opened because its folder name \u201c" +
+                                    data.setupFolderName + "\u201d is not a folder of its own. " +
+                                    *reason + " It can only be deleted."),
+                true);
+        return;
+    }
     if (auto navigation = navigationController()) {
         navigation->pushViewController(SetupExplorerViewController::initWithData(data), true);
     }

@@ -194,7 +194,7 @@ TEST_F(SetupsScreenTest, TilesAreTwoToARowWithTheirColourIconAndAccessibleName) 
     EXPECT_EQ(tile->icon->tintColor(), kit::Color::whiteColor());
 }
 
-TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextAndCanStillBeDeleted) {
+TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextCannotBeOpenedAndCanStillBeDeleted) {
     foundation::PlistDictionary numberName = record("x", "numbered");
     numberName["setupName"] = 5;
     writeList({foundation::PlistValue("junk"), numberName, record("Alpha", "alpha"),
@@ -209,6 +209,12 @@ TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextAndCanStillBeDeleted) {
         screen->collectionView()->cellForItem(kit::IndexPath::forItem(3, 0)));
     ASSERT_TRUE(escape);
     EXPECT_EQ(escape->countLabel->text(), "0 Files");
+    ASSERT_TRUE(driver->tap("Escape").ok());
+    driver->settle();
+    EXPECT_TRUE(driver->isShowing("cannot be opened")) << "an alert says why";
+    ASSERT_TRUE(driver->tap("Okay").ok());
+    driver->wait(1);
+    EXPECT_EQ(screen->navigationController()->viewControllers().size(), 1u) << "nothing opened";
 
     // The junk record: a tile without text, pressed where it is.
     auto junk = screen->collectionView()->cellForItem(kit::IndexPath::forItem(0, 0));

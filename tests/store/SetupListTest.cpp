@@ -5,6 +5,7 @@
 #include "platform/foundation/BinaryPlistWriter.h"
 #include "platform/foundation/PropertyList.h"
 #include "store/SetupData.h"
+#include "store/SetupFolder.h"
 #include "store/SetupFolderName.h"
 #include "store/SetupManager.h"
 #include "store/StoreConstants.h"
@@ -160,6 +161,19 @@ TEST(SetupFolderName, RemovesOnlySpacesAndLowerCasesEveryLetter) {
     EXPECT_EQ(setupFolderNameForName("Tab\tand\u00A0nbsp"), "tab\tand\u00A0nbsp");
     EXPECT_EQ(setupFolderNameForName("İSTANBUL"), "i\u0307stanbul");
     EXPECT_EQ(setupFolderNameForName(""), "");
+}
+
+// A hand-edited record decides nothing outside its own folder: every screen asks this check.
+TEST(SetupFolder, OnlyAPlainNameInsideTheSetupFolderIsAFolder) {
+    EXPECT_EQ(SetupFolder::path("evening"), "/var/mobile/Kelvora/Setup/evening/");
+    EXPECT_EQ(SetupFolder::path("..hidden"), "/var/mobile/Kelvora/Setup/..hidden/");
+    using Names = std::initializer_list<std::string_view>;
+    for (std::string_view name :
+         Names{"../Original", "..", ".", "", "/var/jb/vmo/Library/Preferences",
+               "../../../jb/vmo/Library/Preferences", std::string_view("a\0b", 3)}) {
+        EXPECT_FALSE(SetupFolder::path(name)) << name;
+        EXPECT_TRUE(SetupFolder::unsafeNameReason(name)) << name;
+    }
 }
 
 }  // namespace

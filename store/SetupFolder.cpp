@@ -1,8 +1,11 @@
-#include "home/SetupFolderSafety.h"
+#include "store/SetupFolder.h"
+
+#include "store/PathFormat.h"
+#include "store/StoreConstants.h"
 
 namespace kelvora {
 
-std::optional<std::string> unsafeSetupFolderNameReason(std::string_view folderName) {
+std::optional<std::string> SetupFolder::unsafeNameReason(std::string_view folderName) {
     if (folderName.empty()) {
         return "A Setup name needs at least one character other than a space.";
     }
@@ -16,6 +19,13 @@ std::optional<std::string> unsafeSetupFolderNameReason(std::string_view folderNa
         return "A Setup name cannot contain a NUL character.";
     }
     return std::nullopt;
+}
+
+std::optional<std::string> SetupFolder::path(std::string_view folderName) {
+    if (unsafeNameReason(folderName)) {
+        return std::nullopt;
+    }
+    return formatPath(kSetupFolderPrefixFormat, {std::string(folderName)});
 }
 
 }  // namespace kelvora
