@@ -3,6 +3,7 @@
 #include "appearance/SetupAppearance.h"
 #include "platform/kit/ImageView.h"
 #include "platform/kit/Label.h"
+#include "platform/kit/ScrollView.h"
 #include "ui/extension.h"
 
 namespace kelvora {
@@ -38,29 +39,41 @@ void TutorialViewController::viewDidLoad() {
     blur_ = kit::VisualEffectView::make(kit::BlurEffectStyle::systemChromeMaterial);
     view()->insertSubview(blur_, 0);
     extension::fill(*blur_);
+    layoutTray();
+    layoutScrollView();
     layoutHeader();
     layoutItems();
-    layoutTray();
+}
+
+// The header and the items scroll above the tray, so that the last item can be read to its end
+// on a short screen.
+void TutorialViewController::layoutScrollView() {
+    scrollView_ = std::make_shared<kit::ScrollView>(kit::Rect{});
+    scrollView_->setBackgroundColor(kit::Color::clearColor());
+    scrollView_->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
+    view()->insertSubview(scrollView_, 1);
+    extension::top(*scrollView_, view()->topAnchor(), view()->leadingAnchor(), tray_->topAnchor(),
+                   view()->trailingAnchor(), {});
 }
 
 void TutorialViewController::layoutHeader() {
     auto icon = std::make_shared<kit::ImageView>(kit::Image::imageNamed(iconName_));
     icon->setContentMode(kit::ContentMode::scaleAspectFit);
-    view()->addSubview(icon);
-    extension::top(*icon, view()->topAnchor(), 40);
+    scrollView_->addSubview(icon);
+    extension::top(*icon, scrollView_->topAnchor(), 40);
     extension::x(*icon, view()->centerXAnchor());
     extension::size(*icon, {80, 80});
 
     auto title = makeLabel(title_, kit::Font::boldSystemFontOfSize(34), kit::Color::labelColor());
     title->setTextAlignment(kit::TextAlignment::center);
-    view()->addSubview(title);
+    scrollView_->addSubview(title);
     extension::top(*title, icon->bottomAnchor(), view()->leadingAnchor(), std::nullopt,
                    view()->trailingAnchor(), {16, 30, 0, -30});
 
     auto detail =
         makeLabel(detailText_, kit::Font::systemFontOfSize(17), kit::Color::secondaryLabelColor());
     detail->setTextAlignment(kit::TextAlignment::center);
-    view()->addSubview(detail);
+    scrollView_->addSubview(detail);
     extension::top(*detail, title->bottomAnchor(), view()->leadingAnchor(), std::nullopt,
                    view()->trailingAnchor(), {8, 30, 0, -30});
     lastHeaderView_ = detail;
@@ -73,7 +86,7 @@ void TutorialViewController::layoutItems() {
             kit::Image::systemImageNamed(item.symbolName, {28, kit::FontWeight::regular}));
         symbol->setTintColor(SetupAppearance::setupAccentColour());
         symbol->setAccessibilityLabel(item.symbolName);
-        view()->addSubview(symbol);
+        scrollView_->addSubview(symbol);
         extension::top(*symbol, above->bottomAnchor(), 28);
         extension::leading(*symbol, view()->leadingAnchor(), 30);
         extension::size(*symbol, {32, 32});
@@ -81,16 +94,18 @@ void TutorialViewController::layoutItems() {
         auto title =
             makeLabel(item.title, kit::Font::systemFontOfSize(17, kit::FontWeight::semibold),
                       kit::Color::labelColor());
-        view()->addSubview(title);
+        scrollView_->addSubview(title);
         extension::top(*title, symbol->topAnchor(), symbol->trailingAnchor(), std::nullopt,
                        view()->trailingAnchor(), {0, 16, 0, -30});
         auto description = makeLabel(item.description, kit::Font::systemFontOfSize(15),
                                      kit::Color::secondaryLabelColor());
-        view()->addSubview(description);
+        scrollView_->addSubview(description);
         extension::top(*description, title->bottomAnchor(), symbol->trailingAnchor(), std::nullopt,
                        view()->trailingAnchor(), {2, 16, 0, -30});
         above = description;
     }
+    // The last line's bottom is the content's bottom, which gives the content its height.
+    extension::bottom(*above, scrollView_->bottomAnchor(), -24);
 }
 
 void TutorialViewController::layoutTray() {

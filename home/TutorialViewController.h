@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/kit/Button.h"
+#include "platform/kit/ScrollView.h"
 #include "platform/kit/ViewController.h"
 #include "platform/kit/VisualEffectView.h"
 
@@ -25,6 +26,7 @@ class TutorialViewController final : public kit::ViewController {
     const std::shared_ptr<kit::Button>& doneButton() const { return doneButton_; }
     const std::shared_ptr<kit::VisualEffectView>& buttonTray() const { return tray_; }
     const std::shared_ptr<kit::VisualEffectView>& backgroundBlur() const { return blur_; }
+    const std::shared_ptr<kit::ScrollView>& scrollView() const { return scrollView_; }
     std::string className() const override { return "TutorialViewController"; }
 
   protected:
@@ -36,6 +38,7 @@ class TutorialViewController final : public kit::ViewController {
         std::string description;
         std::string symbolName;
     };
+    void layoutScrollView();
     void layoutHeader();
     void layoutItems();
     void layoutTray();
@@ -45,6 +48,7 @@ class TutorialViewController final : public kit::ViewController {
     std::string iconName_;
     std::vector<Item> items_;
     std::function<void()> doneHandler_;
+    std::shared_ptr<kit::ScrollView> scrollView_;
     std::shared_ptr<kit::View> lastHeaderView_;
     std::shared_ptr<kit::Button> doneButton_;
     std::shared_ptr<kit::VisualEffectView> tray_;

@@ -10,7 +10,8 @@ std::shared_ptr<SectionTitleView> SectionTitleView::initWithTitle(const std::str
     auto label = std::make_shared<kit::Label>();
     label->setTextAlignment(kit::TextAlignment::left);
     label->setFont(kit::Font::systemFontOfSize(18, kit::FontWeight::semibold));
-    label->setTextColor(kit::Color::whiteColor().withAlpha(0.8));
+    // White on the dark form, black on the light one: white there would be all but invisible.
+    label->setTextColor(kit::Color::dynamic({0, 0, 0, 0.8}, {1, 1, 1, 0.8}));
     label->setText(title);
     view->addSubview(label);
     extension::y(*label, view->centerYAnchor());

@@ -88,8 +88,8 @@ class HomeFixture : public testing::Test {
     }
 
     // Shows the screen in a new window, as the app does at each launch.
-    void launch() {
-        window = std::make_shared<kit::Window>(kit::Screen::notched());
+    void launch(kit::Screen device = kit::Screen::notched()) {
+        window = std::make_shared<kit::Window>(device);
         screen = std::make_shared<SetupViewController>();
         navigation = kit::NavigationController::make(screen);
         window->setRootViewController(navigation);

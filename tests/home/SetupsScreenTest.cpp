@@ -283,6 +283,27 @@ TEST_F(TutorialTest, ShownOnFirstUseUntilDoneAndNeverAfter) {
     EXPECT_FALSE(driver->isShowing("Getting started tutorial"));
 }
 
+// On the short screen the items reach far below the tray; the sheet scrolls until the last
+// line of the last item stands above it.
+TEST_F(TutorialTest, TheLastItemCanBeReadToItsEndAboveTheTrayOnTheClassicScreen) {
+    launch(kit::Screen::classic());
+    auto tutorial =
+        std::dynamic_pointer_cast<TutorialViewController>(navigation->presentedViewController());
+    ASSERT_TRUE(tutorial);
+    auto last = driver->find("then respring your device and voila!");
+    ASSERT_TRUE(last);
+    auto bottomOf = [](const kit::View& view) {
+        return view.convertToWindow({0, view.bounds().size.height}).y;
+    };
+    double trayTop = tutorial->buttonTray()->convertToWindow({0, 0}).y;
+    EXPECT_GT(bottomOf(*last), trayTop) << "it starts hidden behind the tray";
+    for (int drag = 0; drag < 4; ++drag) {
+        ASSERT_TRUE(driver->drag({180, 400}, {180, 100}).ok());
+        driver->wait(1);
+    }
+    EXPECT_LE(bottomOf(*last), trayTop);
+}
+
 }  // namespace
 
 }  // namespace kelvora

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "appearance/SetupAppearance.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/kit/Button.h"
 #include "platform/kit/TextLayout.h"
@@ -145,6 +146,31 @@ TEST(SectionTitleView, TitleIsOneLineInsetTenPointsAndCutWhenTooLong) {
     double line = std::ceil(label->font().lineHeight());
     EXPECT_EQ(label->frame(), Rect(10, 12.5 - line / 2, 370, line));
     EXPECT_TRUE(truncated(*label));
+}
+
+// WCAG's contrast of the title laid over the form's background: 4.5:1 is the least for text.
+TEST(SectionTitleView, TitlesCanBeReadOnTheFormInBothAppearances) {
+    auto luminance = [](kit::Rgba colour) {
+        auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
+               0.0722 * linear(colour.blue);
+    };
+    auto title = SectionTitleView::initWithTitle("Colour")->titleLabel()->textColor();
+    for (auto style : {kit::InterfaceStyle::light, kit::InterfaceStyle::dark}) {
+        kit::Rgba back = SetupAppearance::primaryColour().resolved(style);
+        kit::Rgba text = title.resolved(style);
+        auto over = [&](double front, double behind) {
+            return front * text.alpha + behind * (1 - text.alpha);
+        };
+        kit::Rgba shown{over(text.red, back.red), over(text.green, back.green),
+                        over(text.blue, back.blue), 1};
+        double lighter = std::max(luminance(shown), luminance(back));
+        double darker = std::min(luminance(shown), luminance(back));
+        EXPECT_GE((lighter + 0.05) / (darker + 0.05), 4.5)
+            << (style == kit::InterfaceStyle::dark ? "dark" : "light");
+    }
 }
 
 }  // namespace
