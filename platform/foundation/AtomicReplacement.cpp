@@ -36,17 +36,18 @@ bool sameInode(const struct stat& first, const struct stat& second) {
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-// Whether the two are one file, through links on either side; the items' own attributes
-// answer it without more calls when neither is a link.
+// Whether the copy would destroy what it copies: the source is the target's own entry under
+// another name, or a link leading to the target's data, which the replacement would turn into
+// a link to itself. Entries are compared, not what links lead to, so a link replaces another
+// link to the same file, and a file replaces a link leading to it.
 bool sameItem(const FileLocation& source, const struct stat& sourceInfo,
-              const std::filesystem::path& target, const struct stat& targetInfo) {
-    if (!S_ISLNK(sourceInfo.st_mode) && !S_ISLNK(targetInfo.st_mode)) {
-        return sameInode(sourceInfo, targetInfo);
+              const struct stat& targetInfo) {
+    if (sameInode(sourceInfo, targetInfo)) {
+        return true;
     }
-    struct stat first;
-    struct stat second;
-    return ::stat(source.host.c_str(), &first) == 0 && ::stat(target.c_str(), &second) == 0 &&
-           sameInode(first, second);
+    struct stat followed;
+    return S_ISLNK(sourceInfo.st_mode) && !S_ISLNK(targetInfo.st_mode) &&
+           ::stat(source.host.c_str(), &followed) == 0 && sameInode(followed, targetInfo);
 }
 
 }  // namespace
@@ -136,7 +137,7 @@ int AtomicReplacement::stage(const FileLocation& source, FileTree::Flush flush) 
     if (::lstat(source.host.c_str(), &info) != 0) {
         return errno;
     }
-    if (replaced_ && sameItem(source, info, target_.host, *replaced_)) {
+    if (replaced_ && sameItem(source, info, *replaced_)) {
         return FileError::sameItem;
     }
     FileTree tree(fault_);
