@@ -1,10 +1,11 @@
 #include "platform/foundation/TemporarySibling.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <random>
 #include <string>
 
 #include "platform/foundation/FileTree.h"
@@ -15,25 +16,38 @@ namespace {
 
 // Leaves room for the suffix within the 255 bytes a name may have.
 constexpr std::size_t longestKeptName = 200;
+constexpr int attempts = 100;
 
-std::string pattern(const std::filesystem::path& target) {
-    std::string name = target.filename().string().substr(0, longestKeptName);
-    return (target.parent_path() / ("." + name + ".kelvora-XXXXXX")).string();
+std::string randomSuffix() {
+    static constexpr std::string_view letters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random(std::random_device{}());
+    std::string suffix(6, ' ');
+    for (char& letter : suffix) {
+        letter = letters[random() % letters.size()];
+    }
+    return suffix;
 }
 
 }  // namespace
 
-TemporarySibling::TemporarySibling(const std::filesystem::path& target, Kind kind) : kind_(kind) {
-    std::string name = pattern(target);
-    if (kind == Kind::file) {
-        file_ = FileDescriptor(::mkostemp(name.data(), O_CLOEXEC));
-        error_ = file_.valid() ? 0 : errno;
-    } else {
-        error_ = ::mkdtemp(name.data()) != nullptr ? 0 : errno;
+TemporarySibling::TemporarySibling(const FileLocation& target, Kind kind)
+    : location_{target.folder, "", target.device}, kind_(kind) {
+    error_ = EEXIST;
+    std::string stem = "." + target.name.substr(0, longestKeptName) + ".kelvora-";
+    for (int attempt = 0; attempt < attempts && error_ == EEXIST; ++attempt) {
+        location_.name = stem + randomSuffix();
+        error_ = make(kind);
     }
-    if (error_ == 0) {
-        path_ = name;
+}
+
+int TemporarySibling::make(Kind kind) {
+    if (kind == Kind::folder) {
+        return ::mkdirat(location_.at(), location_.entry(), 0700) == 0 ? 0 : errno;
     }
+    file_ = FileDescriptor(::openat(location_.at(), location_.entry(),
+                                    O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    return file_.valid() ? 0 : errno;
 }
 
 TemporarySibling::~TemporarySibling() {
@@ -41,9 +55,9 @@ TemporarySibling::~TemporarySibling() {
         return;
     }
     if (kind_ == Kind::file) {
-        ::unlink(path_.c_str());
+        ::unlinkat(location_.at(), location_.entry(), 0);
     } else {
-        FileTree(nullptr).remove({path_, path_.string()});
+        FileTree(nullptr).remove(location_);
     }
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <filesystem>
-
 #include "platform/foundation/FileDescriptor.h"
+#include "platform/foundation/FileLocation.h"
 
 namespace foundation {
 
@@ -15,14 +14,15 @@ class TemporarySibling final {
   public:
     enum class Kind { file, folder };
 
-    TemporarySibling(const std::filesystem::path& target, Kind kind);
+    TemporarySibling(const FileLocation& target, Kind kind);
     ~TemporarySibling();
     TemporarySibling(const TemporarySibling&) = delete;
     TemporarySibling& operator=(const TemporarySibling&) = delete;
 
     // 0 when it was made, else the system error number.
     int error() const { return error_; }
-    const std::filesystem::path& path() const { return path_; }
+    // In the target's folder, under the target's device path for fault hooks and messages.
+    const FileLocation& location() const { return location_; }
     // The open file of a file sibling, until it is closed.
     int descriptor() const { return file_.get(); }
     // Closes the file once it is written, so that many staged files hold no descriptors;
@@ -33,7 +33,9 @@ class TemporarySibling final {
     void release() { released_ = true; }
 
   private:
-    std::filesystem::path path_;
+    int make(Kind kind);
+
+    FileLocation location_;
     FileDescriptor file_;
     Kind kind_;
     int error_ = 0;

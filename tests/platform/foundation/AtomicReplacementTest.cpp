@@ -160,9 +160,7 @@ TEST(AtomicReplacementTest, FailedReplacingCopyLeavesTheTargetUntouched) {
 TEST(AtomicReplacementTest, ReplacingAFileWithItselfIsRefusedAndRemovesNothing) {
     testsupport::DeviceRoot root;
     root.write("/prefs/com.a.plist", "precious");
-    ASSERT_EQ(
-        ::symlink(root.host("/prefs/com.a.plist").c_str(), root.host("/prefs/alias.plist").c_str()),
-        0);
+    ASSERT_EQ(::symlink("/prefs/com.a.plist", root.host("/prefs/alias.plist").c_str()), 0);
     ASSERT_EQ(::link(root.host("/prefs/com.a.plist").c_str(), root.host("/hard.plist").c_str()), 0);
     EXPECT_FALSE(files().copyItemReplacing("/prefs/com.a.plist", "/prefs/com.a.plist"));
     EXPECT_FALSE(files().copyItemReplacing("/prefs/alias.plist", "/prefs/com.a.plist"));
