@@ -29,12 +29,17 @@ bool isSingleEntry(std::string_view name) {
            name.find('/') == std::string_view::npos;
 }
 
-FileAttributes attributesFromStatus(const struct stat& info) {
+// A file system may hold seconds beyond what a time point counts in microseconds; such a
+// date gives nothing, to be reported as too large rather than wrapped or cut to fit.
+std::optional<FileAttributes> attributesFromStatus(const struct stat& info) {
     using namespace std::chrono;
-    auto sinceEpoch = seconds(info.st_mtim.tv_sec) + nanoseconds(info.st_mtim.tv_nsec);
+    constexpr auto latest = duration_cast<seconds>(TimePoint::duration::max()).count() - 1;
+    if (info.st_mtim.tv_sec > latest || info.st_mtim.tv_sec < -latest) {
+        return std::nullopt;
+    }
     FileAttributes attributes;
-    attributes.modificationDate =
-        system_clock::time_point(duration_cast<system_clock::duration>(sinceEpoch));
+    attributes.modificationDate = TimePoint(seconds(info.st_mtim.tv_sec)) +
+                                  duration_cast<microseconds>(nanoseconds(info.st_mtim.tv_nsec));
     attributes.size = static_cast<std::uint64_t>(info.st_size);
     attributes.isDirectory = S_ISDIR(info.st_mode);
     return attributes;
@@ -155,7 +160,9 @@ Result<FileAttributes> FileManager::attributesOfItem(std::string_view path) cons
     if (int error = entryStatus(RootFolder(root_), path, info)) {
         return FileError::inspecting(path, error);
     }
-    return attributesFromStatus(info);
+    auto attributes = attributesFromStatus(info);
+    return attributes ? Result<FileAttributes>(*attributes)
+                      : FileError::inspecting(path, EOVERFLOW);
 }
 
 std::vector<Result<FileAttributes>> FileManager::attributesOfItems(
@@ -173,8 +180,12 @@ std::vector<Result<FileAttributes>> FileManager::attributesOfItems(
         if (error == 0 && ::fstatat(opened.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
             error = errno;
         }
-        if (error == 0) {
-            results.emplace_back(attributesFromStatus(info));
+        std::optional<FileAttributes> attributes;
+        if (error == 0 && !(attributes = attributesFromStatus(info))) {
+            error = EOVERFLOW;
+        }
+        if (attributes) {
+            results.emplace_back(*attributes);
         } else {
             results.emplace_back(
                 FileError::inspecting(appendingPathComponent(folder, name), error));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -12,6 +11,7 @@
 
 #include "platform/foundation/FaultHook.h"
 #include "platform/foundation/Result.h"
+#include "platform/foundation/TimePoint.h"
 
 namespace foundation {
 
@@ -19,7 +19,7 @@ class RootFolder;
 struct FileLocation;
 
 struct FileAttributes {
-    std::chrono::system_clock::time_point modificationDate;
+    TimePoint modificationDate;
     std::uint64_t size = 0;
     bool isDirectory = false;
 };
