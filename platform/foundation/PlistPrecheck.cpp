@@ -107,7 +107,9 @@ std::size_t XmlNesting::afterTag(std::size_t at) {
     bool empty = text_[close - 1] == '/';
     std::string_view name =
         text_.substr(at + 1, std::min(nameEnd, empty ? close - 1 : close) - at - 1);
-    if ((name == "array" || name == "dict") && !empty) {
+    // The parser takes its first container as the parent of what follows even when the
+    // tag is empty, so an empty one with nothing around it opens a level too.
+    if ((name == "array" || name == "dict") && (!empty || depth_ == 0)) {
         ++depth_;
     } else if (name == "/array" || name == "/dict") {
         depth_ = std::max(depth_ - 1, 0);

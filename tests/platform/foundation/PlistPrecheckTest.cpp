@@ -35,6 +35,14 @@ TEST(PlistPrecheckTest, NoDisguiseHidesANestingLevel) {
         EXPECT_TRUE(PlistPrecheck::acceptable(nested(open, 512), 512)) << open;
         EXPECT_FALSE(PlistPrecheck::acceptable(nested(open, 513), 512)) << open;
     }
+    // An empty first container is the parent of what follows it.
+    EXPECT_EQ(parsePropertyListWithLibplist("<array/><array><true/></array>"),
+              PlistValue(PlistArray{PlistArray{true}}));
+    std::string afterEmptyRoot = "<array/>";
+    for (int i = 0; i < 512; ++i) {
+        afterEmptyRoot += "<array>";
+    }
+    EXPECT_FALSE(PlistPrecheck::acceptable(afterEmptyRoot, 512));
 }
 
 }  // namespace
