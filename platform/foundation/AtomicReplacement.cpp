@@ -36,25 +36,31 @@ bool sameInode(const struct stat& first, const struct stat& second) {
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-// Whether the two are one file, through links on either side; the items' own attributes
-// answer it without more calls when neither is a link.
-bool sameItem(const FileLocation& source, const struct stat& sourceInfo,
-              const std::filesystem::path& target, const struct stat& targetInfo) {
-    if (!S_ISLNK(sourceInfo.st_mode) && !S_ISLNK(targetInfo.st_mode)) {
-        return sameInode(sourceInfo, targetInfo);
+// Whether the copy would destroy what it copies: the source is the target's own entry under
+// another name, or a link leading to the target's data, which the replacement would turn into
+// a link to itself. Entries are compared, not what links lead to, so a link replaces another
+// link to the same file, and a file replaces a link leading to it.
+bool sameItem(const RootFolder& root, const FileLocation& source, const struct stat& sourceInfo,
+              const struct stat& targetInfo) {
+    if (sameInode(sourceInfo, targetInfo)) {
+        return true;
     }
-    struct stat first;
-    struct stat second;
-    return ::stat(source.host.c_str(), &first) == 0 && ::stat(target.c_str(), &second) == 0 &&
-           sameInode(first, second);
+    if (!S_ISLNK(sourceInfo.st_mode) || S_ISLNK(targetInfo.st_mode)) {
+        return false;
+    }
+    FileDescriptor followed;
+    struct stat info;
+    return root.open(source.device, O_PATH, followed) == 0 && ::fstat(followed.get(), &info) == 0 &&
+           sameInode(info, targetInfo);
 }
 
 }  // namespace
 
-AtomicReplacement::AtomicReplacement(FileLocation target, FaultHook fault)
-    : target_(std::move(target)), fault_(std::move(fault)) {
+AtomicReplacement::AtomicReplacement(FileLocation target, FaultHook fault,
+                                     std::shared_ptr<const RootFolder> root)
+    : target_(std::move(target)), fault_(std::move(fault)), root_(std::move(root)) {
     struct stat info;
-    if (::lstat(target_.host.c_str(), &info) == 0) {
+    if (::fstatat(target_.at(), target_.entry(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
         replaced_ = info;
     }
 }
@@ -68,14 +74,14 @@ FileOwner AtomicReplacement::newOwner() const {
         return {replaced_->st_uid, replaced_->st_gid};
     }
     struct stat folder;
-    if (::stat(target_.host.parent_path().c_str(), &folder) == 0) {
+    if (::fstat(target_.at(), &folder) == 0) {
         return {folder.st_uid, folder.st_gid};
     }
     return {::geteuid(), ::getegid()};
 }
 
-void AtomicReplacement::syncFolder(const std::filesystem::path& folder) {
-    FileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+void AtomicReplacement::syncFolder(int folder) {
+    FileDescriptor descriptor(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (descriptor.valid()) {
         ::fsync(descriptor.get());
     }
@@ -85,7 +91,7 @@ int AtomicReplacement::write(std::string_view contents) const {
     if (replaced_ && S_ISDIR(replaced_->st_mode)) {
         return EISDIR;
     }
-    TemporarySibling temporary(target_.host, TemporarySibling::Kind::file);
+    TemporarySibling temporary(target_, TemporarySibling::Kind::file);
     if (temporary.error() != 0) {
         return temporary.error();
     }
@@ -112,11 +118,12 @@ int AtomicReplacement::write(std::string_view contents) const {
     if (int error = injected(FaultKind::rename)) {
         return error;
     }
-    if (::rename(temporary.path().c_str(), target_.host.c_str()) != 0) {
+    const FileLocation& written = temporary.location();
+    if (::renameat(written.at(), written.entry(), target_.at(), target_.entry()) != 0) {
         return errno;
     }
     temporary.release();
-    syncFolder(target_.host.parent_path());
+    syncFolder(target_.at());
     return 0;
 }
 
@@ -127,16 +134,16 @@ int AtomicReplacement::copyFrom(const FileLocation& source) {
     if (int error = commit()) {
         return error;
     }
-    syncFolder(target_.host.parent_path());
+    syncFolder(target_.at());
     return 0;
 }
 
 int AtomicReplacement::stage(const FileLocation& source, FileTree::Flush flush) {
     struct stat info;
-    if (::lstat(source.host.c_str(), &info) != 0) {
+    if (::fstatat(source.at(), source.entry(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return errno;
     }
-    if (replaced_ && sameItem(source, info, target_.host, *replaced_)) {
+    if (replaced_ && sameItem(*root_, source, info, *replaced_)) {
         return FileError::sameItem;
     }
     FileTree tree(fault_);
@@ -149,7 +156,7 @@ int AtomicReplacement::stage(const FileLocation& source, FileTree::Flush flush) 
 }
 
 int AtomicReplacement::stageFile(const FileLocation& source, const FileTree& tree) {
-    auto temporary = std::make_unique<TemporarySibling>(target_.host, TemporarySibling::Kind::file);
+    auto temporary = std::make_unique<TemporarySibling>(target_, TemporarySibling::Kind::file);
     if (temporary->error() != 0) {
         return temporary->error();
     }
@@ -164,27 +171,31 @@ int AtomicReplacement::stageFile(const FileLocation& source, const FileTree& tre
     if (int error = temporary->closeFile()) {
         return error;
     }
-    staged_ = temporary->path();
+    staged_ = temporary->location();
+    stagedFile_ = true;
     temporary_ = std::move(temporary);
     return 0;
 }
 
 int AtomicReplacement::stageTree(const FileLocation& source, const struct stat& info,
                                  const FileTree& tree) {
-    auto temporary =
-        std::make_unique<TemporarySibling>(target_.host, TemporarySibling::Kind::folder);
+    auto temporary = std::make_unique<TemporarySibling>(target_, TemporarySibling::Kind::folder);
     if (temporary->error() != 0) {
         return temporary->error();
     }
-    FileLocation staged{temporary->path() / target_.host.filename(), target_.device};
+    // Named through the target's folder rather than an open temporary folder, so that a
+    // batch of many folders holds no descriptor for each.
+    FileLocation staged{target_.folder, temporary->location().name + "/" + target_.name,
+                        target_.device};
     if (int error = tree.copy(source, staged)) {
         return error;
     }
     bool keepMode = replaced_ && !S_ISLNK(replaced_->st_mode) && !S_ISLNK(info.st_mode);
-    if (keepMode && ::chmod(staged.host.c_str(), replaced_->st_mode & keptModeBits) != 0) {
+    if (keepMode &&
+        ::fchmodat(staged.at(), staged.entry(), replaced_->st_mode & keptModeBits, 0) != 0) {
         return errno;
     }
-    staged_ = staged.host;
+    staged_ = std::move(staged);
     temporary_ = std::move(temporary);
     return 0;
 }
@@ -196,12 +207,12 @@ int AtomicReplacement::commit() {
     if (int error = injected(FaultKind::rename)) {
         return error;
     }
-    if (int error = swapInto(staged_, temporary_->path() / ".replaced")) {
+    if (int error = swapInto()) {
         return error;
     }
     // A staged file was itself the temporary; a temporary folder now holds at most the
     // replaced item, and removing it is all that is left.
-    if (staged_ == temporary_->path()) {
+    if (stagedFile_) {
         temporary_->release();
     }
     temporary_.reset();
@@ -210,34 +221,33 @@ int AtomicReplacement::commit() {
 
 // A folder cannot be renamed over a folder that has contents, nor a file over a folder, so
 // those are exchanged in one step and the old item leaves with the temporary folder.
-int AtomicReplacement::swapInto(const std::filesystem::path& staged,
-                                const std::filesystem::path& parking) const {
-    const char* target = target_.host.c_str();
+int AtomicReplacement::swapInto() const {
+    auto renamed = [&](const FileLocation& from, const FileLocation& to, unsigned int flags) {
+        int result = flags == 0 ? ::renameat(from.at(), from.entry(), to.at(), to.entry())
+                                : ::renameat2(from.at(), from.entry(), to.at(), to.entry(), flags);
+        return result == 0 ? 0 : errno;
+    };
     if (!replaced_) {
-        if (::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, target, RENAME_NOREPLACE) == 0) {
-            return 0;
-        }
-        return errno == EINVAL || errno == ENOSYS
-                   ? (::rename(staged.c_str(), target) == 0 ? 0 : errno)
-                   : errno;
+        int error = renamed(staged_, target_, RENAME_NOREPLACE);
+        return error == EINVAL || error == ENOSYS ? renamed(staged_, target_, 0) : error;
     }
     if (!S_ISDIR(replaced_->st_mode) && !stagedFolder_) {
-        return ::rename(staged.c_str(), target) == 0 ? 0 : errno;
+        return renamed(staged_, target_, 0);
     }
-    if (::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, target, RENAME_EXCHANGE) == 0) {
-        return 0;
-    }
-    if (errno != EINVAL && errno != ENOSYS) {
-        return errno;
-    }
-    // Without an exchange the old item steps aside first and comes back if the new one fails.
-    if (::rename(target, parking.c_str()) != 0) {
-        return errno;
-    }
-    if (::rename(staged.c_str(), target) != 0) {
-        int error = errno;
-        (void)!::rename(parking.c_str(), target);
+    int error = renamed(staged_, target_, RENAME_EXCHANGE);
+    if (error != EINVAL && error != ENOSYS) {
         return error;
+    }
+    // Without an exchange the old item steps aside into the temporary folder that holds the
+    // staged one, and comes back if the new one fails.
+    FileLocation parking{target_.folder, temporary_->location().name + "/.replaced",
+                         target_.device};
+    if (int stepAside = renamed(target_, parking, 0)) {
+        return stepAside;
+    }
+    if (int failed = renamed(staged_, target_, 0)) {
+        (void)renamed(parking, target_, 0);
+        return failed;
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/foundation/FileTree.h"
+#include "platform/foundation/RootFolder.h"
 #include "platform/foundation/TemporarySibling.h"
 
 namespace foundation {
@@ -25,34 +26,37 @@ namespace foundation {
 // when the object goes.
 class AtomicReplacement final {
   public:
-    AtomicReplacement(FileLocation target, FaultHook fault);
+    // `root` resolves a link among the sources, to tell whether it leads to the target.
+    AtomicReplacement(FileLocation target, FaultHook fault, std::shared_ptr<const RootFolder> root);
 
     int copyFrom(const FileLocation& source);
     int write(std::string_view contents) const;
 
     // Copies `source` beside the target; `flush` says how each copied file reaches the disk.
     int stage(const FileLocation& source, FileTree::Flush flush);
-    // The staged item; empty before a successful stage().
-    const std::filesystem::path& staged() const { return staged_; }
+    // The staged item; only meaningful after a successful stage().
+    const FileLocation& staged() const { return staged_; }
     // Renames the staged item over the target; the target's folder is not flushed.
     int commit();
 
     const FileLocation& target() const { return target_; }
-    static void syncFolder(const std::filesystem::path& folder);
+    static void syncFolder(int folder);
 
   private:
     int stageFile(const FileLocation& source, const FileTree& tree);
     int stageTree(const FileLocation& source, const struct stat& info, const FileTree& tree);
-    int swapInto(const std::filesystem::path& staged, const std::filesystem::path& parking) const;
+    int swapInto() const;
     FileOwner newOwner() const;
     int injected(FaultKind kind) const;
 
     FileLocation target_;
     FaultHook fault_;
+    std::shared_ptr<const RootFolder> root_;
     std::optional<struct stat> replaced_;
     std::unique_ptr<TemporarySibling> temporary_;
-    std::filesystem::path staged_;
+    FileLocation staged_;
     bool stagedFolder_ = false;
+    bool stagedFile_ = false;
 };
 
 }  // namespace foundation

@@ -1,6 +1,7 @@
 #include "platform/foundation/BinaryPlistWriter.h"
 
 #include <unicode/unistr.h>
+#include <unicode/ustring.h>
 
 #include <bit>
 #include <cstdint>
@@ -101,18 +102,24 @@ void Encoder::doubleValue(std::uint8_t type, double value) {
     bigEndian(std::bit_cast<std::uint64_t>(value), 8);
 }
 
+// Text that is not UTF-8 came from the single-byte form, which holds any bytes, and goes
+// back into it as it came rather than with its bytes replaced. A NUL character ends a text
+// of that form for the reader, so text holding one takes the two-byte form.
 void Encoder::encodeString(const std::string& text) {
     bool ascii = true;
     for (char c : text) {
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+        ascii = ascii && c != '\0' && static_cast<unsigned char>(c) < 0x80;
     }
-    if (ascii) {
+    auto length = static_cast<std::int32_t>(text.size());
+    std::int32_t units = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strFromUTF8(nullptr, 0, &units, text.data(), length, &status);
+    if (ascii || status == U_INVALID_CHAR_FOUND) {
         marker(0x50, text.size());
         out_.append(text);
         return;
     }
-    auto unicode = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
+    auto unicode = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), length));
     marker(0x60, static_cast<std::size_t>(unicode.length()));
     for (std::int32_t i = 0; i < unicode.length(); ++i) {
         bigEndian(unicode.charAt(i), 2);

@@ -10,7 +10,8 @@ namespace foundation {
 // arrived binary can be rewritten binary. The XML form cannot carry fractions of a second in
 // a date that other readers accept, so a binary file rewritten as XML would lose them.
 //
-// Strings are written as ASCII or UTF-16; integers in the fewest bytes (negative ones in
+// Strings are written as ASCII or UTF-16, and bytes that are not UTF-8 as they were read,
+// in the single-byte form; integers in the fewest bytes (negative ones in
 // eight); dates and reals as 64-bit doubles. Equal values are not shared: every value is one
 // object. Nesting is limited only by what the reader let in.
 std::string binaryPropertyList(const foundation::PlistValue& root);

@@ -5,6 +5,7 @@
 #include <unicode/timezone.h>
 #include <unicode/tztrans.h>
 
+#include <cmath>
 #include <cstdint>
 #include <map>
 
@@ -99,6 +100,12 @@ std::optional<DateFormatter::TimePoint> DateFormatter::parse(std::string_view te
     UDate since1970 = formatter_->parse(unicode, position);
     // ICU stops quietly at the first character the pattern does not cover.
     if (position.getErrorIndex() >= 0 || position.getIndex() != unicode.length()) {
+        return std::nullopt;
+    }
+    // A parse may land on any year; converting one past a time point's range would be
+    // undefined, so this stops at about 285,000 years either side of 1970.
+    constexpr double latest = 9e15;
+    if (!(std::abs(since1970) < latest)) {
         return std::nullopt;
     }
     auto milliseconds = std::chrono::duration<double, std::milli>(since1970);

@@ -8,6 +8,8 @@
 
 #include <unicode/uversion.h>
 
+#include "platform/foundation/TimePoint.h"
+
 U_NAMESPACE_BEGIN
 class SimpleDateFormat;
 U_NAMESPACE_END
@@ -21,7 +23,7 @@ namespace foundation {
 // after the pattern makes it fail rather than roll over or be ignored.
 class DateFormatter final {
   public:
-    using TimePoint = std::chrono::system_clock::time_point;
+    using TimePoint = foundation::TimePoint;
 
     explicit DateFormatter(std::string pattern);
     ~DateFormatter();
@@ -39,6 +41,11 @@ class DateFormatter final {
     const std::string& pattern() const { return pattern_; }
     // Empty when the pattern was not a valid one.
     std::string format(TimePoint date) const;
+    // The system clock's own instants, "now" among them, lie well inside a time point's range.
+    std::string format(std::chrono::system_clock::time_point date) const {
+        return format(std::chrono::floor<TimePoint::duration>(date));
+    }
+    // Nothing also for a date beyond what a time point holds.
     std::optional<TimePoint> parse(std::string_view text) const;
 
     // The formatter's zone offset from UTC at `date` (standard plus daylight time), as its

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -12,11 +11,15 @@
 
 #include "platform/foundation/FaultHook.h"
 #include "platform/foundation/Result.h"
+#include "platform/foundation/TimePoint.h"
 
 namespace foundation {
 
+class RootFolder;
+struct FileLocation;
+
 struct FileAttributes {
-    std::chrono::system_clock::time_point modificationDate;
+    TimePoint modificationDate;
     std::uint64_t size = 0;
     bool isDirectory = false;
 };
@@ -24,13 +27,16 @@ struct FileAttributes {
 // The device's file system. Every path the system uses is the device's absolute path
 // ("/var/mobile/Kelvora/..."); the manager maps it under a root folder chosen by the host
 // ("/" on a device, the simulator's folder on the desktop, a temporary folder in tests).
-// A path is normalised lexically before it is mapped, so ".." never reaches outside the
-// root. Failures come back as errors whose description names the operation and the path
-// (the device path, never the host path) and the system's reason.
+// A path is normalised lexically, then resolved as if the root were "/": ".." stops at the
+// root and a link's absolute target starts from it, so neither a path nor a link planted
+// inside the root reaches outside it. Failures come back as errors whose description names
+// the operation and the path (the device path, never the host path) and the system's reason.
 //
-// Limits: the mapping is lexical, so a link inside the root that points outside it is
-// followed by the system like any other path. Copies and removals never follow links; they
-// copy or remove the link itself. Pipes, sockets and devices are not copied (reading them
+// Limits: nothing outside the root is ever read, written, listed, created or removed; a
+// link that leads out of it leads to the item of that name inside it instead, usually none.
+// Links within the root are followed as on the device, except by copies and removals, which
+// copy or remove the link itself: a copied link keeps its text, so a relative one may lead
+// elsewhere from its new folder. Pipes, sockets and devices are not copied (reading them
 // could block), and a path holding a NUL byte is refused rather than cut short.
 class FileManager final {
   public:
@@ -38,6 +44,8 @@ class FileManager final {
 
     void setRoot(std::filesystem::path root);
     const std::filesystem::path& root() const { return root_; }
+    // Where a device path lies under the root when no link is on the way: for tests and
+    // tools that prepare a root, never for the system's own reads and writes.
     std::filesystem::path hostPath(std::string_view devicePath) const;
 
     void setFaultHook(FaultHook hook);
@@ -84,7 +92,9 @@ class FileManager final {
     Result<void> writeAtomically(std::string_view path, std::string_view contents) const;
 
   private:
-    int checkedCopy(std::string_view from, std::string_view to) const;
+    Result<void> makeFolder(const RootFolder& root, std::string_view folder,
+                            std::string_view reported, bool mayExist) const;
+    int checkedCopy(const RootFolder& root, const FileLocation& from, const FileLocation& to) const;
     std::optional<int> injectedFault(FaultKind kind, std::string_view path) const;
 
     std::filesystem::path root_ = "/";

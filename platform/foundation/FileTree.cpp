@@ -36,10 +36,6 @@ int writeAll(int out, const char* data, std::size_t size) {
 
 }  // namespace
 
-FileLocation FileLocation::child(const std::string& name) const {
-    return {host / name, appendingPathComponent(device, name)};
-}
-
 int FileTree::injected(FaultKind kind, const std::string& device) const {
     if (!fault_) {
         return 0;
@@ -47,9 +43,14 @@ int FileTree::injected(FaultKind kind, const std::string& device) const {
     return fault_(kind, device).value_or(0);
 }
 
-std::optional<std::vector<std::string>> FileTree::names(const std::filesystem::path& folder) {
-    DIR* dir = ::opendir(folder.c_str());
+std::optional<std::vector<std::string>> FileTree::names(int folder) {
+    // A listing of its own, so that the folder's descriptor keeps naming entries meanwhile.
+    int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = listing < 0 ? nullptr : ::fdopendir(listing);
     if (dir == nullptr) {
+        if (listing >= 0) {
+            ::close(listing);
+        }
         return std::nullopt;
     }
     std::vector<std::string> result;
@@ -65,14 +66,14 @@ std::optional<std::vector<std::string>> FileTree::names(const std::filesystem::p
 
 int FileTree::copy(const FileLocation& from, const FileLocation& to) const {
     struct stat existing;
-    if (::lstat(to.host.c_str(), &existing) == 0) {
+    if (::fstatat(to.at(), to.entry(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         return EEXIST;
     }
     int error = copyItem(from, to);
     if (error != 0) {
         // Only what this copy made is at `to`: nothing existed there before it started.
         struct stat info;
-        if (::lstat(to.host.c_str(), &info) == 0) {
+        if (::fstatat(to.at(), to.entry(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
             FileTree(nullptr).remove(to);
         }
     }
@@ -84,7 +85,7 @@ int FileTree::copyItem(const FileLocation& from, const FileLocation& to) const {
         return error;
     }
     struct stat info;
-    if (::lstat(from.host.c_str(), &info) != 0) {
+    if (::fstatat(from.at(), from.entry(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return errno;
     }
     if (S_ISREG(info.st_mode)) {
@@ -102,12 +103,12 @@ int FileTree::copyItem(const FileLocation& from, const FileLocation& to) const {
 
 int FileTree::copyFile(const FileLocation& from, const FileLocation& to,
                        const struct stat& info) const {
-    FileDescriptor in(::open(from.host.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    FileDescriptor in(::openat(from.at(), from.entry(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (!in.valid()) {
         return errno;
     }
     FileDescriptor out(
-        ::open(to.host.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        ::openat(to.at(), to.entry(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!out.valid()) {
         return errno;
     }
@@ -119,7 +120,7 @@ int FileTree::copyFileInto(const FileLocation& from, const std::string& device, 
     if (int error = injected(FaultKind::copy, device)) {
         return error;
     }
-    FileDescriptor in(::open(from.host.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    FileDescriptor in(::openat(from.at(), from.entry(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     struct stat info;
     if (!in.valid() || ::fstat(in.get(), &info) != 0) {
         return errno;
@@ -184,31 +185,38 @@ int FileTree::copyData(int in, int out, const std::string& device) const {
 
 int FileTree::copyFolder(const FileLocation& from, const FileLocation& to,
                          const struct stat& info) const {
-    if (::mkdir(to.host.c_str(), 0700) != 0) {
+    if (::mkdirat(to.at(), to.entry(), 0700) != 0) {
         return errno;
     }
-    auto entries = names(from.host);
+    std::shared_ptr<const FileDescriptor> source;
+    std::shared_ptr<const FileDescriptor> target;
+    int opened = from.open(source);
+    if (opened != 0 || (opened = to.open(target)) != 0) {
+        return opened;
+    }
+    auto entries = names(source->get());
     if (!entries) {
         return errno != 0 ? errno : EACCES;
     }
     for (const auto& name : *entries) {
-        if (int error = copyItem(from.child(name), to.child(name))) {
+        if (int error = copyItem(from.child(source, name), to.child(target, name))) {
             return error;
         }
     }
-    if (owner_ && ::lchown(to.host.c_str(), owner_->uid, owner_->gid) != 0) {
+    if (owner_ &&
+        ::fchownat(to.at(), to.entry(), owner_->uid, owner_->gid, AT_SYMLINK_NOFOLLOW) != 0) {
         errno = 0;
     }
-    if (::chmod(to.host.c_str(), info.st_mode & permissionBits) != 0) {
+    if (::fchmodat(to.at(), to.entry(), info.st_mode & permissionBits, 0) != 0) {
         return errno;
     }
     const std::array<timespec, 2> times{info.st_atim, info.st_mtim};
-    return ::utimensat(AT_FDCWD, to.host.c_str(), times.data(), 0) == 0 ? 0 : errno;
+    return ::utimensat(to.at(), to.entry(), times.data(), AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
 }
 
 int FileTree::copyLink(const FileLocation& from, const FileLocation& to) const {
     std::array<char, PATH_MAX> target;
-    ssize_t length = ::readlink(from.host.c_str(), target.data(), target.size());
+    ssize_t length = ::readlinkat(from.at(), from.entry(), target.data(), target.size());
     if (length < 0) {
         return errno;
     }
@@ -216,10 +224,11 @@ int FileTree::copyLink(const FileLocation& from, const FileLocation& to) const {
         return ENAMETOOLONG;
     }
     std::string linkTarget(target.data(), static_cast<std::size_t>(length));
-    if (::symlink(linkTarget.c_str(), to.host.c_str()) != 0) {
+    if (::symlinkat(linkTarget.c_str(), to.at(), to.entry()) != 0) {
         return errno;
     }
-    if (owner_ && ::lchown(to.host.c_str(), owner_->uid, owner_->gid) != 0) {
+    if (owner_ &&
+        ::fchownat(to.at(), to.entry(), owner_->uid, owner_->gid, AT_SYMLINK_NOFOLLOW) != 0) {
         errno = 0;
     }
     return 0;
@@ -230,22 +239,26 @@ int FileTree::remove(const FileLocation& item) const {
         return error;
     }
     struct stat info;
-    if (::lstat(item.host.c_str(), &info) != 0) {
+    if (::fstatat(item.at(), item.entry(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return errno;
     }
-    if (S_ISDIR(info.st_mode)) {
-        auto entries = names(item.host);
-        if (!entries) {
-            return errno != 0 ? errno : EACCES;
-        }
-        for (const auto& name : *entries) {
-            if (int error = remove(item.child(name))) {
-                return error;
-            }
-        }
-        return ::rmdir(item.host.c_str()) == 0 ? 0 : errno;
+    if (!S_ISDIR(info.st_mode)) {
+        return ::unlinkat(item.at(), item.entry(), 0) == 0 ? 0 : errno;
     }
-    return ::unlink(item.host.c_str()) == 0 ? 0 : errno;
+    std::shared_ptr<const FileDescriptor> folder;
+    if (int error = item.open(folder)) {
+        return error;
+    }
+    auto entries = names(folder->get());
+    if (!entries) {
+        return errno != 0 ? errno : EACCES;
+    }
+    for (const auto& name : *entries) {
+        if (int error = remove(item.child(folder, name))) {
+            return error;
+        }
+    }
+    return ::unlinkat(item.at(), item.entry(), AT_REMOVEDIR) == 0 ? 0 : errno;
 }
 
 }  // namespace foundation

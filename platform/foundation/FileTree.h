@@ -3,13 +3,13 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/foundation/FileManager.h"
+#include "platform/foundation/FaultHook.h"
+#include "platform/foundation/FileLocation.h"
 
 namespace foundation {
 
@@ -19,18 +19,10 @@ struct FileOwner {
     gid_t gid = 0;
 };
 
-// One item on both sides of the device root: the host path the system calls see and the
-// device path that fault hooks and error messages name.
-struct FileLocation {
-    std::filesystem::path host;
-    std::string device;
-
-    FileLocation child(const std::string& name) const;
-};
-
-// Recursive copy and removal on host paths. Links are copied and removed as links, never
-// followed, so a link inside a folder cannot drag a copy or a removal outside it. Both
-// return 0 or the system error number of the first failure.
+// Recursive copy and removal, each folder opened once and its entries named through it.
+// Links are copied and removed as links, never followed, so a link inside a folder cannot
+// drag a copy or a removal outside it. Both return 0 or the system error number of the
+// first failure.
 class FileTree final {
   public:
     explicit FileTree(FaultHook fault) : fault_(std::move(fault)) {}
@@ -52,8 +44,8 @@ class FileTree final {
     int copyFileInto(const FileLocation& from, const std::string& device, int out,
                      std::optional<mode_t> mode) const;
 
-    // Names in a folder except "." and "..", or nothing when it cannot be read.
-    static std::optional<std::vector<std::string>> names(const std::filesystem::path& folder);
+    // Names in an open folder except "." and "..", or nothing when it cannot be read.
+    static std::optional<std::vector<std::string>> names(int folder);
 
   private:
     int copyItem(const FileLocation& from, const FileLocation& to) const;

@@ -15,14 +15,19 @@ namespace {
 
 // Waits until every file of a staged item is written to the disk; links are left alone, as
 // copies never follow them.
-int waitForWrites(const std::filesystem::path& item) {
+int waitForWrites(const FileLocation& item) {
     struct stat info;
-    if (::lstat(item.c_str(), &info) != 0) {
+    if (::fstatat(item.at(), item.entry(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return errno;
     }
     if (S_ISDIR(info.st_mode)) {
-        for (const std::string& name : FileTree::names(item).value_or(std::vector<std::string>{})) {
-            if (int error = waitForWrites(item / name)) {
+        std::shared_ptr<const FileDescriptor> folder;
+        if (int error = item.open(folder)) {
+            return error;
+        }
+        auto names = FileTree::names(folder->get()).value_or(std::vector<std::string>{});
+        for (const std::string& name : names) {
+            if (int error = waitForWrites(item.child(folder, name))) {
                 return error;
             }
         }
@@ -31,7 +36,7 @@ int waitForWrites(const std::filesystem::path& item) {
     if (!S_ISREG(info.st_mode)) {
         return 0;
     }
-    FileDescriptor descriptor(::open(item.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    FileDescriptor descriptor(::openat(item.at(), item.entry(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     constexpr unsigned int writtenThrough =
         SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
     if (!descriptor.valid() || ::sync_file_range(descriptor.get(), 0, 0, writtenThrough) != 0) {
@@ -43,7 +48,7 @@ int waitForWrites(const std::filesystem::path& item) {
 }  // namespace
 
 int ReplacementBatch::stage(const FileLocation& source, const FileLocation& target) {
-    AtomicReplacement replacement(target, fault_);
+    AtomicReplacement replacement(target, fault_, root_);
     if (int error = replacement.stage(source, FileTree::Flush::started)) {
         return error;
     }
@@ -64,16 +69,16 @@ std::vector<int> ReplacementBatch::waitUntilWritten() const {
 
 std::vector<int> ReplacementBatch::commit() {
     std::vector<int> errors = waitUntilWritten();
-    std::set<std::filesystem::path> folders;
+    std::set<int> folders;
     for (std::size_t index = 0; index < staged_.size(); ++index) {
         if (errors[index] == 0) {
             errors[index] = staged_[index].commit();
         }
         if (errors[index] == 0) {
-            folders.insert(staged_[index].target().host.parent_path());
+            folders.insert(staged_[index].target().at());
         }
     }
-    for (const auto& folder : folders) {
+    for (int folder : folders) {
         AtomicReplacement::syncFolder(folder);
     }
     staged_.clear();

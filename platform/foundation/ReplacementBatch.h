@@ -18,7 +18,8 @@ namespace foundation {
 // before the batch.
 class ReplacementBatch final {
   public:
-    explicit ReplacementBatch(FaultHook fault) : fault_(std::move(fault)) {}
+    ReplacementBatch(FaultHook fault, std::shared_ptr<const RootFolder> root)
+        : fault_(std::move(fault)), root_(std::move(root)) {}
 
     // Copies `source` beside `target`; 0, or the error of an item left out of the batch.
     int stage(const FileLocation& source, const FileLocation& target);
@@ -29,6 +30,7 @@ class ReplacementBatch final {
     std::vector<int> waitUntilWritten() const;
 
     FaultHook fault_;
+    std::shared_ptr<const RootFolder> root_;
     std::vector<AtomicReplacement> staged_;
 };
 

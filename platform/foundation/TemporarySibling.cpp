@@ -1,12 +1,13 @@
 #include "platform/foundation/TemporarySibling.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <random>
 #include <string>
 
 #include "platform/foundation/FileTree.h"
@@ -18,26 +19,39 @@ namespace {
 // Leaves room for the suffix within the 255 bytes a name may have.
 constexpr std::size_t longestKeptName = 200;
 constexpr std::string_view suffix = ".kelvora-";
-constexpr std::size_t uniquePart = 6;  // the XXXXXX mkstemp fills in
+constexpr std::size_t uniquePart = 6;
+constexpr int attempts = 100;
 
-std::string pattern(const std::filesystem::path& target) {
-    std::string name = target.filename().string().substr(0, longestKeptName);
-    return (target.parent_path() / ("." + name + std::string(suffix) + "XXXXXX")).string();
+std::string uniqueLetters() {
+    static constexpr std::string_view letters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random(std::random_device{}());
+    std::string unique(uniquePart, ' ');
+    for (char& letter : unique) {
+        letter = letters[random() % letters.size()];
+    }
+    return unique;
 }
 
 }  // namespace
 
-TemporarySibling::TemporarySibling(const std::filesystem::path& target, Kind kind) : kind_(kind) {
-    std::string name = pattern(target);
-    if (kind == Kind::file) {
-        file_ = FileDescriptor(::mkostemp(name.data(), O_CLOEXEC));
-        error_ = file_.valid() ? 0 : errno;
-    } else {
-        error_ = ::mkdtemp(name.data()) != nullptr ? 0 : errno;
+TemporarySibling::TemporarySibling(const FileLocation& target, Kind kind)
+    : location_{target.folder, "", target.device}, kind_(kind) {
+    error_ = EEXIST;
+    std::string stem = "." + target.name.substr(0, longestKeptName) + std::string(suffix);
+    for (int attempt = 0; attempt < attempts && error_ == EEXIST; ++attempt) {
+        location_.name = stem + uniqueLetters();
+        error_ = make(kind);
     }
-    if (error_ == 0) {
-        path_ = name;
+}
+
+int TemporarySibling::make(Kind kind) {
+    if (kind == Kind::folder) {
+        return ::mkdirat(location_.at(), location_.entry(), 0700) == 0 ? 0 : errno;
     }
+    file_ = FileDescriptor(::openat(location_.at(), location_.entry(),
+                                    O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    return file_.valid() ? 0 : errno;
 }
 
 bool TemporarySibling::isSiblingName(std::string_view name) {
@@ -55,9 +69,9 @@ TemporarySibling::~TemporarySibling() {
         return;
     }
     if (kind_ == Kind::file) {
-        ::unlink(path_.c_str());
+        ::unlinkat(location_.at(), location_.entry(), 0);
     } else {
-        FileTree(nullptr).remove({path_, path_.string()});
+        FileTree(nullptr).remove(location_);
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <filesystem>
 #include <string_view>
 
 #include "platform/foundation/FileDescriptor.h"
+#include "platform/foundation/FileLocation.h"
 
 namespace foundation {
 
@@ -16,14 +16,15 @@ class TemporarySibling final {
   public:
     enum class Kind { file, folder };
 
-    TemporarySibling(const std::filesystem::path& target, Kind kind);
+    TemporarySibling(const FileLocation& target, Kind kind);
     ~TemporarySibling();
     TemporarySibling(const TemporarySibling&) = delete;
     TemporarySibling& operator=(const TemporarySibling&) = delete;
 
     // 0 when it was made, else the system error number.
     int error() const { return error_; }
-    const std::filesystem::path& path() const { return path_; }
+    // In the target's folder, under the target's device path for fault hooks and messages.
+    const FileLocation& location() const { return location_; }
     // The open file of a file sibling, until it is closed.
     int descriptor() const { return file_.get(); }
     // Closes the file once it is written, so that many staged files hold no descriptors;
@@ -38,7 +39,9 @@ class TemporarySibling final {
     static bool isSiblingName(std::string_view name);
 
   private:
-    std::filesystem::path path_;
+    int make(Kind kind);
+
+    FileLocation location_;
     FileDescriptor file_;
     Kind kind_;
     int error_ = 0;

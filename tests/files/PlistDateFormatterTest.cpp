@@ -39,15 +39,15 @@ std::vector<TimePoint> clockChanges() {
 
 // Every quarter hour for well over a day each side of each change, so every local
 // midnight and noon in zones a whole quarter hour off UTC is hit, each with the instant a
-// nanosecond before and a random time within the following hour.
+// microsecond before and a random time within the following hour.
 std::vector<TimePoint> instantsAroundChanges(std::mt19937_64& random) {
-    std::uniform_int_distribution<std::int64_t> withinHour(0, 3'600'000'000'000 - 1);
+    std::uniform_int_distribution<std::int64_t> withinHour(0, 3'600'000'000 - 1);
     std::vector<TimePoint> instants;
     for (auto change : clockChanges()) {
         for (auto t = change - hours(40); t <= change + hours(40); t += minutes(15)) {
             instants.push_back(t);
-            instants.push_back(t - nanoseconds(1));
-            instants.push_back(t + nanoseconds(withinHour(random)));
+            instants.push_back(t - microseconds(1));
+            instants.push_back(t + microseconds(withinHour(random)));
         }
     }
     return instants;
@@ -57,17 +57,17 @@ std::vector<TimePoint> instantsAroundChanges(std::mt19937_64& random) {
 std::vector<TimePoint> randomInstants(std::mt19937_64& random) {
     using filetests::utc;
     std::uniform_int_distribution<std::int64_t> wide(
-        duration_cast<nanoseconds>(seconds(utc(1850, 1, 1, 0, 0, 0))).count(),
-        duration_cast<nanoseconds>(seconds(utc(2250, 1, 1, 0, 0, 0))).count());
+        duration_cast<microseconds>(seconds(utc(1850, 1, 1, 0, 0, 0))).count(),
+        duration_cast<microseconds>(seconds(utc(2250, 1, 1, 0, 0, 0))).count());
     std::uniform_int_distribution<std::int64_t> recent(
-        duration_cast<nanoseconds>(seconds(utc(2000, 1, 1, 0, 0, 0))).count(),
-        duration_cast<nanoseconds>(seconds(utc(2035, 1, 1, 0, 0, 0))).count());
+        duration_cast<microseconds>(seconds(utc(2000, 1, 1, 0, 0, 0))).count(),
+        duration_cast<microseconds>(seconds(utc(2035, 1, 1, 0, 0, 0))).count());
     std::vector<TimePoint> instants;
     for (int i = 0; i < 2000; ++i) {
-        instants.emplace_back(nanoseconds(wide(random)));
-        instants.emplace_back(nanoseconds(recent(random)));
+        instants.emplace_back(microseconds(wide(random)));
+        instants.emplace_back(microseconds(recent(random)));
         // Whole seconds, as most file systems keep them.
-        instants.emplace_back(seconds(recent(random) / 1'000'000'000));
+        instants.emplace_back(seconds(recent(random) / 1'000'000));
     }
     return instants;
 }

@@ -111,7 +111,7 @@ TEST_F(SoundFileOperationsTest, ADeleteWhoseLastRemovalFailsStillShowsWhatWasRem
 
 TEST_F(SoundFileOperationsTest, ARestoreFromALinkToThePreferencesFileNeverRemovesIt) {
     pref("a.plist", "the only copy");
-    std::filesystem::create_symlink(root.host(std::string(kPrefs) + "a.plist"),
+    std::filesystem::create_symlink(std::string(kPrefs) + "a.plist",
                                     root.host(std::string(kSetup) + "a.plist"));
     openExplorer();
     restore();

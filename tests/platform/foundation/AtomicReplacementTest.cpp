@@ -160,17 +160,32 @@ TEST(AtomicReplacementTest, FailedReplacingCopyLeavesTheTargetUntouched) {
 TEST(AtomicReplacementTest, ReplacingAFileWithItselfIsRefusedAndRemovesNothing) {
     testsupport::DeviceRoot root;
     root.write("/prefs/com.a.plist", "precious");
-    ASSERT_EQ(
-        ::symlink(root.host("/prefs/com.a.plist").c_str(), root.host("/prefs/alias.plist").c_str()),
-        0);
+    ASSERT_EQ(::symlink("/prefs/com.a.plist", root.host("/prefs/alias.plist").c_str()), 0);
     ASSERT_EQ(::link(root.host("/prefs/com.a.plist").c_str(), root.host("/hard.plist").c_str()), 0);
     EXPECT_FALSE(files().copyItemReplacing("/prefs/com.a.plist", "/prefs/com.a.plist"));
-    EXPECT_FALSE(files().copyItemReplacing("/prefs/com.a.plist", "/prefs/alias.plist"));
     EXPECT_FALSE(files().copyItemReplacing("/prefs/alias.plist", "/prefs/com.a.plist"));
     EXPECT_FALSE(files().copyItemReplacing("/hard.plist", "/prefs/com.a.plist"));
     EXPECT_EQ(root.read("/prefs/com.a.plist"), "precious");
     EXPECT_TRUE(S_ISLNK(statOf(root.host("/prefs/alias.plist")).st_mode));
     EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"alias.plist", "com.a.plist"}));
+}
+
+// Two links to one file are two entries: a link replaces a link, and a file replaces a link
+// that leads to it, leaving the file as it was.
+TEST(AtomicReplacementTest, ALinkIsAnItemOfItsOwn) {
+    testsupport::DeviceRoot root;
+    root.write("/shared/one.plist", "shared");
+    root.makeFolder("/Setup");
+    root.makeFolder("/prefs");
+    for (const char* link : {"/Setup/com.a.plist", "/prefs/com.a.plist"}) {
+        ASSERT_EQ(::symlink("../shared/one.plist", root.host(link).c_str()), 0);
+    }
+    ASSERT_TRUE(files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist"));
+    EXPECT_TRUE(S_ISLNK(statOf(root.host("/prefs/com.a.plist")).st_mode));
+    ASSERT_TRUE(files().copyItemReplacing("/shared/one.plist", "/prefs/com.a.plist"));
+    EXPECT_TRUE(S_ISREG(statOf(root.host("/prefs/com.a.plist")).st_mode));
+    EXPECT_EQ(root.read("/prefs/com.a.plist"), "shared");
+    EXPECT_EQ(root.read("/shared/one.plist"), "shared");
 }
 
 TEST(AtomicReplacementTest, ReplacingFoldersSwapsWholeTrees) {

@@ -1,6 +1,13 @@
 #include "platform/foundation/DateFormatter.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <array>
+
+#include "platform/foundation/FileManager.h"
+#include "tests/support/DeviceRoot.h"
 
 using foundation::DateFormatter;
 using namespace std::chrono;
@@ -8,7 +15,7 @@ using namespace std::chrono;
 namespace {
 
 // 2026-12-06 13:30:42 UTC, a Sunday.
-const system_clock::time_point afternoon{seconds(1796563842)};
+const DateFormatter::TimePoint afternoon{seconds(1796563842)};
 
 class DateFormatterTest : public testing::Test {
   protected:
@@ -31,7 +38,7 @@ TEST_F(DateFormatterTest, ThePatternsOfTheAppGiveExactStrings) {
               "Dec 6, 2026 13:30");
     // Just after midnight the 12-hour clock reads 12.
     EXPECT_EQ(DateFormatter::withPattern("ddMMyyyyhhmmssss")
-                  ->format(system_clock::time_point{seconds(1796515507)}),
+                  ->format(DateFormatter::TimePoint{seconds(1796515507)}),
               "0612202612050007");
 }
 
@@ -40,10 +47,10 @@ TEST_F(DateFormatterTest, SortKeyParsesBackOnTheTwelveHourClock) {
     auto parsed = key->parse(key->format(afternoon));
     ASSERT_TRUE(parsed.has_value());
     // 13:30:42 comes back as 01:30:42 the same day: the key has no day half.
-    EXPECT_EQ(*parsed, system_clock::time_point{seconds(1796520642)});
+    EXPECT_EQ(*parsed, DateFormatter::TimePoint{seconds(1796520642)});
     auto midnight = key->parse("0612202612050007");
     ASSERT_TRUE(midnight.has_value());
-    EXPECT_EQ(*midnight, system_clock::time_point{seconds(1796515507)});
+    EXPECT_EQ(*midnight, DateFormatter::TimePoint{seconds(1796515507)});
 }
 
 TEST_F(DateFormatterTest, JunkAndImpossibleDatesDoNotParse) {
@@ -64,7 +71,7 @@ TEST_F(DateFormatterTest, LocaleAndTimeZoneFollowTheDevice) {
               "Sonntag 6 Dez., 2026 14:30");
     // A key written and read in one locale and zone gives the same instant back.
     auto key = DateFormatter::withPattern("ddMMyyyyhhmmssss");
-    EXPECT_EQ(key->parse(key->format(afternoon)), system_clock::time_point{seconds(1796520642)});
+    EXPECT_EQ(key->parse(key->format(afternoon)), DateFormatter::TimePoint{seconds(1796520642)});
 }
 
 }  // namespace
@@ -75,7 +82,7 @@ TEST_F(DateFormatterTest, ZoneOffsetsAndClockChangesAreTheFormattersOwn) {
     DateFormatter::setDeviceTimeZone("Europe/Berlin");
     auto berlin = DateFormatter::withPattern("HH:mm");
     // 2026-03-29 01:00 UTC the clocks went forward.
-    const system_clock::time_point change{seconds(1774746000)};
+    const DateFormatter::TimePoint change{seconds(1774746000)};
     EXPECT_EQ(berlin->zoneOffset(change - seconds(1)), hours(1));
     EXPECT_EQ(berlin->zoneOffset(change), hours(2));
     EXPECT_TRUE(berlin->hasClockChangeBetween(change - hours(24), change));
@@ -85,6 +92,32 @@ TEST_F(DateFormatterTest, ZoneOffsetsAndClockChangesAreTheFormattersOwn) {
 
     DateFormatter::setDeviceTimeZone("Asia/Kathmandu");
     EXPECT_EQ(DateFormatter::withPattern("HH:mm")->zoneOffset(afternoon), hours(5) + minutes(45));
+}
+
+// A file system holds dates far past what a clock of nanoseconds counts (1677 to 2262): ext4
+// keeps 1901 to 2446. Such a date is read, shown, parsed back and kept by a copy.
+TEST_F(DateFormatterTest, FileDatesAcrossWhatAFileSystemHoldsSurviveEveryStep) {
+    testsupport::DeviceRoot root;
+    auto& files = foundation::FileManager::defaultManager();
+    auto shown = DateFormatter::withPattern("yyyy-MM-dd HH:mm:ss");
+    for (auto [since1970, text] : {std::pair{-2147483648L, "1901-12-13 20:45:52"},
+                                   {-1L, "1969-12-31 23:59:59"},
+                                   {10413792000L, "2300-01-01 00:00:00"},
+                                   {15032385535L, "2446-05-10 22:38:55"}}) {
+        root.write("/far.plist", "x");
+        const std::array<timespec, 2> times{timespec{0, UTIME_OMIT}, timespec{since1970, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, root.host("/far.plist").c_str(), times.data(), 0), 0);
+        ASSERT_TRUE(files.copyItem("/far.plist", "/copy.plist"));
+        const DateFormatter::TimePoint date{seconds(since1970)};
+        for (const char* path : {"/far.plist", "/copy.plist"}) {
+            auto attributes = files.attributesOfItem(path);
+            ASSERT_TRUE(attributes) << path;
+            EXPECT_EQ(attributes.value().modificationDate, date) << path;
+        }
+        EXPECT_EQ(shown->format(date), text);
+        EXPECT_EQ(shown->parse(text), date);
+        ASSERT_TRUE(files.removeItem("/copy.plist"));
+    }
 }
 
 }  // namespace

@@ -51,7 +51,8 @@ TEST(FileManagerTest, ExistenceCountsLinksAndReportsFolders) {
     testsupport::DeviceRoot root;
     root.write("/a/file", "x");
     ASSERT_EQ(::symlink("nowhere", root.host("/a/broken").c_str()), 0);
-    ASSERT_EQ(::symlink(root.host("/a").c_str(), root.host("/folderLink").c_str()), 0);
+    // An absolute link target starts from the root, as on the device.
+    ASSERT_EQ(::symlink("/a", root.host("/folderLink").c_str()), 0);
     bool isDirectory = true;
     EXPECT_TRUE(files().fileExists("/a/file", isDirectory));
     EXPECT_FALSE(isDirectory);
@@ -61,6 +62,34 @@ TEST(FileManagerTest, ExistenceCountsLinksAndReportsFolders) {
     EXPECT_TRUE(isDirectory);
     EXPECT_FALSE(files().fileExists("/a/missing", isDirectory));
     EXPECT_FALSE(isDirectory);
+}
+
+// A link planted inside the root leads only to what is inside it: its target is read as a
+// device path, so one naming a place outside leads to nothing, and neither a copy through a
+// folder link nor a removal beneath one touches the outside.
+TEST(FileManagerTest, LinksNeverLeadOutOfTheRoot) {
+    testsupport::DeviceRoot outside;
+    outside.write("/secret.plist", "secret");
+    std::string secret = (outside.hostRoot() / "secret.plist").string();
+    testsupport::DeviceRoot root;
+    root.write("/shared/list.plist", "inside");
+    root.makeFolder("/prefs");
+    root.makeFolder("/Setup");
+    for (auto [link, target] :
+         {std::pair<std::string, std::string>{"/prefs/list.plist", "/shared/list.plist"},
+          {"/prefs/out.plist", secret},
+          {"/prefs/up.plist", "../../../../../../../.." + secret},
+          {"/Setup/out", outside.hostRoot().string()}}) {
+        ASSERT_EQ(::symlink(target.c_str(), root.host(link).c_str()), 0);
+    }
+    EXPECT_EQ(files().contentsOfFile("/prefs/list.plist", 100).value(), "inside");
+    EXPECT_FALSE(files().contentsOfFile("/prefs/out.plist", 100));
+    EXPECT_FALSE(files().contentsOfFile("/prefs/up.plist", 100));
+    EXPECT_FALSE(files().copyItem("/shared/list.plist", "/Setup/out/list.plist"));
+    EXPECT_FALSE(files().removeItem("/Setup/out/secret.plist"));
+    auto entries = std::filesystem::directory_iterator(outside.hostRoot());
+    EXPECT_EQ(std::distance(entries, {}), 1);
+    EXPECT_EQ(std::filesystem::file_size(secret), 6u);
 }
 
 TEST(FileManagerTest, CreatingFoldersWithAndWithoutIntermediates) {

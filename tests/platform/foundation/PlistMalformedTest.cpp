@@ -27,16 +27,18 @@ std::string nestedXml(int depth) {
     return text + "</dict></plist>";
 }
 
-// A binary list whose objects each are an array holding the next, `depth` arrays in all.
-std::string nestedBinary(std::size_t depth, bool cycle = false) {
+// A binary list whose objects each are an array holding the next `fan` times, `depth` arrays
+// in all.
+std::string nestedBinary(std::size_t depth, bool cycle = false, int fan = 1) {
     std::string bytes = "bplist00";
     std::vector<std::size_t> offsets;
     for (std::size_t i = 0; i < depth; ++i) {
         offsets.push_back(bytes.size());
         bool last = i + 1 == depth;
         std::size_t next = last && cycle ? 0 : i + 1;
-        bytes += last && !cycle ? std::string(1, '\xA0') : std::string{'\xA1'};
-        if (!last || cycle) {
+        int refs = last && !cycle ? 0 : fan;
+        bytes += static_cast<char>(0xA0 + refs);
+        for (int ref = 0; ref < refs; ++ref) {
             bytes += static_cast<char>(next >> 16);
             bytes += static_cast<char>(next >> 8);
             bytes += static_cast<char>(next);
@@ -122,10 +124,25 @@ TEST(PlistMalformedTest, NestingIsLimitedInBothFormsWithoutExhaustingTheStack) {
     EXPECT_TRUE(parsePropertyList(nestedXml(maximumPropertyListNesting)).has_value());
     EXPECT_FALSE(parsePropertyList(nestedXml(maximumPropertyListNesting + 1)));
     EXPECT_FALSE(parsePropertyList(nestedXml(200000)));
+    std::string disguised = "<plist>";
+    for (int i = 0; i < 200000; ++i) {
+        disguised += R"(<array a="/>">)";
+    }
+    EXPECT_FALSE(parsePropertyList(disguised + "</plist>"));
     EXPECT_TRUE(parsePropertyList(nestedBinary(maximumPropertyListNesting)).has_value());
     EXPECT_FALSE(parsePropertyList(nestedBinary(maximumPropertyListNesting + 1)));
     // libplist's binary reader alone overflows the stack on this.
     EXPECT_FALSE(parsePropertyList(nestedBinary(100000)));
+}
+
+// libplist copies a shared object at every reference, so each doubling costs a few bytes of
+// file and doubles what it builds.
+TEST(PlistMalformedTest, SharedContainersExpandOnlyAsFarAsTheFileIsLong) {
+    auto small = parsePropertyList(nestedBinary(3, false, 2));
+    PlistValue leaf = PlistArray{};
+    PlistValue middle = PlistArray{leaf, leaf};
+    EXPECT_EQ(small, PlistValue(PlistArray{middle, middle}));
+    EXPECT_FALSE(parsePropertyList(nestedBinary(20, false, 2)));
 }
 
 TEST(PlistMalformedTest, FilesThatAreNotDictionariesReadAsNothing) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/foundation/BinaryPlistWriter.h"
 #include "platform/foundation/FileManager.h"
 #include "tests/support/DeviceRoot.h"
 
@@ -85,6 +86,14 @@ TEST(PropertyListTest, RealsAndExtremeValuesReadBackExactlyAndDatesClamp) {
         parsePropertyList(xmlPropertyList(PlistArray{PlistDate{1e15}, PlistDate{-1e15}}));
     EXPECT_EQ(*clamped,
               PlistValue(PlistArray{PlistDate{252423993599.0}, PlistDate{-63113904000.0}}));
+}
+
+// The binary form's single-byte text holds any bytes and its two-byte text any character,
+// NUL included; a binary rewrite keeps them all.
+TEST(PropertyListTest, ABinaryRewriteKeepsEveryText) {
+    PlistValue value(PlistDictionary{
+        {"raw", std::string("a\x96z")}, {"nul", std::string("caf\0e", 5)}, {"text", "caf\u00e9"}});
+    EXPECT_EQ(parsePropertyList(binaryPropertyList(value)), value);
 }
 
 TEST(PropertyListTest, UnstorableValuesAreRefusedAndTheFileKept) {

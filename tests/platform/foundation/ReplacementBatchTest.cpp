@@ -76,9 +76,7 @@ TEST(ReplacementBatchTest, RefusedItemsTouchNothingAndTheRestStillLand) {
     root.write("/prefs/precious.plist", "precious");
     root.write("/Setup/good.plist", "good");
     root.write("/tree/sub/x.plist", "x");
-    ASSERT_EQ(::symlink(root.host("/prefs/precious.plist").c_str(),
-                        root.host("/prefs/alias.plist").c_str()),
-              0);
+    ASSERT_EQ(::symlink("/prefs/precious.plist", root.host("/prefs/alias.plist").c_str()), 0);
     auto results = files().copyItemsReplacing({{"/prefs/precious.plist", "/prefs/precious.plist"},
                                                {"/prefs/alias.plist", "/prefs/precious.plist"},
                                                {"/Setup/missing.plist", "/prefs/precious.plist"},
