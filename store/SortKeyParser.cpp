@@ -45,19 +45,31 @@ std::optional<TimeOfDay> timeOfDay(std::string_view key) {
 }  // namespace
 
 SortKeyParser::SortKeyParser()
-    : formatter_(foundation::DateFormatter::withPattern(kCreationDatePattern)) {}
+    : formatter_(foundation::DateFormatter::withPattern(kCreationDatePattern)),
+      fast_(readsDigitsAsGregorian()) {}
 
 std::optional<SortKeyParser::TimePoint> SortKeyParser::parse(std::string_view key) {
+    auto fast = fast_ ? fastParse(key) : std::nullopt;
+    return fast ? fast : formatter_->parse(key);
+}
+
+std::optional<SortKeyParser::TimePoint> SortKeyParser::fastParse(std::string_view key) {
     auto time = timeOfDay(key);
-    if (!time) {
-        return formatter_->parse(key);
-    }
-    auto midnight = steadyMidnight(key.substr(0, 8));
+    auto midnight = time ? steadyMidnight(key.substr(0, 8)) : std::nullopt;
     if (!midnight) {
-        return formatter_->parse(key);
+        return std::nullopt;
     }
     return *midnight + std::chrono::hours(time->hour) + std::chrono::minutes(time->minute) +
            std::chrono::seconds(time->second);
+}
+
+// A key the formatter itself reads as the fast parse does: then its calendar counts years,
+// months and days as the Gregorian one does, in the same digits.
+bool SortKeyParser::readsDigitsAsGregorian() {
+    constexpr std::string_view probe = "1501202010203000";
+    auto fast = fastParse(probe);
+    days_.clear();
+    return fast && fast == formatter_->parse(probe);
 }
 
 std::optional<SortKeyParser::TimePoint> SortKeyParser::steadyMidnight(std::string_view day) {
