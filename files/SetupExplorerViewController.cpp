@@ -210,7 +210,8 @@ void SetupExplorerViewController::copySetupFilesToPreferencesFolder() {
     std::sort(names->begin(), names->end());
     auto self = kit::sharedSelf(this);
     FileWalkPresenter::run(
-        FileWalk::restore(setupFolderPath(), preferencesFolderPath(), std::move(*names)),
+        FileWalk::restore(setupFolderPath(), preferencesFolderPath(), std::move(*names),
+                          "Setup " + data_.setupName),
         messageView_, self, FileWalkPresenter::Closing::whenAnythingChanged,
         [self](const FileWalkSummary& summary) { self->finishRestore(summary); });
 }

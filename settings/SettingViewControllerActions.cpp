@@ -99,14 +99,15 @@ void SettingViewController::beginRestoreOriginalFiles() {
         return;
     }
     std::weak_ptr<SettingViewController> weak = kit::sharedSelf(this);
-    FileWalkPresenter::run(
-        FileWalk::restore(originalPrefsFilesPath(), prefsFolderPath(), std::move(*names)),
-        messageView_, kit::sharedSelf(this), FileWalkPresenter::Closing::whenLastSucceeded,
-        [weak](const FileWalkSummary& summary) {
-            if (auto screen = weak.lock()) {
-                screen->finishRestore(summary);
-            }
-        });
+    FileWalkPresenter::run(FileWalk::restore(originalPrefsFilesPath(), prefsFolderPath(),
+                                             std::move(*names), "Original Files"),
+                           messageView_, kit::sharedSelf(this),
+                           FileWalkPresenter::Closing::whenLastSucceeded,
+                           [weak](const FileWalkSummary& summary) {
+                               if (auto screen = weak.lock()) {
+                                   screen->finishRestore(summary);
+                               }
+                           });
 }
 
 void SettingViewController::finishRestore(const FileWalkSummary& summary) {
