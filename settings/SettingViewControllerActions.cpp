@@ -2,7 +2,9 @@
 #include "platform/foundation/FileManager.h"
 #include "platform/kit/AlertController.h"
 #include "platform/kit/ColorPickerViewController.h"
+#include "platform/kit/NavigationController.h"
 #include "platform/kit/Switch.h"
+#include "settings/RestorePointsViewController.h"
 #include "settings/SettingViewController.h"
 #include "settings/ZerovinPrefsColourPickerCell.h"
 #include "store/StoreConstants.h"
@@ -71,6 +73,12 @@ void SettingViewController::presentRestoreOriginalFilesConfirmation() {
                       }});
     alert->addAction({"Cancel", kit::AlertActionStyle::cancel, {}});
     present(alert, true);
+}
+
+void SettingViewController::presentRestorePointsVC() {
+    auto navigation = kit::NavigationController::make(RestorePointsViewController::make());
+    navigation->setModalPresentationStyle(kit::ModalPresentationStyle::fullScreen);
+    present(navigation, true);
 }
 
 void SettingViewController::showAlertWithTitle(const std::string& title, const std::string& sub) {
