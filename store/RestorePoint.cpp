@@ -54,10 +54,20 @@ std::chrono::system_clock::time_point timePoint(foundation::PlistDate date) {
 
 }  // namespace
 
+// A point is a real folder with a real folder of files in it: a link in their place could lead
+// anywhere, and is never followed to what a put back would copy.
+bool RestorePoint::isRealFolder(const std::string& path) {
+    auto status = foundation::FileManager::defaultManager().statusOfItem(path);
+    return status && status.value().type == foundation::ItemStatus::Type::folder;
+}
+
 RestorePoint RestorePoint::read(std::string folder) {
     RestorePoint point;
     point.folder = std::move(folder);
     point.damaged = true;
+    if (!isRealFolder(point.folder) || !isRealFolder(point.filesFolder())) {
+        return point;
+    }
     const auto manifest = foundation::dictionaryWithContentsOfFile(point.manifestPath());
     const auto* date = manifest ? field<foundation::PlistDate>(*manifest, kDateKey) : nullptr;
     const auto* restored = manifest ? field<std::string>(*manifest, kRestoredKey) : nullptr;

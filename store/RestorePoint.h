@@ -26,9 +26,9 @@ struct RestorePointEntry final {
 // What a restore left behind so that it can be undone: a folder holding a manifest (an XML
 // property list naming the point's date, what was restored and each entry) and, under
 // "Files", each replaced entry under its own name. A point whose manifest is missing or
-// malformed is damaged: it still lists and can be deleted, but holds nothing to put back. A
-// manifest is only read here, never trusted: what its entries name is checked when they are
-// put back.
+// malformed, or whose folders are links, is damaged: it still lists and can be deleted, but
+// holds nothing to put back. A manifest is only read here, never trusted: what its entries name
+// is checked when they are put back.
 struct RestorePoint final {
     static constexpr std::string_view kManifestName = "Manifest.plist";
     static constexpr std::string_view kFilesFolderName = "Files";
@@ -48,6 +48,9 @@ struct RestorePoint final {
     std::string keptPath(const RestorePointEntry& entry) const;
 
     foundation::PlistDictionary manifest() const;
+
+  private:
+    static bool isRealFolder(const std::string& path);
 };
 
 }  // namespace kelvora

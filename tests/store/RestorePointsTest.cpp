@@ -209,19 +209,30 @@ TEST_F(RestorePointsTest, HostileManifestEntriesAreRefusedOneByOne) {
     EXPECT_EQ(std::get<0>(after.at("a.plist")), "old a");
 }
 
-TEST_F(RestorePointsTest, AMissingOrMalformedManifestMakesADamagedPointThatCanBeDeleted) {
+// A link in the points' folder is no point, even to a sound one, and deleting it leaves what
+// it leads to alone.
+TEST_F(RestorePointsTest, AMissingOrMalformedManifestOrALinkMakesADamagedPoint) {
     const std::string folder = restore().restorePoint;
+    const std::string link = std::string(RestorePoints::kFolder) + "/0";
+    std::filesystem::create_directory_symlink(root.host(folder), root.host(link));
+    auto listed = RestorePoints::list();
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(std::pair(listed[0].damaged, listed[1].damaged), std::pair(false, true));
+    EXPECT_FALSE(RestorePointPutBack::run(listed[1]).succeeded());
+    EXPECT_TRUE(RestorePoints::remove(listed[1]));
+    EXPECT_TRUE(std::filesystem::exists(root.host(folder + "/Manifest.plist")));
+
     for (const char* manifest : {"", "<plist><dict><key>date</key>"}) {
         root.write(folder + "/Manifest.plist", manifest);
         if (*manifest == '\0') {
             std::filesystem::remove(root.host(folder + "/Manifest.plist"));
         }
-        const auto listed = RestorePoints::list();
+        listed = RestorePoints::list();
         ASSERT_EQ(listed.size(), 1u);
         EXPECT_TRUE(listed[0].damaged);
         EXPECT_FALSE(RestorePointPutBack::run(listed[0]).succeeded());
     }
-    EXPECT_TRUE(RestorePoints::remove(RestorePoints::list()[0]));
+    EXPECT_TRUE(RestorePoints::remove(listed[0]));
     EXPECT_TRUE(RestorePoints::list().empty());
 }
 
