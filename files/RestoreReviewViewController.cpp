@@ -48,6 +48,13 @@ void RestoreReviewViewController::viewDidLoad() {
     }
     layoutTableView();
     layoutToolbar();
+    if (groups_.empty()) {
+        auto message = ReviewRows::message("This Setup has no files to restore.");
+        view()->addSubview(message);
+        extension::y(*message, view()->centerYAnchor());
+        extension::leading(*message, view()->leadingAnchor(), 20);
+        extension::trailing(*message, view()->trailingAnchor(), -20);
+    }
 }
 
 // Back from a file's keys, which hide the toolbar.
