@@ -54,26 +54,29 @@ TEST(RestoreReviewTest, KeysDifferInsideNestedDictionariesAndArraysWithShortValu
                                  {"Seen", PlistDate{0}},
                                  {"Icon", PlistData(12, 0)},
                                  {"Old", PlistDictionary{{"a", 1}, {"b", 2}}},
+                                 {"Mode", PlistArray{1}},
                                  {"Same", 3.5}};
     const PlistDictionary after{
         {"Colours", PlistDictionary{{"Accent", "blue"}, {"Glow", 0.25}}},
         {"Items", PlistArray{1, 3, PlistArray{}}},
         {"Seen", PlistDate{86400 * 365 + 3600}},
         {"Icon", PlistData(2048, 0)},
+        {"Mode", "one"},
         {"Note", "Ünïcödé line that runs well past forty characters\nand a second"},
         {"Same", 3.5}};
-    EXPECT_EQ(PlistDiff::between(before, after),
-              (std::vector<KeyChange>{
-                  {Kind::changed, "Colours.Accent", "\u201Cred\u201D", "\u201Cblue\u201D"},
-                  {Kind::removed, "Colours.Dim", "true", ""},
-                  {Kind::added, "Colours.Glow", "", "0.25"},
-                  {Kind::changed, "Icon", "12 bytes", "2 KB"},
-                  {Kind::changed, "Items[1]", "2", "3"},
-                  {Kind::added, "Items[2]", "", "0 items"},
-                  {Kind::added, "Note", "",
-                   "\u201CÜnïcödé line that runs well past forty c\u2026\u201D"},
-                  {Kind::removed, "Old", "2 keys", ""},
-                  {Kind::changed, "Seen", "Jan 1, 2001 00:00", "Jan 1, 2002 01:00"}}));
+    EXPECT_EQ(
+        PlistDiff::between(before, after),
+        (std::vector<KeyChange>{
+            {Kind::changed, "Colours.Accent", "\u201Cred\u201D", "\u201Cblue\u201D"},
+            {Kind::removed, "Colours.Dim", "true", ""},
+            {Kind::added, "Colours.Glow", "", "0.25"},
+            {Kind::changed, "Icon", "12 bytes", "2 KB"},
+            {Kind::changed, "Items[1]", "2", "3"},
+            {Kind::added, "Items[2]", "", "0 items"},
+            {Kind::changed, "Mode", "1 item", "\u201Cone\u201D"},
+            {Kind::added, "Note", "", "\u201CÜnïcödé line that runs well past forty c\u2026\u201D"},
+            {Kind::removed, "Old", "2 keys", ""},
+            {Kind::changed, "Seen", "Jan 1, 2001 00:00", "Jan 1, 2002 01:00"}}));
     foundation::DateFormatter::setDeviceLocale("");
     foundation::DateFormatter::setDeviceTimeZone("");
 }
