@@ -27,10 +27,6 @@ class KeyDiffViewController final : public kit::ViewController,
     static std::shared_ptr<KeyDiffViewController> make(std::string name, std::string livePath,
                                                        std::string incomingPath);
 
-    const std::shared_ptr<kit::TableView>& tableView() const { return tableView_; }
-    // Empty when the keys are listed.
-    const std::shared_ptr<kit::Label>& messageLabel() const { return messageLabel_; }
-
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
 

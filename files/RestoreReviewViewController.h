@@ -31,9 +31,6 @@ class RestoreReviewViewController final : public kit::ViewController,
                                                              std::string preferencesFolder,
                                                              Restore restore);
 
-    const RestoreReview& review() const { return review_; }
-    const std::shared_ptr<kit::TableView>& tableView() const { return tableView_; }
-
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     void cancelReview();

@@ -29,8 +29,6 @@ class RestorePointsViewController final : public kit::ViewController,
     static std::shared_ptr<RestorePointsViewController> make();
 
     const std::vector<RestorePoint>& points() const { return points_; }
-    const std::shared_ptr<kit::TableView>& tableView() const { return tableView_; }
-    const std::shared_ptr<kit::Label>& noResultLabel() const { return noResultLabel_; }
 
     void viewDidLoad() override;
     void reloadPoints();
