@@ -28,10 +28,10 @@ bool isFileRow(const std::string& text) {
     return text.ends_with(".plist");
 }
 
-void drawFrames(benchmark::State& state, const bench::ScreenSession& session) {
-    render::Renderer renderer(bench::ScreenSession::scale);
+void drawFrames(benchmark::State& state, const kelvora::bench::ScreenSession& session) {
+    render::Renderer renderer(kelvora::bench::ScreenSession::scale);
     const kit::View& window = *session.window();
-    double scale = bench::ScreenSession::scale;
+    double scale = kelvora::bench::ScreenSession::scale;
     render::Surface surface(static_cast<int>(window.bounds().width() * scale),
                             static_cast<int>(window.bounds().height() * scale));
     for (auto _ : state) {
@@ -46,7 +46,7 @@ void drawFrames(benchmark::State& state, const bench::ScreenSession& session) {
 }
 
 void setupsGrid(benchmark::State& state, Style style) {
-    bench::ScreenSession session(style, setups, 0);
+    kelvora::bench::ScreenSession session(style, setups, 0);
     if (!session.isReady()) {
         state.SkipWithError("the app did not start");
         return;
@@ -56,7 +56,7 @@ void setupsGrid(benchmark::State& state, Style style) {
 }
 
 void filePicker(benchmark::State& state, Style style) {
-    bench::ScreenSession session(style, setups, extraPreferenceFiles);
+    kelvora::bench::ScreenSession session(style, setups, extraPreferenceFiles);
     // Scrolled part of a row, so rows are cut at both edges and some pass under the bars.
     if (!session.isReady() || !session.tap("Setup 01", 1) || !session.tap("plus", 1) ||
         !session.scrollList(pickerScroll)) {
@@ -68,7 +68,7 @@ void filePicker(benchmark::State& state, Style style) {
 }
 
 void settings(benchmark::State& state, Style style) {
-    bench::ScreenSession session(style, setups, 0);
+    kelvora::bench::ScreenSession session(style, setups, 0);
     if (!session.isReady() || !session.tap("Settings", 1)) {
         state.SkipWithError("the settings screen could not be opened");
         return;

@@ -4,6 +4,7 @@
 
 #include "appearance/SetupAppearance.h"
 #include "files/FilePickerViewController.h"
+#include "files/RestoreReviewViewController.h"
 #include "files/TransparentNavigationController.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -14,6 +15,7 @@
 #include "store/StoredSortType.h"
 #include "ui/FileWalkPresenter.h"
 #include "ui/OkayAlert.h"
+#include "ui/PutBackPresenter.h"
 #include "ui/SortSheet.h"
 
 namespace kelvora {
@@ -200,8 +202,32 @@ void SetupExplorerViewController::restoreSetupConfirmation() {
                           }
                       },
                       false});
+    alert->addAction({"Review Changes", kit::AlertActionStyle::defaultStyle,
+                      [weak] {
+                          if (auto explorer = weak.lock()) {
+                              explorer->presentRestoreReview();
+                          }
+                      },
+                      false});
     alert->addAction({"Cancel", kit::AlertActionStyle::destructive, {}, false});
     present(alert, true);
+}
+
+void SetupExplorerViewController::presentRestoreReview() {
+    auto navigation = navigationController();
+    auto folder = setupFolderPath();
+    if (!navigation || !folder) {
+        return;
+    }
+    std::weak_ptr<SetupExplorerViewController> weak = kit::sharedSelf(this);
+    navigation->pushViewController(
+        RestoreReviewViewController::make(*folder, preferencesFolderPath(),
+                                          [weak] {
+                                              if (auto explorer = weak.lock()) {
+                                                  explorer->copySetupFilesToPreferencesFolder();
+                                              }
+                                          }),
+        true);
 }
 
 // Every entry of the folder is restored, whatever its extension. The folder's listing has no
@@ -216,21 +242,32 @@ void SetupExplorerViewController::copySetupFilesToPreferencesFolder() {
     std::sort(names->begin(), names->end());
     auto self = kit::sharedSelf(this);
     FileWalkPresenter::run(
-        FileWalk::restore(*folder, preferencesFolderPath(), std::move(*names)), messageView_, self,
-        FileWalkPresenter::Closing::whenAnythingChanged,
+        FileWalk::restore(*folder, preferencesFolderPath(), std::move(*names),
+                          "Setup " + data_.setupName),
+        messageView_, self, FileWalkPresenter::Closing::whenAnythingChanged,
         [self](const FileWalkSummary& summary) { self->finishRestore(summary); });
 }
 
 // A restore in which any entry failed has already said so in an "Error" alert; it must not
-// end with a message that says it succeeded.
+// end with a message that says it succeeded. The message offers to undo the restore at once
+// from the point it left.
 void SetupExplorerViewController::finishRestore(const FileWalkSummary& summary) {
     if (!summary.failures.empty()) {
         return;
     }
-    showAlertWithTitle(data_.setupName,
-                       "Successfully restore " + std::to_string(list_.setupArray().size()) +
-                           " files to Preferences folder and you will need to respring your "
-                           "device for the tweak settings to take effect.");
+    auto alert = OkayAlert::make(
+        data_.setupName, "Successfully restore " + std::to_string(list_.setupArray().size()) +
+                             " files to Preferences folder and you will need to respring "
+                             "your device for the tweak settings to take effect.");
+    std::weak_ptr<SetupExplorerViewController> weak = kit::sharedSelf(this);
+    alert->addAction({"Undo", kit::AlertActionStyle::defaultStyle,
+                      [weak, point = summary.restorePoint] {
+                          if (auto explorer = weak.lock()) {
+                              PutBackPresenter::run(RestorePoint::read(point), explorer);
+                          }
+                      },
+                      false});
+    present(alert, true);
 }
 
 }  // namespace kelvora

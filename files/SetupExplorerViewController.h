@@ -17,9 +17,9 @@ namespace kelvora {
 
 // The screen of one Setup: its plist files, a plus button that opens the file picker for it,
 // and a bottom toolbar to edit (check and delete files), restore the Setup into the
-// Preferences folder, or sort. It is in one of three states: empty (no toolbar, a message),
-// browsing ("Edit", "Restore", "Sort") or editing ("Cancel", "Delete"). Every change of
-// state reloads the list from disk and clears the selection.
+// Preferences folder (after a review of what it would change, if asked), or sort. It is in one of
+// three states: empty (no toolbar, a message), browsing ("Edit", "Restore", "Sort") or editing
+// ("Cancel", "Delete"). Every change of state reloads the list from disk and clears the selection.
 class SetupExplorerViewController final : public kit::ViewController,
                                           public kit::TableViewDataSource,
                                           public kit::TableViewDelegate,
@@ -55,6 +55,8 @@ class SetupExplorerViewController final : public kit::ViewController,
     void showDeleteSetupFilesConfirmation();
     void deleteTheSetupFiles();
     void restoreSetupConfirmation();
+    // Shows what the restore would change before it runs; it can start the restore.
+    void presentRestoreReview();
     void copySetupFilesToPreferencesFolder();
 
     void didFinishedCopyingFilesAndNeedUpdate() override;

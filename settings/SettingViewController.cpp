@@ -43,6 +43,8 @@ void SettingViewController::defineNamedActions() {
     defineAction(std::string(kPresentChangelogVC),
                  bind(&SettingViewController::presentChangelogVC));
     defineAction(std::string(kPresentTutorialVC), bind(&SettingViewController::presentTutorialVC));
+    defineAction(std::string(kPresentRestorePointsVC),
+                 bind(&SettingViewController::presentRestorePointsVC));
 }
 
 // The model reads the accent colour for rows without their own, and the table reads the

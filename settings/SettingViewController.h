@@ -76,6 +76,8 @@ class SettingViewController final : public kit::ViewController,
     void presentChangelogVC();
     // The tutorial belongs to the Setups screen; a row may name it here, and it does nothing.
     void presentTutorialVC() {}
+    // The list of restore points, in a sheet of its own.
+    void presentRestorePointsVC();
 
     // Restore of the original preference files.
     static const std::string& originalPrefsFilesPath();

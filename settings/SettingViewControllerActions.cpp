@@ -2,7 +2,9 @@
 #include "platform/foundation/FileManager.h"
 #include "platform/kit/AlertController.h"
 #include "platform/kit/ColorPickerViewController.h"
+#include "platform/kit/NavigationController.h"
 #include "platform/kit/Switch.h"
+#include "settings/RestorePointsViewController.h"
 #include "settings/SettingViewController.h"
 #include "settings/ZerovinPrefsColourPickerCell.h"
 #include "store/StoreConstants.h"
@@ -73,6 +75,12 @@ void SettingViewController::presentRestoreOriginalFilesConfirmation() {
     present(alert, true);
 }
 
+void SettingViewController::presentRestorePointsVC() {
+    auto navigation = kit::NavigationController::make(RestorePointsViewController::make());
+    navigation->setModalPresentationStyle(kit::ModalPresentationStyle::fullScreen);
+    present(navigation, true);
+}
+
 void SettingViewController::showAlertWithTitle(const std::string& title, const std::string& sub) {
     present(OkayAlert::make(title, sub), true);
 }
@@ -99,14 +107,15 @@ void SettingViewController::beginRestoreOriginalFiles() {
         return;
     }
     std::weak_ptr<SettingViewController> weak = kit::sharedSelf(this);
-    FileWalkPresenter::run(
-        FileWalk::restore(originalPrefsFilesPath(), prefsFolderPath(), std::move(*names)),
-        messageView_, kit::sharedSelf(this), FileWalkPresenter::Closing::whenLastSucceeded,
-        [weak](const FileWalkSummary& summary) {
-            if (auto screen = weak.lock()) {
-                screen->finishRestore(summary);
-            }
-        });
+    FileWalkPresenter::run(FileWalk::restore(originalPrefsFilesPath(), prefsFolderPath(),
+                                             std::move(*names), "Original Files"),
+                           messageView_, kit::sharedSelf(this),
+                           FileWalkPresenter::Closing::whenLastSucceeded,
+                           [weak](const FileWalkSummary& summary) {
+                               if (auto screen = weak.lock()) {
+                                   screen->finishRestore(summary);
+                               }
+                           });
 }
 
 void SettingViewController::finishRestore(const FileWalkSummary& summary) {

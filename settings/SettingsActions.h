@@ -17,11 +17,13 @@ inline constexpr std::string_view kPresentRestoreOriginalFilesConfirmation =
     "presentRestoreOriginalFilesConfirmation";
 inline constexpr std::string_view kPresentChangelogVC = "presentChangelogVC";
 inline constexpr std::string_view kPresentTutorialVC = "presentTutorialVC";
+inline constexpr std::string_view kPresentRestorePointsVC = "presentRestorePointsVC";
 
 // Every action the settings screen answers to; a button row may name no other. The shipped
 // resource is checked against this list, so keep it the one place that names them.
-inline constexpr std::array<std::string_view, 3> kActions{kPresentRestoreOriginalFilesConfirmation,
-                                                          kPresentChangelogVC, kPresentTutorialVC};
+inline constexpr std::array<std::string_view, 4> kActions{kPresentRestoreOriginalFilesConfirmation,
+                                                          kPresentChangelogVC, kPresentTutorialVC,
+                                                          kPresentRestorePointsVC};
 
 inline constexpr std::string_view kTelegramWord = "telegram";
 inline constexpr std::string_view kTelegramLink = "tg://msg?text=Text&to=zerovin";

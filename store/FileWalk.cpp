@@ -5,15 +5,17 @@
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/Log.h"
 #include "store/PreferenceNames.h"
+#include "store/RestorePoints.h"
 
 namespace kelvora {
 
 FileWalk::FileWalk(Kind kind, std::string fromFolder, std::string toFolder,
-                   std::vector<std::string> names)
+                   std::vector<std::string> names, std::string restored)
     : kind_(kind),
       fromFolder_(std::move(fromFolder)),
       toFolder_(std::move(toFolder)),
-      names_(std::move(names)) {}
+      names_(std::move(names)),
+      restored_(std::move(restored)) {}
 
 FileWalk FileWalk::copy(std::string fromFolder, std::string toFolder,
                         std::vector<std::string> names) {
@@ -25,8 +27,9 @@ FileWalk FileWalk::remove(std::string folder, std::vector<std::string> names) {
 }
 
 FileWalk FileWalk::restore(std::string fromFolder, std::string toFolder,
-                           std::vector<std::string> names) {
-    return FileWalk(Kind::restore, std::move(fromFolder), std::move(toFolder), std::move(names));
+                           std::vector<std::string> names, std::string restored) {
+    return FileWalk(Kind::restore, std::move(fromFolder), std::move(toFolder), std::move(names),
+                    std::move(restored));
 }
 
 std::string FileWalk::target(const std::string& name) const {
@@ -59,6 +62,12 @@ FileWalkSummary FileWalk::run(const StepObserver& observe) const {
     if (names.empty()) {
         return summary;
     }
+    if (auto failed = keepRestorePoint(names, summary)) {
+        if (observe) {
+            observe(*failed);
+        }
+        return summary;
+    }
     foundation::Log::write("last file " + target(names.back()));
     const Copies copies = kind_ == Kind::remove ? Copies{} : copyAll(names);
     for (std::size_t index = 0; index < names.size(); ++index) {
@@ -74,7 +83,34 @@ FileWalkSummary FileWalk::run(const StepObserver& observe) const {
             observe(step);
         }
     }
+    if (kind_ == Kind::restore) {
+        RestorePoints::prune();
+    }
     return summary;
+}
+
+// The failure that stopped the walk before it replaced anything, or nothing when the walk
+// needs no point or has one.
+std::optional<FileWalkStep> FileWalk::keepRestorePoint(const std::vector<std::string>& names,
+                                                       FileWalkSummary& summary) const {
+    if (kind_ != Kind::restore) {
+        return std::nullopt;
+    }
+    std::vector<RestorePoints::Change> changes;
+    changes.reserve(names.size());
+    for (const std::string& name : names) {
+        changes.push_back({target(name), foundation::appendingPathComponent(fromFolder_, name)});
+    }
+    auto point = RestorePoints::make(restored_, changes);
+    if (point) {
+        summary.restorePoint = point.value().folder;
+        return std::nullopt;
+    }
+    foundation::Log::write("failed to keep a restore point");
+    FileWalkStep failed{toFolder_, FileWalkStep::Outcome::failed, point.error().description};
+    summary.failures.push_back(failed);
+    summary.last = failed.outcome;
+    return failed;
 }
 
 FileWalk::Copies FileWalk::copyAll(const std::vector<std::string>& names) const {

@@ -24,6 +24,7 @@ struct FileWalkSummary final {
     std::size_t changed = 0;  // entries that changed on disk
     std::vector<FileWalkStep> failures;
     std::optional<FileWalkStep::Outcome> last;  // nothing when there was nothing to walk
+    std::string restorePoint;  // the folder of the point a restore left; empty for other walks
 
     bool lastSucceeded() const { return last && *last != FileWalkStep::Outcome::failed; }
 };
@@ -38,6 +39,9 @@ struct FileWalkSummary final {
 // file's owner and mode, and never removes a source that is the very file it would replace. A
 // delete of a name that is already gone is reported as such and is no failure. Copies and
 // restores skip what an interrupted copy left behind, and restores skip the app's own files.
+//
+// A restore first keeps what it will replace in a restore point named after what is restored;
+// when no point can be made, it is the walk's one failure and nothing is replaced.
 class FileWalk final {
   public:
     enum class Kind { copy, remove, restore };
@@ -48,9 +52,10 @@ class FileWalk final {
                          std::vector<std::string> names);
     // Removes each name from `folder`.
     static FileWalk remove(std::string folder, std::vector<std::string> names);
-    // Copies each name from `fromFolder` over its namesake in the Preferences folder `toFolder`.
+    // Copies each name from `fromFolder` over its namesake in the Preferences folder `toFolder`;
+    // `restored` says what, as restore points name it ("Setup <name>", "Original Files").
     static FileWalk restore(std::string fromFolder, std::string toFolder,
-                            std::vector<std::string> names);
+                            std::vector<std::string> names, std::string restored);
 
     Kind kind() const { return kind_; }
 
@@ -61,9 +66,11 @@ class FileWalk final {
     using Copies = std::vector<foundation::Result<void>>;
 
     FileWalk(Kind kind, std::string fromFolder, std::string toFolder,
-             std::vector<std::string> names);
+             std::vector<std::string> names, std::string restored = {});
 
     std::vector<std::string> walkedNames() const;
+    std::optional<FileWalkStep> keepRestorePoint(const std::vector<std::string>& names,
+                                                 FileWalkSummary& summary) const;
     Copies copyAll(const std::vector<std::string>& names) const;
     FileWalkStep copyStep(const std::string& name, const foundation::Result<void>& copied,
                           bool isLast) const;
@@ -74,6 +81,7 @@ class FileWalk final {
     std::string fromFolder_;
     std::string toFolder_;
     std::vector<std::string> names_;
+    std::string restored_;
 };
 
 }  // namespace kelvora

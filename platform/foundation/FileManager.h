@@ -24,6 +24,23 @@ struct FileAttributes {
     bool isDirectory = false;
 };
 
+// Who owns an entry, what it is and which file it is, never following a link: what keeping a
+// file aside and putting it back exactly need.
+struct ItemStatus {
+    enum class Type { file, folder, link, other };
+    Type type = Type::other;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint32_t owner = 0;
+    std::uint32_t group = 0;
+    std::uint32_t mode = 0;  // the permission bits, set-id and sticky bits included
+    std::chrono::system_clock::time_point modificationDate;
+
+    bool isSameItem(const ItemStatus& other) const {
+        return device == other.device && inode == other.inode;
+    }
+};
+
 // The device's file system. Every path the system uses is the device's absolute path
 // ("/var/mobile/Kelvora/..."); the manager maps it under a root folder chosen by the host
 // ("/" on a device, the simulator's folder on the desktop, a temporary folder in tests).
@@ -91,11 +108,26 @@ class FileManager final {
     // renamed over the target: a reader sees the old contents or the new, never a part.
     Result<void> writeAtomically(std::string_view path, std::string_view contents) const;
 
+    // Keeping files aside cheaply (FileManagerLinks.cpp).
+    Result<ItemStatus> statusOfItem(std::string_view path) const;
+    // Makes `to` (where nothing may exist yet) a hard link of the entry at `from`, a link
+    // itself included, so that it keeps bytes, owner, mode and times by nature. Where the file
+    // system cannot link (another volume, a folder, links refused) it makes a copy instead,
+    // with the same mode, times and (as far as the process may give files away) owner, and
+    // writes it through to the disk before returning.
+    Result<void> linkOrCopyItem(std::string_view from, std::string_view to) const;
+    // Gives an entry (never a link's target) this owner and these permission bits.
+    Result<void> setOwnerAndMode(std::string_view path, const ItemStatus& like) const;
+    // Waits until a file's data, or a folder's own entries (not what is inside them), are on
+    // the disk.
+    Result<void> synchronizeItem(std::string_view path) const;
+
   private:
     Result<void> makeFolder(const RootFolder& root, std::string_view folder,
                             std::string_view reported, bool mayExist) const;
     int checkedCopy(const RootFolder& root, const FileLocation& from, const FileLocation& to) const;
     std::optional<int> injectedFault(FaultKind kind, std::string_view path) const;
+    Result<void> synchronizeTree(std::string_view path) const;
 
     std::filesystem::path root_ = "/";
     FaultHook faultHook_;

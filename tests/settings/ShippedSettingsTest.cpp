@@ -65,7 +65,7 @@ TEST_F(ShippedSettingsTest, EveryActionIsOneTheScreenHasAndEveryLinkOpensSomethi
         }
     }
     EXPECT_EQ(actions, (std::set<std::string>{"presentRestoreOriginalFilesConfirmation",
-                                              "presentChangelogVC"}));
+                                              "presentRestorePointsVC", "presentChangelogVC"}));
 }
 
 TEST_F(ShippedSettingsTest, TheOnlyStoredSettingIsTheAccentColourTheAppReads) {

@@ -64,7 +64,7 @@ TEST_F(FileWalkTest, ACopyReplacesEachTargetAndLogsEveryStep) {
     from("b.plist");
     to("a.plist");
     testsupport::LogCapture log;
-    EXPECT_EQ(run(FileWalk::restore(kFrom, kTo, {"a.plist", "b.plist"})),
+    EXPECT_EQ(run(FileWalk::restore(kFrom, kTo, {"a.plist", "b.plist"}, "Setup Work")),
               (std::vector{Outcome::done, Outcome::done}));
 
     EXPECT_EQ(at("a.plist"), "new");
@@ -154,7 +154,8 @@ TEST_F(FileWalkTest, LeftoversAndTheAppsOwnFilesAreNeverRestored) {
     testsupport::LogCapture log;
     run(FileWalk::restore(kFrom, kTo,
                           {".a.plist.kelvora-Q3xZ9a", "a.plist", "com.zerovin.KelvoraList.plist",
-                           "com.zerovin.KelvoraPrefs.plist"}));
+                           "com.zerovin.KelvoraPrefs.plist"},
+                          "Setup Work"));
 
     EXPECT_EQ(entries(), (Names{"a.plist", "com.zerovin.KelvoraList.plist"}));
     EXPECT_EQ(at("com.zerovin.KelvoraList.plist"), "today's list");
@@ -168,7 +169,7 @@ TEST_F(FileWalkTest, LeftoversAndTheAppsOwnFilesAreNeverRestored) {
 
 TEST_F(FileWalkTest, NothingToWalkWritesNothing) {
     testsupport::LogCapture log;
-    EXPECT_TRUE(run(FileWalk::restore(kFrom, kTo, {})).empty());
+    EXPECT_TRUE(run(FileWalk::restore(kFrom, kTo, {}, "Setup Work")).empty());
     EXPECT_FALSE(summary.last.has_value());
     EXPECT_TRUE(log.lines().empty());
 }
