@@ -34,7 +34,6 @@ struct ItemStatus {
     std::uint32_t owner = 0;
     std::uint32_t group = 0;
     std::uint32_t mode = 0;  // the permission bits, set-id and sticky bits included
-    std::chrono::system_clock::time_point modificationDate;
 
     bool isSameItem(const ItemStatus& other) const {
         return device == other.device && inode == other.inode;

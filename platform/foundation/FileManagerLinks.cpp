@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <tuple>
 
 #include "platform/foundation/FileDescriptor.h"
 #include "platform/foundation/FileError.h"
 #include "platform/foundation/FileManager.h"
+#include "platform/foundation/RootFolder.h"
 
 namespace foundation {
 
@@ -37,6 +39,12 @@ bool linkingImpossible(int error) {
            error == EOPNOTSUPP;
 }
 
+// Resolves `path` inside the root to its folder and entry, a link at its end not followed.
+int located(const std::filesystem::path& root, std::string_view path, FileLocation& location) {
+    RootFolder folder(root);
+    return folder.error() != 0 ? folder.error() : folder.locate(path, location);
+}
+
 }  // namespace
 
 Result<ItemStatus> FileManager::statusOfItem(std::string_view path) const {
@@ -44,10 +52,13 @@ Result<ItemStatus> FileManager::statusOfItem(std::string_view path) const {
     if (unusable(path)) {
         return FileError::inspecting(path, EINVAL);
     }
-    if (::lstat(hostPath(path).c_str(), &info) != 0) {
+    FileLocation location;
+    if (int error = located(root_, path, location)) {
+        return FileError::inspecting(path, error);
+    }
+    if (::fstatat(location.at(), location.entry(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return FileError::inspecting(path, errno);
     }
-    using namespace std::chrono;
     ItemStatus status;
     status.type = typeOf(info.st_mode);
     status.device = info.st_dev;
@@ -55,8 +66,6 @@ Result<ItemStatus> FileManager::statusOfItem(std::string_view path) const {
     status.owner = info.st_uid;
     status.group = info.st_gid;
     status.mode = info.st_mode & kModeBits;
-    status.modificationDate = system_clock::time_point(duration_cast<system_clock::duration>(
-        seconds(info.st_mtim.tv_sec) + nanoseconds(info.st_mtim.tv_nsec)));
     return status;
 }
 
@@ -67,11 +76,21 @@ Result<void> FileManager::linkOrCopyItem(std::string_view from, std::string_view
     if (auto fault = injectedFault(FaultKind::link, to)) {
         return FileError::copying(from, to, *fault);
     }
-    if (::linkat(AT_FDCWD, hostPath(from).c_str(), AT_FDCWD, hostPath(to).c_str(), 0) == 0) {
+    FileLocation source;
+    FileLocation target;
+    int error = located(root_, from, source);
+    if (error == 0) {
+        error = located(root_, to, target);
+    }
+    if (error == 0) {
+        error =
+            ::linkat(source.at(), source.entry(), target.at(), target.entry(), 0) == 0 ? 0 : errno;
+    }
+    if (error == 0) {
         return {};
     }
-    if (!linkingImpossible(errno)) {
-        return FileError::copying(from, to, errno);
+    if (!linkingImpossible(error)) {
+        return FileError::copying(from, to, error);
     }
     auto status = statusOfItem(from);
     if (!status) {
@@ -81,7 +100,8 @@ Result<void> FileManager::linkOrCopyItem(std::string_view from, std::string_view
         return copied;
     }
     // Only the superuser may give a file away; anyone else keeps the copy as their own.
-    (void)!::lchown(hostPath(to).c_str(), status.value().owner, status.value().group);
+    std::ignore = ::fchownat(target.at(), target.entry(), status.value().owner,
+                             status.value().group, AT_SYMLINK_NOFOLLOW);
     return synchronizeTree(to);
 }
 
@@ -101,13 +121,18 @@ Result<void> FileManager::setOwnerAndMode(std::string_view path, const ItemStatu
     if (unusable(path)) {
         return FileError::saving(path, EINVAL);
     }
-    const auto host = hostPath(path);
+    FileLocation location;
     struct stat info;
-    if (::lstat(host.c_str(), &info) != 0) {
+    if (int error = located(root_, path, location)) {
+        return FileError::saving(path, error);
+    }
+    if (::fstatat(location.at(), location.entry(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return FileError::saving(path, errno);
     }
-    (void)!::lchown(host.c_str(), like.owner, like.group);
-    if (!S_ISLNK(info.st_mode) && ::chmod(host.c_str(), like.mode & kModeBits) != 0) {
+    std::ignore =
+        ::fchownat(location.at(), location.entry(), like.owner, like.group, AT_SYMLINK_NOFOLLOW);
+    if (!S_ISLNK(info.st_mode) &&
+        ::fchmodat(location.at(), location.entry(), like.mode & kModeBits, 0) != 0) {
         return FileError::saving(path, errno);
     }
     return {};
@@ -122,7 +147,12 @@ Result<void> FileManager::synchronizeItem(std::string_view path) const {
     if (status.value().type == ItemStatus::Type::link) {
         return {};
     }
-    FileDescriptor opened(::open(hostPath(path).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    FileLocation location;
+    if (int error = located(root_, path, location)) {
+        return FileError::saving(path, error);
+    }
+    FileDescriptor opened(
+        ::openat(location.at(), location.entry(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (!opened.valid() || ::fsync(opened.get()) != 0) {
         return FileError::saving(path, errno);
     }

@@ -87,6 +87,8 @@ TEST(FileManagerTest, LinksNeverLeadOutOfTheRoot) {
     EXPECT_FALSE(files().contentsOfFile("/prefs/up.plist", 100));
     EXPECT_FALSE(files().copyItem("/shared/list.plist", "/Setup/out/list.plist"));
     EXPECT_FALSE(files().removeItem("/Setup/out/secret.plist"));
+    EXPECT_FALSE(files().linkOrCopyItem("/shared/list.plist", "/Setup/out/linked.plist"));
+    EXPECT_FALSE(files().setOwnerAndMode("/Setup/out/secret.plist", {}));
     auto entries = std::filesystem::directory_iterator(outside.hostRoot());
     EXPECT_EQ(std::distance(entries, {}), 1);
     EXPECT_EQ(std::filesystem::file_size(secret), 6u);
