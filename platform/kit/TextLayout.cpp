@@ -48,10 +48,19 @@ PangoWeight pangoWeight(FontWeight weight) {
     return PANGO_WEIGHT_NORMAL;
 }
 
+// A name may be in any script or hold emoji. The font's own family comes first; what it lacks
+// comes from the Noto families named here before anything fontconfig would pick, so that
+// every script draws in one consistent design on any machine with them installed.
+std::string familyWithFallbacks(const Font& font) {
+    return font.familyName() +
+           ",Noto Sans,Noto Sans Thai,Noto Sans Arabic,Noto Sans Hebrew,Noto Sans CJK JP,"
+           "Noto Color Emoji";
+}
+
 PangoLayout* newPlainLayout(const Font& font) {
     PangoLayout* layout = pango_layout_new(measuringContext());
     PangoFontDescription* description = pango_font_description_new();
-    pango_font_description_set_family(description, font.familyName().c_str());
+    pango_font_description_set_family(description, familyWithFallbacks(font).c_str());
     pango_font_description_set_weight(description, pangoWeight(font.weight()));
     pango_font_description_set_absolute_size(description, font.pointSize() * PANGO_SCALE);
     pango_layout_set_font_description(layout, description);
