@@ -14,15 +14,6 @@ namespace {
 
 constexpr double kDragThreshold = 6;
 
-std::shared_ptr<kit::ScrollView> scrollViewAt(kit::Window& window, kit::Point point) {
-    for (auto view = window.hitTest(point); view; view = view->superview()) {
-        if (auto scroll = std::dynamic_pointer_cast<kit::ScrollView>(view)) {
-            return scroll;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 void SdlWindow::handle(const SDL_Event& event) {
@@ -94,7 +85,7 @@ void SdlWindow::handleWheel(const SDL_MouseWheelEvent& wheel) {
     int x = 0;
     int y = 0;
     SDL_GetMouseState(&x, &y);
-    if (auto scroll = scrollViewAt(*session_.window(), toPoint(x, y))) {
+    if (auto scroll = kit::ScrollView::wheelTarget(session_.window()->hitTest(toPoint(x, y)))) {
         scroll->scrollBy({0, -wheel.preciseY * kWheelPoints});
     }
 }
