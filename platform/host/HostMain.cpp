@@ -78,8 +78,9 @@ int run(const HostOptions& options, const AppInstaller& install) {
     auto resources = resourcesFolder();
     render::Resources::setDirectory(resources);
     installImageResolver();
-    // Pictures kept for cross-dissolves are drawn at the scale the frames are.
-    render::ContentsPicture::install(options.scale);
+    // Pictures kept for cross-dissolves are drawn at the scale the frames are; a window
+    // installs its own as it learns its size.
+    render::ContentsPicture::install(options.scale.value_or(1));
     auto& application = *kit::Application::shared();
     application.setURLOpener(UrlOpener(options.headless));
     install(application, resources);

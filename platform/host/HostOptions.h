@@ -19,7 +19,8 @@ struct HostOptions {
     std::filesystem::path root;
     Device device = Device::notched;
     bool dark = false;
-    int scale = 1;
+    // Pixels per point when given; otherwise chosen for the display (a window) or 1 (pictures).
+    std::optional<int> scale;
     bool headless = false;
     std::optional<std::filesystem::path> screenshot;
     std::optional<std::filesystem::path> script;

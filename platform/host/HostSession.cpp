@@ -9,7 +9,9 @@
 namespace host {
 
 HostSession::HostSession(HostOptions options, std::optional<Script> script)
-    : options_(std::move(options)), script_(std::move(script)), renderer_(options_.scale) {}
+    : options_(std::move(options)),
+      script_(std::move(script)),
+      renderer_(options_.scale.value_or(1)) {}
 
 foundation::Result<void> HostSession::launch() {
     auto scene = kit::Application::shared()->launch(kit::Screen::main());

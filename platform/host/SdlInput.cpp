@@ -1,6 +1,8 @@
+#include <iostream>
 #include <string>
 
 #include "platform/foundation/MainQueue.h"
+#include "platform/host/EventFilter.h"
 #include "platform/host/SdlWindow.h"
 #include "platform/kit/ContextMenuView.h"
 #include "platform/kit/Driver.h"
@@ -17,10 +19,19 @@ constexpr double kDragThreshold = 6;
 }  // namespace
 
 void SdlWindow::handle(const SDL_Event& event) {
-    dirty_ = true;
+    dirty_ = dirty_ || EventFilter::needsFrame(event, pressedAt_.has_value());
+    if (EventFilter::quits(event)) {
+        quit_ = true;
+        return;
+    }
     switch (event.type) {
-        case SDL_QUIT:
-            quit_ = true;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                if (auto fitted = fitFrame(); !fitted) {
+                    std::cerr << "kelvora: " << fitted.error().description << "\n";
+                    quit_ = true;
+                }
+            }
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:

@@ -52,7 +52,7 @@ TEST(HostOptionsTest, EveryOptionIsRead) {
     auto plain = parse({});
     ASSERT_TRUE(plain.ok());
     EXPECT_EQ(plain.value().device, HostOptions::Device::notched);
-    EXPECT_EQ(plain.value().scale, 1);
+    EXPECT_FALSE(plain.value().scale);
     EXPECT_FALSE(plain.value().dark || plain.value().headless);
     EXPECT_FALSE(plain.value().screenshot || plain.value().script);
 }
