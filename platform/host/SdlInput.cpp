@@ -1,7 +1,7 @@
-#include <iostream>
 #include <string>
 
 #include "platform/foundation/MainQueue.h"
+#include "platform/host/Console.h"
 #include "platform/host/EventFilter.h"
 #include "platform/host/SdlWindow.h"
 #include "platform/kit/ContextMenuView.h"
@@ -28,7 +28,7 @@ void SdlWindow::handle(const SDL_Event& event) {
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                 if (auto fitted = fitFrame(); !fitted) {
-                    std::cerr << "kelvora: " << fitted.error().description << "\n";
+                    Console::error(fitted.error().description);
                     quit_ = true;
                 }
             }

@@ -157,6 +157,16 @@ TEST_F(ProgramTest, AScriptThatCannotBeUsedEndsWithStatusTwoBeforeAnythingStarts
     EXPECT_NE(badOption.err.find("usage"), std::string::npos);
 }
 
+TEST_F(ProgramTest, ARootThatIsNotAFolderIsRefusedAtOnceWithStatusOne) {
+    auto notAFolder = writeText(file("device-file"), "keep me");
+    auto run = runKelvora({"--headless", "--root=" + notAFolder.string()}, work.hostRoot());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("kelvora: The device root " + notAFolder.string() + " is not a folder"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(readText(notAFolder), "keep me");
+}
+
 // What a screenshot shows, in the few figures the tests compare.
 struct Picture {
     int width = 0;
