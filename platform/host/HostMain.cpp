@@ -5,6 +5,7 @@
 
 #include "platform/foundation/FileManager.h"
 #include "platform/host/Console.h"
+#include "platform/host/HostLog.h"
 #include "platform/host/HostOptions.h"
 #include "platform/host/HostSession.h"
 #include "platform/host/SampleRoot.h"
@@ -57,6 +58,9 @@ foundation::Result<void> prepareRoot(const HostOptions& options) {
                       options.root.string());
     }
     foundation::FileManager::defaultManager().setRoot(options.root);
+    if (auto logging = HostLog::install(options.verbose); !logging) {
+        Console::error(logging.error().description);
+    }
     return {};
 }
 

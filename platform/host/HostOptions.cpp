@@ -39,6 +39,8 @@ foundation::Result<void> applyFlag(HostOptions& options, const std::string& opti
         options.dark = true;
     } else if (option == "--headless") {
         options.headless = true;
+    } else if (option == "--verbose") {
+        options.verbose = true;
     } else if (option == "--help" || option == "-h") {
         options.help = true;
     } else {
@@ -119,7 +121,7 @@ std::optional<std::string> HostOptions::missingDisplay(const Environment& enviro
 
 const char* HostOptions::usage() {
     return "usage: kelvora [--root DIR] [--device notched|classic] [--dark] [--scale 1|2]\n"
-           "               [--headless] [--screenshot PATH] [--script FILE] [--help]\n";
+           "               [--headless] [--screenshot PATH] [--script FILE] [--verbose] [--help]\n";
 }
 
 std::string HostOptions::helpText(const Environment& environment) {
@@ -148,6 +150,8 @@ std::string HostOptions::helpText(const Environment& environment) {
            "                     and exits.\n"
            "  --script FILE      Plays the steps of FILE and exits with its status: 0 when every\n"
            "                     step passed, 1 at the first that failed.\n"
+           "  --verbose          Prints the app's log lines on the terminal too. They always go\n"
+           "                     to <root>/var/mobile/Library/Logs/Kelvora/kelvora.log.\n"
            "  --help             Shows this and exits.\n"
            "\n"
            "In the window the mouse is a finger; Ctrl+Q, Ctrl+W or closing the window quits.\n"

@@ -24,6 +24,7 @@ struct HostOptions {
     bool headless = false;
     std::optional<std::filesystem::path> screenshot;
     std::optional<std::filesystem::path> script;
+    bool verbose = false;
     bool help = false;
 
     using Environment = std::function<std::optional<std::string>(const std::string& name)>;

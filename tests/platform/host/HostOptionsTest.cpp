@@ -38,7 +38,7 @@ TEST(HostOptionsTest, TheDefaultRootFollowsXdgDataHomeElseHome) {
 
 TEST(HostOptionsTest, EveryOptionIsReadWithItsValueAfterASpaceOrAnEqualsSign) {
     auto options = parse({"--root=/tmp/r", "--device", "classic", "--dark", "--scale=2",
-                          "--headless", "--screenshot", "out.png", "--script=s.txt"});
+                          "--headless", "--screenshot", "out.png", "--script=s.txt", "--verbose"});
     ASSERT_TRUE(options.ok()) << options.error().description;
     const auto& read = options.value();
     EXPECT_EQ(read.root, "/tmp/r");
@@ -48,12 +48,13 @@ TEST(HostOptionsTest, EveryOptionIsReadWithItsValueAfterASpaceOrAnEqualsSign) {
     EXPECT_TRUE(read.headless);
     EXPECT_EQ(read.screenshot, std::filesystem::path("out.png"));
     EXPECT_EQ(read.script, std::filesystem::path("s.txt"));
+    EXPECT_TRUE(read.verbose);
 
     auto plain = parse({});
     ASSERT_TRUE(plain.ok());
     EXPECT_EQ(plain.value().device, HostOptions::Device::notched);
     EXPECT_FALSE(plain.value().scale);
-    EXPECT_FALSE(plain.value().dark || plain.value().headless);
+    EXPECT_FALSE(plain.value().dark || plain.value().headless || plain.value().verbose);
     EXPECT_FALSE(plain.value().screenshot || plain.value().script);
 }
 
@@ -96,8 +97,9 @@ TEST(HostOptionsTest, AWindowWithNoDisplayIsRefusedButPicturesNeedNone) {
 
 TEST(HostOptionsTest, HelpDescribesEveryOptionAndTheDefaultRootHere) {
     std::string help = HostOptions::helpText(environment({{"HOME", "/home/ann"}}));
-    for (const char* option : {"--root", "--device", "--dark", "--scale", "--headless",
-                               "--screenshot", "--script", "--help", "Ctrl+Q"}) {
+    for (const char* option :
+         {"--root", "--device", "--dark", "--scale", "--headless", "--screenshot", "--script",
+          "--verbose", "--help", "kelvora.log", "Ctrl+Q"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
     EXPECT_NE(help.find("/home/ann/.local/share/kelvora/device"), std::string::npos);
