@@ -116,8 +116,8 @@ BENCHMARK(BM_catalogueMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    return bench::runOverDeviceRoot(argc, argv, "catalogue_bench", makeFiles);
-}
-
 }  // namespace kelvora
+
+int main(int argc, char** argv) {
+    return bench::runOverDeviceRoot(argc, argv, "catalogue_bench", kelvora::makeFiles);
+}

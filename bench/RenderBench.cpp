@@ -12,6 +12,8 @@
 #include "bench/ScreenSession.h"
 #include "platform/render/Renderer.h"
 
+namespace kelvora {
+
 namespace {
 
 using Style = kit::InterfaceStyle;
@@ -103,5 +105,7 @@ BENCHMARK(BM_settingsAt2x)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_settingsAt2xDark)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
+
+}  // namespace kelvora
 
 BENCHMARK_MAIN();

@@ -72,8 +72,8 @@ BENCHMARK(BM_restoreSetup)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    return bench::runOverDeviceRoot(argc, argv, "restore_bench", makeFiles);
-}
-
 }  // namespace kelvora
+
+int main(int argc, char** argv) {
+    return bench::runOverDeviceRoot(argc, argv, "restore_bench", kelvora::makeFiles);
+}

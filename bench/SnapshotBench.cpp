@@ -50,8 +50,8 @@ BENCHMARK(BM_copyOriginalFilesToKelvora)->Unit(benchmark::kMillisecond)->Iterati
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    return bench::runOverDeviceRoot(argc, argv, "snapshot_bench", makeFiles);
-}
-
 }  // namespace kelvora
+
+int main(int argc, char** argv) {
+    return bench::runOverDeviceRoot(argc, argv, "snapshot_bench", kelvora::makeFiles);
+}

@@ -89,8 +89,8 @@ BENCHMARK(BM_loadSetupArray);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    return bench::runOverDeviceRoot(argc, argv, "store_bench", makeFiles);
-}
-
 }  // namespace kelvora
+
+int main(int argc, char** argv) {
+    return bench::runOverDeviceRoot(argc, argv, "store_bench", kelvora::makeFiles);
+}
