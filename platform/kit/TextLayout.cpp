@@ -50,11 +50,12 @@ PangoWeight pangoWeight(FontWeight weight) {
 
 // A name may be in any script or hold emoji. The font's own family comes first; what it lacks
 // comes from the Noto families named here before anything fontconfig would pick, so that
-// every script draws in one consistent design on any machine with them installed.
+// every script draws in one consistent design on any machine with them installed. The emoji
+// font is left to fontconfig, which finds it for emoji alone: named here, it would take
+// digits and spaces too, which it also holds (for keycaps), as colour pictures.
 std::string familyWithFallbacks(const Font& font) {
     return font.familyName() +
-           ",Noto Sans,Noto Sans Thai,Noto Sans Arabic,Noto Sans Hebrew,Noto Sans CJK JP,"
-           "Noto Color Emoji";
+           ",Noto Sans,Noto Sans Thai,Noto Sans Arabic,Noto Sans Hebrew,Noto Sans CJK JP";
 }
 
 PangoLayout* newPlainLayout(const Font& font) {
