@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace kit {
@@ -139,7 +140,40 @@ void trimTrailingSpaces(std::string& text) {
     }
 }
 
+// Far more than the labels of a screen and those it slides to; few enough to keep small.
+constexpr std::size_t sharedLayoutLimit = 1024;
+
+// What a layout depends on, as one string: the text last, so no field can run into another.
+std::string sharedLayoutKey(std::string_view text, const Font& font,
+                            const TextLayout::Options& options) {
+    std::string key;
+    key.reserve(text.size() + 64);
+    key += std::to_string(static_cast<int>(font.weight())) + ' ' +
+           std::to_string(font.pointSize()) + ' ' +
+           (options.width ? std::to_string(*options.width) : "-") + ' ' +
+           std::to_string(options.maximumNumberOfLines) + ' ' +
+           std::to_string(static_cast<int>(options.lineBreakMode)) + ' ' +
+           std::to_string(static_cast<int>(options.alignment)) + ' ';
+    key += text;
+    return key;
+}
+
 }  // namespace
+
+std::shared_ptr<const TextLayout> TextLayout::shared(std::string_view text, const Font& font,
+                                                     const Options& options) {
+    static std::unordered_map<std::string, std::shared_ptr<const TextLayout>> layouts;
+    std::string key = sharedLayoutKey(text, font, options);
+    if (auto found = layouts.find(key); found != layouts.end()) {
+        return found->second;
+    }
+    if (layouts.size() >= sharedLayoutLimit) {
+        layouts.clear();
+    }
+    auto made = std::make_shared<const TextLayout>(text, font, options);
+    layouts.emplace(std::move(key), made);
+    return made;
+}
 
 TextLayout::TextLayout(std::string_view text, const Font& font, Options options)
     : layout_(newLayout(font)), lineHeight_(ownLineHeight(font)) {

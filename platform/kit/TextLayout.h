@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,12 @@ class TextLayout final {
     };
 
     TextLayout(std::string_view text, const Font& font, Options options);
+    // The same layout, shared with earlier callers that asked for the same text, font and
+    // options. Labels are measured and drawn with the same text again and again, frame after
+    // frame, and laying each out afresh would take most of a frame. Recent layouts are kept;
+    // the cache starts over when it fills.
+    static std::shared_ptr<const TextLayout> shared(std::string_view text, const Font& font,
+                                                    const Options& options);
     TextLayout(std::string_view text, const Font& font) : TextLayout(text, font, Options{}) {}
     ~TextLayout();
     TextLayout(const TextLayout&) = delete;

@@ -168,6 +168,24 @@ TEST_F(TextDrawingTest, ANameInAnyScriptIsDrawnInInterThenNotoWithoutABox) {
     EXPECT_GT(coloured, 20);
 }
 
+TEST_F(TextDrawingTest, ASharedLayoutIsReusedOnlyForTheSameTextFontAndOptions) {
+    kit::TextLayout::Options narrow;
+    narrow.width = 60;
+    narrow.maximumNumberOfLines = 1;
+    kit::TextLayout::Options wide = narrow;
+    wide.width = 600;
+    const std::string text = "com.lumen.dockfade.plist";
+    auto font = kit::Font::systemFontOfSize(17);
+    auto first = kit::TextLayout::shared(text, font, narrow);
+    EXPECT_EQ(kit::TextLayout::shared(text, font, narrow), first);
+    EXPECT_TRUE(first->isTruncated());
+    EXPECT_FALSE(kit::TextLayout::shared(text, font, wide)->isTruncated());
+    EXPECT_GT(
+        kit::TextLayout::shared(text, kit::Font::boldSystemFontOfSize(17), wide)->size().width,
+        kit::TextLayout::shared(text, font, wide)->size().width);
+    EXPECT_EQ(kit::TextLayout::shared(text + "x", font, wide)->shownText(), text + "x");
+}
+
 TEST_F(TextDrawingTest, InlineSymbolIsDrawnInTheImageColourInPlaceOfText) {
     auto label = addLabel("", {0, 0, 200, 60});
     label->setTextAlignment(kit::TextAlignment::center);
