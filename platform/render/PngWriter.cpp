@@ -13,8 +13,9 @@ namespace render {
 namespace {
 
 // Cairo keeps premultiplied pixels; PNG wants them straight. Most pixels of a frame are opaque
-// and need no division.
-void straightRow(const unsigned char* source, int width, unsigned char* row) {
+// and need no division. An opaque image goes without its alpha channel, a quarter less to
+// compress.
+void straightRow(const unsigned char* source, int width, bool opaque, unsigned char* row) {
     for (int x = 0; x < width; ++x) {
         std::uint32_t argb = 0;
         std::memcpy(&argb, source + 4 * x, 4);
@@ -25,17 +26,33 @@ void straightRow(const unsigned char* source, int width, unsigned char* row) {
             }
             return static_cast<unsigned char>(alpha == 0 ? 0 : (channel * 255 + alpha / 2) / alpha);
         };
-        row[4 * x] = straight((argb >> 16) & 0xFF);
-        row[4 * x + 1] = straight((argb >> 8) & 0xFF);
-        row[4 * x + 2] = straight(argb & 0xFF);
-        row[4 * x + 3] = static_cast<unsigned char>(alpha);
+        *row++ = straight((argb >> 16) & 0xFF);
+        *row++ = straight((argb >> 8) & 0xFF);
+        *row++ = straight(argb & 0xFF);
+        if (!opaque) {
+            *row++ = static_cast<unsigned char>(alpha);
+        }
     }
+}
+
+bool isOpaque(const unsigned char* data, int width, int height, int stride) {
+    for (int y = 0; y < height; ++y) {
+        const unsigned char* pixel = data + static_cast<std::ptrdiff_t>(y) * stride;
+        for (int x = 0; x < width; ++x, pixel += 4) {
+            std::uint32_t argb = 0;
+            std::memcpy(&argb, pixel, 4);
+            if (argb >> 24 != 255) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 // libpng reports failures by a long jump back here, so nothing here needs destroying but
 // the encoder itself; the row buffer belongs to the caller.
 bool encode(std::FILE* file, const unsigned char* data, int width, int height, int stride,
-            unsigned char* row) {
+            bool opaque, unsigned char* row) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (png == nullptr) {
         return false;
@@ -47,13 +64,13 @@ bool encode(std::FILE* file, const unsigned char* data, int width, int height, i
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                 PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+                 opaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, 1);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     png_write_info(png, info);
     for (int y = 0; y < height; ++y) {
-        straightRow(data + static_cast<std::ptrdiff_t>(y) * stride, width, row);
+        straightRow(data + static_cast<std::ptrdiff_t>(y) * stride, width, opaque, row);
         png_write_row(png, row);
     }
     png_write_end(png, info);
@@ -74,9 +91,11 @@ bool PngWriter::write(cairo_surface_t* image, std::FILE* file) {
     if (width <= 0 || height <= 0) {
         return false;
     }
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    int stride = cairo_image_surface_get_stride(image);
+    bool opaque = isOpaque(data, width, height, stride);
     std::vector<unsigned char> row(static_cast<std::size_t>(width) * 4);
-    return encode(file, cairo_image_surface_get_data(image), width, height,
-                  cairo_image_surface_get_stride(image), row.data()) &&
+    return encode(file, data, width, height, stride, opaque, row.data()) &&
            std::fflush(file) == 0 && !std::ferror(file);
 }
 
