@@ -17,6 +17,7 @@ TEST(WindowFitTest, TheWindowTakesTwoPixelsAPointOnlyWhereThatFitsAndNeverFallsO
     EXPECT_EQ(WindowFit::defaultScale(notched, fullHd), 1);
     EXPECT_EQ(WindowFit::defaultScale(notched, fourK), 2);
     EXPECT_EQ(WindowFit::defaultScale(notched, dense), 2);
+    EXPECT_EQ(WindowFit::defaultScale(notched, WindowFit::Display{{780, 1688}, 1}), 2) << "just";
     EXPECT_EQ(WindowFit::windowSize(notched, 2, dense), (kit::Size{390, 844}));
 
     kit::Size asked = WindowFit::windowSize(notched, 2, fullHd);
