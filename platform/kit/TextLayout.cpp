@@ -1,5 +1,6 @@
 #include "platform/kit/TextLayout.h"
 
+#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -15,10 +16,33 @@ namespace {
 
 constexpr std::string_view ellipsis = "\u2026";
 
+// A name may be in any script or hold emoji. Inter comes first; what it lacks comes from the
+// Noto families named here before anything else fontconfig would pick, so that every script
+// draws in one design on any machine with them installed. The emoji font is left to
+// fontconfig, which finds it for emoji alone: named here, it would take digits and spaces too,
+// which it also holds (for keycaps), as colour pictures. Said to fontconfig rather than in
+// each font description, so that Pango sorts the fonts once per size, not once per family.
+constexpr const char* fallbackRule = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <match target="pattern">
+    <test name="family"><string>Inter</string></test>
+    <edit name="family" mode="append" binding="strong">
+      <string>Noto Sans</string>
+      <string>Noto Sans Thai</string>
+      <string>Noto Sans Arabic</string>
+      <string>Noto Sans Hebrew</string>
+      <string>Noto Sans CJK JP</string>
+    </edit>
+  </match>
+</fontconfig>
+)";
+
 // One Pango context for all measuring, made from an image surface so that no display is
 // needed. Hinting is off so that widths do not snap to device pixels.
 PangoContext* measuringContext() {
     static PangoContext* context = [] {
+        TextLayout::fontMap();
         cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
         cairo_t* cairo = cairo_create(surface);
         PangoContext* made = pango_cairo_create_context(cairo);
@@ -49,20 +73,10 @@ PangoWeight pangoWeight(FontWeight weight) {
     return PANGO_WEIGHT_NORMAL;
 }
 
-// A name may be in any script or hold emoji. The font's own family comes first; what it lacks
-// comes from the Noto families named here before anything fontconfig would pick, so that
-// every script draws in one consistent design on any machine with them installed. The emoji
-// font is left to fontconfig, which finds it for emoji alone: named here, it would take
-// digits and spaces too, which it also holds (for keycaps), as colour pictures.
-std::string familyWithFallbacks(const Font& font) {
-    return font.familyName() +
-           ",Noto Sans,Noto Sans Thai,Noto Sans Arabic,Noto Sans Hebrew,Noto Sans CJK JP";
-}
-
 PangoLayout* newPlainLayout(const Font& font) {
     PangoLayout* layout = pango_layout_new(measuringContext());
     PangoFontDescription* description = pango_font_description_new();
-    pango_font_description_set_family(description, familyWithFallbacks(font).c_str());
+    pango_font_description_set_family(description, font.familyName().c_str());
     pango_font_description_set_weight(description, pangoWeight(font.weight()));
     pango_font_description_set_absolute_size(description, font.pointSize() * PANGO_SCALE);
     pango_layout_set_font_description(layout, description);
@@ -159,6 +173,16 @@ std::string sharedLayoutKey(std::string_view text, const Font& font,
 }
 
 }  // namespace
+
+PangoFontMap* TextLayout::fontMap() {
+    // Before Pango's font map exists, so that no fontconfig work of its threads is under way.
+    static PangoFontMap* map = [] {
+        FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
+                                       reinterpret_cast<const FcChar8*>(fallbackRule), FcTrue);
+        return pango_cairo_font_map_get_default();
+    }();
+    return map;
+}
 
 std::shared_ptr<const TextLayout> TextLayout::shared(std::string_view text, const Font& font,
                                                      const Options& options) {

@@ -9,6 +9,7 @@
 #include "platform/kit/Geometry.h"
 
 using PangoLayout = struct _PangoLayout;
+using PangoFontMap = struct _PangoFontMap;
 
 namespace kit {
 
@@ -61,6 +62,8 @@ class TextLayout final {
     PangoLayout* pangoLayout() const { return layout_; }
 
     static double lineHeight(const Font& font);
+    // Pango's font map, with Inter's fallback fonts set; everything that draws text uses it.
+    static PangoFontMap* fontMap();
 
   private:
     void limitLines(const std::string& text, const Options& options);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/foundation/Log.h"
+#include "platform/kit/TextLayout.h"
 #include "platform/render/Paint.h"
 
 namespace render {
@@ -16,7 +17,7 @@ namespace {
 // Unhinted like the kit's text, so a glyph has the same shape at every scale.
 PangoContext* symbolContext() {
     static PangoContext* context = [] {
-        PangoContext* made = pango_font_map_create_context(pango_cairo_font_map_get_default());
+        PangoContext* made = pango_font_map_create_context(kit::TextLayout::fontMap());
         cairo_font_options_t* options = cairo_font_options_create();
         cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
         cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
@@ -116,8 +117,8 @@ void drawInCircle(cairo_t* cairo, const SymbolMap::Glyph& glyph, double size, do
 bool SymbolPainter::isFontAvailable() {
     static const bool available = [] {
         PangoFontDescription* description = pango_font_description_from_string(fontFamily);
-        PangoFont* font = pango_font_map_load_font(pango_cairo_font_map_get_default(),
-                                                   symbolContext(), description);
+        PangoFont* font =
+            pango_font_map_load_font(kit::TextLayout::fontMap(), symbolContext(), description);
         pango_font_description_free(description);
         bool found = false;
         if (font != nullptr) {
