@@ -7,7 +7,8 @@
 namespace foundation {
 
 // The system log: one free-text line per event, no level, no prefix. Lines go to standard
-// error unless a sink is installed (tests read the lines they expect from one).
+// error unless a sink is installed: the desktop host sends them to a log file under the
+// device root, and tests read the lines they expect from one.
 class Log final {
   public:
     using Sink = std::function<void(std::string_view line)>;

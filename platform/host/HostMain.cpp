@@ -4,6 +4,8 @@
 #include <iostream>
 
 #include "platform/foundation/FileManager.h"
+#include "platform/host/Console.h"
+#include "platform/host/HostLog.h"
 #include "platform/host/HostOptions.h"
 #include "platform/host/HostSession.h"
 #include "platform/host/SampleRoot.h"
@@ -52,10 +54,13 @@ foundation::Result<void> prepareRoot(const HostOptions& options) {
         return seeded.error();
     }
     if (seeded.value()) {
-        std::cout << "Made a new device root with sample preference files: "
-                  << options.root.string() << "\n";
+        Console::note("Made a new device root with sample preference files: " +
+                      options.root.string());
     }
     foundation::FileManager::defaultManager().setRoot(options.root);
+    if (auto logging = HostLog::install(options.verbose); !logging) {
+        Console::error(logging.error().description);
+    }
     return {};
 }
 
@@ -65,30 +70,35 @@ int run(const HostOptions& options, const AppInstaller& install) {
     if (options.script) {
         auto loaded = Script::load(*options.script);
         if (!loaded) {
-            std::cerr << "kelvora: " << loaded.error().description << "\n";
+            Console::error(loaded.error().description);
             return 2;
         }
         script = std::move(loaded).value();
     }
+    if (auto noDisplay = options.missingDisplay(environmentVariable)) {
+        Console::error(*noDisplay);
+        return 1;
+    }
     if (auto prepared = prepareRoot(options); !prepared) {
-        std::cerr << "kelvora: " << prepared.error().description << "\n";
+        Console::error(prepared.error().description);
         return 1;
     }
     configureScreen(options);
     auto resources = resourcesFolder();
     render::Resources::setDirectory(resources);
     installImageResolver();
-    // Pictures kept for cross-dissolves are drawn at the scale the frames are.
-    render::ContentsPicture::install(options.scale);
+    // Pictures kept for cross-dissolves are drawn at the scale the frames are; a window
+    // installs its own as it learns its size.
+    render::ContentsPicture::install(options.scale.value_or(1));
     auto& application = *kit::Application::shared();
-    application.setURLOpener(UrlOpener(options.headless));
+    application.setURLOpener(UrlOpener(!options.opensWindow()));
     install(application, resources);
     HostSession session(options, std::move(script));
     if (auto launched = session.launch(); !launched) {
-        std::cerr << "kelvora: " << launched.error().description << "\n";
+        Console::error(launched.error().description);
         return 1;
     }
-    return options.headless ? session.runHeadless() : SdlWindow::run(session);
+    return options.opensWindow() ? SdlWindow::run(session) : session.runHeadless();
 }
 
 }  // namespace
@@ -97,11 +107,12 @@ int applicationMain(int argc, char** argv, const AppInstaller& install) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     auto options = HostOptions::parse(arguments, environmentVariable);
     if (!options) {
-        std::cerr << "kelvora: " << options.error().description << "\n" << HostOptions::usage();
+        Console::error(options.error().description);
+        std::cerr << HostOptions::usage() << "(kelvora --help describes each option)\n";
         return 2;
     }
     if (options.value().help) {
-        std::cout << HostOptions::usage();
+        std::cout << HostOptions::helpText(environmentVariable);
         return 0;
     }
     return run(options.value(), install);

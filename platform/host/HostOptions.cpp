@@ -39,12 +39,35 @@ foundation::Result<void> applyFlag(HostOptions& options, const std::string& opti
         options.dark = true;
     } else if (option == "--headless") {
         options.headless = true;
+    } else if (option == "--verbose") {
+        options.verbose = true;
     } else if (option == "--help" || option == "-h") {
         options.help = true;
     } else {
         return Error{"Unknown option \"" + option + "\""};
     }
     return {};
+}
+
+// One option with its value, given as "--opt=value" or as "--opt value".
+foundation::Result<void> applyOne(HostOptions& options, const std::vector<std::string>& arguments,
+                                  std::size_t& index) {
+    std::string option = arguments[index];
+    std::optional<std::string> value;
+    if (std::size_t equals = option.find('='); option.starts_with("--") && equals != option.npos) {
+        value = option.substr(equals + 1);
+        option.resize(equals);
+    }
+    if (!needsValue(option)) {
+        return value ? Error{option + " takes no value"} : applyFlag(options, option);
+    }
+    if (!value && index + 1 < arguments.size()) {
+        value = arguments[++index];
+    }
+    if (!value || value->empty()) {
+        return Error{option + " needs a value"};
+    }
+    return applyValue(options, option, *value);
 }
 
 }  // namespace
@@ -54,18 +77,8 @@ foundation::Result<HostOptions> HostOptions::parse(const std::vector<std::string
     HostOptions options;
     bool rootGiven = false;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& option = arguments[index];
-        auto applied = foundation::Result<void>();
-        if (needsValue(option)) {
-            if (index + 1 >= arguments.size() || arguments[index + 1].empty()) {
-                return Error{option + " needs a value"};
-            }
-            rootGiven = rootGiven || option == "--root";
-            applied = applyValue(options, option, arguments[++index]);
-        } else {
-            applied = applyFlag(options, option);
-        }
-        if (!applied) {
+        rootGiven = rootGiven || arguments[index].starts_with("--root");
+        if (auto applied = applyOne(options, arguments, index); !applied) {
             return applied.error();
         }
     }
@@ -89,9 +102,61 @@ foundation::Result<std::filesystem::path> HostOptions::defaultRoot(const Environ
     return Error{"Neither XDG_DATA_HOME nor HOME is set: give the device root with --root DIR"};
 }
 
+bool HostOptions::opensWindow() const {
+    return !headless && (script || !screenshot);
+}
+
+std::optional<std::string> HostOptions::missingDisplay(const Environment& environment) const {
+    auto isSet = [&environment](const char* name) {
+        auto value = environment(name);
+        return value && !value->empty();
+    };
+    if (!opensWindow() || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") ||
+        isSet("SDL_VIDEODRIVER")) {
+        return std::nullopt;
+    }
+    return "There is no display (neither DISPLAY nor WAYLAND_DISPLAY is set): run with "
+           "--headless to run without a window";
+}
+
 const char* HostOptions::usage() {
     return "usage: kelvora [--root DIR] [--device notched|classic] [--dark] [--scale 1|2]\n"
-           "               [--headless] [--screenshot PATH] [--script FILE]\n";
+           "               [--headless] [--screenshot PATH] [--script FILE] [--verbose] [--help]\n";
+}
+
+std::string HostOptions::helpText(const Environment& environment) {
+    auto root = defaultRoot(environment);
+    std::string here = root ? root.value().string() : "none, as neither is set";
+    return std::string(usage()) +
+           "\n"
+           "Runs Kelvora in a window the size of a phone screen, or without one. An option\n"
+           "takes its value as --opt VALUE or as --opt=VALUE.\n"
+           "\n"
+           "  --root DIR         The folder that stands for the phone's file system. A folder\n"
+           "                     that does not exist is made and given sample preference files.\n"
+           "                     Default: $XDG_DATA_HOME/kelvora/device, else\n"
+           "                     ~/.local/share/kelvora/device (here: " +
+           here +
+           ").\n"
+           "  --device NAME      notched (390 x 844 points) or classic (375 x 667).\n"
+           "                     Default: notched.\n"
+           "  --dark             The dark appearance. Default: light.\n"
+           "  --scale N          Pixels per point, 1 or 2. Default: in a window, 2 where the\n"
+           "                     window fits the display at 2, else 1; in pictures, 1. A window\n"
+           "                     may be resized; it never grows past the display.\n"
+           "  --headless         No window and no display needed. Default: a window, except\n"
+           "                     for --screenshot without --script.\n"
+           "  --screenshot PATH  Lets 1 s of the app's clock pass, writes a PNG of the screen\n"
+           "                     and exits.\n"
+           "  --script FILE      Plays the steps of FILE and exits with its status: 0 when every\n"
+           "                     step passed, 1 at the first that failed.\n"
+           "  --verbose          Prints the app's log lines on the terminal too. They always go\n"
+           "                     to <root>/var/mobile/Library/Logs/Kelvora/kelvora.log.\n"
+           "  --help             Shows this and exits.\n"
+           "\n"
+           "In the window the mouse is a finger; Ctrl+Q, Ctrl+W or closing the window quits.\n"
+           "Exit status: 0 when all went well, 1 for a run that failed or could not start, 2 for\n"
+           "a command line or script that cannot be used.\n";
 }
 
 }  // namespace host

@@ -1,7 +1,6 @@
 #include "platform/host/HostSession.h"
 
-#include <iostream>
-
+#include "platform/host/Console.h"
 #include "platform/host/ScriptRunner.h"
 #include "platform/kit/Application.h"
 #include "platform/kit/Driver.h"
@@ -9,7 +8,9 @@
 namespace host {
 
 HostSession::HostSession(HostOptions options, std::optional<Script> script)
-    : options_(std::move(options)), script_(std::move(script)), renderer_(options_.scale) {}
+    : options_(std::move(options)),
+      script_(std::move(script)),
+      renderer_(options_.scale.value_or(1)) {}
 
 foundation::Result<void> HostSession::launch() {
     auto scene = kit::Application::shared()->launch(kit::Screen::main());
@@ -30,17 +31,18 @@ int HostSession::runRequested(const std::function<void()>& afterStep) {
             window_, [this](const std::filesystem::path& path) { return writeScreenshot(path); });
         runner.setStepObserver(afterStep);
         if (auto failure = runner.play(*script_)) {
-            std::cerr << "kelvora: script step failed at " << *failure;
+            failure->erase(failure->find_last_not_of('\n') + 1);
+            Console::error("Script step failed at " + *failure);
             return 1;
         }
     }
     if (options_.screenshot) {
         kit::Driver(window_).wait(kScreenshotDelay);
         if (auto written = writeScreenshot(*options_.screenshot); !written) {
-            std::cerr << "kelvora: " << written.error().description << "\n";
+            Console::error(written.error().description);
             return 1;
         }
-        std::cout << "Wrote " << options_.screenshot->string() << "\n";
+        Console::note("Wrote " + options_.screenshot->string());
     }
     return 0;
 }

@@ -1,5 +1,10 @@
 #include "platform/host/SampleRoot.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 #include "platform/foundation/BinaryPlistWriter.h"
@@ -79,11 +84,31 @@ std::vector<Sample> samples() {
     };
 }
 
+// Whether a file can be made in `root`, found by making one: the mode bits alone do not tell
+// (a read-only mount, or a user who may write anywhere).
+foundation::Result<void> checkWritable(const std::filesystem::path& root) {
+    std::string probe = (root / ".kelvora-write-check-XXXXXX").string();
+    int descriptor = mkstemp(probe.data());
+    if (descriptor < 0) {
+        return foundation::Error{"The device root " + root.string() +
+                                 " cannot be written to: " + std::strerror(errno)};
+    }
+    close(descriptor);
+    unlink(probe.c_str());
+    return {};
+}
+
 }  // namespace
 
 foundation::Result<bool> SampleRoot::prepare(const std::filesystem::path& root) {
     std::error_code error;
     if (std::filesystem::exists(std::filesystem::symlink_status(root, error))) {
+        if (!std::filesystem::is_directory(root, error)) {
+            return foundation::Error{"The device root " + root.string() + " is not a folder"};
+        }
+        if (auto writable = checkWritable(root); !writable) {
+            return writable.error();
+        }
         return false;
     }
     if (!std::filesystem::create_directories(root, error) || error) {

@@ -1,6 +1,8 @@
 #include <string>
 
 #include "platform/foundation/MainQueue.h"
+#include "platform/host/Console.h"
+#include "platform/host/EventFilter.h"
 #include "platform/host/SdlWindow.h"
 #include "platform/kit/ContextMenuView.h"
 #include "platform/kit/Driver.h"
@@ -14,22 +16,22 @@ namespace {
 
 constexpr double kDragThreshold = 6;
 
-std::shared_ptr<kit::ScrollView> scrollViewAt(kit::Window& window, kit::Point point) {
-    for (auto view = window.hitTest(point); view; view = view->superview()) {
-        if (auto scroll = std::dynamic_pointer_cast<kit::ScrollView>(view)) {
-            return scroll;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 void SdlWindow::handle(const SDL_Event& event) {
-    dirty_ = true;
+    dirty_ = dirty_ || EventFilter::needsFrame(event, pressedAt_.has_value());
+    if (EventFilter::quits(event)) {
+        quit_ = true;
+        return;
+    }
     switch (event.type) {
-        case SDL_QUIT:
-            quit_ = true;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                if (auto fitted = fitFrame(); !fitted) {
+                    Console::error(fitted.error().description);
+                    quit_ = true;
+                }
+            }
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
@@ -94,7 +96,7 @@ void SdlWindow::handleWheel(const SDL_MouseWheelEvent& wheel) {
     int x = 0;
     int y = 0;
     SDL_GetMouseState(&x, &y);
-    if (auto scroll = scrollViewAt(*session_.window(), toPoint(x, y))) {
+    if (auto scroll = kit::ScrollView::wheelTarget(session_.window()->hitTest(toPoint(x, y)))) {
         scroll->scrollBy({0, -wheel.preciseY * kWheelPoints});
     }
 }

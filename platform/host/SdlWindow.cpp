@@ -4,25 +4,46 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <iostream>
+#include <string_view>
 
 #include "platform/foundation/MainQueue.h"
+#include "platform/host/Console.h"
 #include "platform/kit/Driver.h"
+#include "platform/render/ContentsPicture.h"
 
 namespace host {
 
 namespace {
 
 constexpr int kFrameMilliseconds = 16;
+// Room for a title bar where the window manager does not say how tall its own is.
+constexpr int kAssumedTitleBar = 32;
+
+foundation::Error sdlError(const char* doing) {
+    return foundation::Error{std::string(doing) + ": " + SDL_GetError()};
+}
+
+// The frame is composed whole in Cairo, so the renderer only has to put it on screen, which
+// X11 does best with its own shared-memory images. On X11 nothing of OpenGL is loaded then:
+// its drivers allocate for the process and are unloaded at exit without freeing, which the
+// debug build's leak checker rightly reports. Elsewhere SDL chooses.
+SDL_Renderer* makeRenderer(SDL_Window* window) {
+    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") {
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
+    if (SDL_Renderer* software = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE)) {
+        return software;
+    }
+    return SDL_CreateRenderer(window, -1, 0);
+}
 
 }  // namespace
 
 int SdlWindow::run(HostSession& session) {
     SdlWindow window(session);
     if (auto opened = window.open(); !opened) {
-        std::cerr << "kelvora: " << opened.error().description
-                  << "\n(run with --headless where there is no display)\n";
+        Console::error(opened.error().description +
+                       ": run with --headless to run without a window");
         return 1;
     }
     if (session.hasRequestedWork()) {
@@ -48,28 +69,76 @@ SdlWindow::~SdlWindow() {
     SDL_Quit();
 }
 
+// The window opens hidden at the device's size in points, so that its density can be read
+// before it is given its real size.
 foundation::Result<void> SdlWindow::open() {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        return foundation::Error{std::string("Cannot open a window: ") + SDL_GetError()};
+        return sdlError("Cannot open a window");
     }
-    auto bounds = session_.window()->bounds();
-    int scale = session_.options().scale;
-    int width = static_cast<int>(bounds.width()) * scale;
-    int height = static_cast<int>(bounds.height()) * scale;
-    height_ = height;
-    window_ = SDL_CreateWindow("Kelvora", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                               height, 0);
-    renderer_ = window_ ? SDL_CreateRenderer(window_, -1, 0) : nullptr;
-    texture_ = renderer_ ? SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                             SDL_TEXTUREACCESS_STREAMING, width, height)
-                         : nullptr;
-    if (!texture_) {
-        return foundation::Error{std::string("Cannot open a window: ") + SDL_GetError()};
+    kit::Size points = session_.window()->bounds().size;
+    window_ = SDL_CreateWindow("Kelvora", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               static_cast<int>(points.width), static_cast<int>(points.height),
+                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    renderer_ = window_ ? makeRenderer(window_) : nullptr;
+    if (!renderer_) {
+        return sdlError("Cannot open a window");
     }
-    // The frame is composed whole in Cairo, so it goes up opaque.
-    SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
-    SDL_StartTextInput();
+    int pixels = 0;
+    SDL_GetRendererOutputSize(renderer_, &pixels, nullptr);
+    density_ = std::max(1.0, pixels / points.width);
+    WindowFit::Display shown = display();
+    int scale = session_.options().scale.value_or(WindowFit::defaultScale(points, shown));
+    kit::Size size = WindowFit::windowSize(points, scale, shown);
+    int index = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    SDL_SetWindowSize(window_, static_cast<int>(size.width), static_cast<int>(size.height));
+    SDL_SetWindowMinimumSize(window_, static_cast<int>(points.width / 2 / density_),
+                             static_cast<int>(points.height / 2 / density_));
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(index),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(index));
+    SDL_ShowWindow(window_);
     lastTick_ = std::chrono::steady_clock::now();
+    return fitFrame();
+}
+
+WindowFit::Display SdlWindow::display() const {
+    SDL_Rect usable{0, 0, 0, 0};
+    if (SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &usable) != 0) {
+        return {{0, 0}, density_};
+    }
+    int top = 0;
+    int left = 0;
+    int bottom = 0;
+    int right = 0;
+    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) {
+        top = kAssumedTitleBar;
+    }
+    return {{double(usable.w - left - right), double(usable.h - top - bottom)}, density_};
+}
+
+// Places the frame in the window's drawable as it is now, with a texture of its size, and
+// keeps pictures for cross-dissolves at the scale frames are now drawn at.
+foundation::Result<void> SdlWindow::fitFrame() {
+    int width = 0;
+    int height = 0;
+    int coordinates = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    SDL_GetWindowSize(window_, &coordinates, nullptr);
+    density_ = coordinates > 0 ? std::max(1.0, double(width) / coordinates) : 1.0;
+    placement_ =
+        WindowFit::place(session_.window()->bounds().size, {double(width), double(height)});
+    if (texture_ != nullptr) {
+        SDL_DestroyTexture(texture_);
+    }
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                 std::max(1, static_cast<int>(placement_.frame.width())),
+                                 std::max(1, static_cast<int>(placement_.frame.height())));
+    if (!texture_) {
+        return sdlError("Cannot draw in the window");
+    }
+    // Cairo's pixels are premultiplied and the frame is opaque, so it goes up as it is.
+    SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+    render::ContentsPicture::install(placement_.scale);
+    dirty_ = true;
     return {};
 }
 
@@ -132,30 +201,15 @@ bool SdlWindow::somethingChanged() const {
 }
 
 void SdlWindow::present() {
-    auto& window = *session_.window();
-    window.layoutIfNeeded();
-    auto frame = session_.renderer().render(window);
+    session_.window()->layoutIfNeeded();
+    drawFrame();
     dirty_ = false;
-    if (!frame) {
-        std::cerr << "kelvora: " << frame.error().description << "\n";
-        return;
-    }
-    const auto& surface = frame.value();
-    cairo_surface_flush(surface.cairoSurface());
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
-        int stride = cairo_image_surface_get_stride(surface.cairoSurface());
-        const unsigned char* source = cairo_image_surface_get_data(surface.cairoSurface());
-        int rowBytes = std::min({pitch, stride, 4 * surface.width()});
-        int rows = std::min(surface.height(), height_);
-        for (int row = 0; row < rows; ++row) {
-            std::memcpy(static_cast<unsigned char*>(pixels) + row * pitch, source + row * stride,
-                        rowBytes);
-        }
-        SDL_UnlockTexture(texture_);
-    }
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    const kit::Rect& frame = placement_.frame;
+    SDL_Rect target{static_cast<int>(frame.minX()), static_cast<int>(frame.minY()),
+                    static_cast<int>(frame.width()), static_cast<int>(frame.height())};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
     SDL_RenderPresent(renderer_);
     std::vector<std::shared_ptr<kit::View>> pending{session_.window()};
     while (!pending.empty()) {
@@ -166,9 +220,32 @@ void SdlWindow::present() {
     }
 }
 
+// Draws straight into the texture's pixels, which are laid out as Cairo's own.
+void SdlWindow::drawFrame() {
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) {
+        return;
+    }
+    cairo_surface_t* surface = cairo_image_surface_create_for_data(
+        static_cast<unsigned char*>(pixels), CAIRO_FORMAT_ARGB32,
+        static_cast<int>(placement_.frame.width()), static_cast<int>(placement_.frame.height()),
+        pitch);
+    cairo_t* cairo = cairo_create(surface);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(cairo);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_OVER);
+    cairo_scale(cairo, placement_.scale, placement_.scale);
+    render::Renderer(placement_.scale).draw(cairo, *session_.window());
+    cairo_destroy(cairo);
+    cairo_surface_destroy(surface);
+    SDL_UnlockTexture(texture_);
+}
+
+// From the window's coordinates to the device's points.
 kit::Point SdlWindow::toPoint(int x, int y) const {
-    double scale = session_.options().scale;
-    return {x / scale, y / scale};
+    return {(x * density_ - placement_.frame.minX()) / placement_.scale,
+            (y * density_ - placement_.frame.minY()) / placement_.scale};
 }
 
 }  // namespace host

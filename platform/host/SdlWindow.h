@@ -7,16 +7,20 @@
 #include <optional>
 
 #include "platform/host/HostSession.h"
+#include "platform/host/WindowFit.h"
 #include "platform/kit/Geometry.h"
 
 namespace host {
 
-// Shows a session in a desktop window titled "Kelvora", the device's size times the scale:
-// the mouse is a finger, a drag scrolls, a press held 0.5 s or a right click is a long
-// press, the wheel scrolls, and the keyboard types into the field being edited. The main
-// queue's clock follows real time. A frame is drawn only after input, after queued work
-// ran, or while something animates; otherwise the loop sleeps until the next piece of work
-// is due.
+// Shows a session in a desktop window titled "Kelvora": the mouse is a finger, a drag
+// scrolls, a press held 0.5 s or a right click is a long press, the wheel scrolls, and the
+// keyboard types into the field being edited; Ctrl+Q and Ctrl+W close it. The window opens
+// at the device's size times the scale, made smaller to fit the display, and may be
+// resized: each frame is drawn at the window's own size (WindowFit), never stretched.
+//
+// The main queue's clock follows real time. A frame is drawn only after input that can
+// change the screen, after queued work ran, or while something animates; otherwise the
+// loop sleeps until the next piece of work is due.
 class SdlWindow final {
   public:
     static constexpr double kLongPressSeconds = 0.5;
@@ -33,6 +37,8 @@ class SdlWindow final {
     explicit SdlWindow(HostSession& session) : session_(session) {}
 
     foundation::Result<void> open();
+    WindowFit::Display display() const;
+    foundation::Result<void> fitFrame();
     int loop();
     void handle(const SDL_Event& event);
     void handleButton(const SDL_MouseButtonEvent& button, bool down);
@@ -43,6 +49,7 @@ class SdlWindow final {
     void advanceClock();
     bool somethingChanged() const;
     void present();
+    void drawFrame();
     kit::Point toPoint(int x, int y) const;
     int waitMilliseconds() const;
 
@@ -50,12 +57,13 @@ class SdlWindow final {
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    WindowFit::Placement placement_;
+    double density_ = 1;
     std::chrono::steady_clock::time_point lastTick_;
     std::optional<kit::Point> pressedAt_;
     double pressedTime_ = 0;
     bool dragging_ = false;
     bool held_ = false;
-    int height_ = 0;
     bool dirty_ = true;
     bool quit_ = false;
 };

@@ -113,6 +113,9 @@ std::shared_ptr<Button> AlertController::makeButton(std::size_t index) {
     bool bold = action.style == AlertActionStyle::cancel;
     button->setTitleFont(
         Font::systemFontOfSize(sheet ? 20 : 17, bold ? FontWeight::semibold : FontWeight::regular));
+    if (!sheet) {
+        button->setContentEdgeInsets({0, buttonTitlePadding, 0, buttonTitlePadding});
+    }
     if (action.style == AlertActionStyle::destructive) {
         button->setTitleColor(Color::systemRedColor(), ControlState::normal);
     }

@@ -21,6 +21,9 @@ enum class AlertControllerStyle { alert, actionSheet };
 // whatever is on screen, which stays in place under them.
 class AlertController final : public ViewController {
   public:
+    // The room an alert's button keeps on each side of its title.
+    static constexpr double buttonTitlePadding = 12;
+
     static std::shared_ptr<AlertController> make(std::string title, std::string message,
                                                  AlertControllerStyle style);
 
@@ -46,6 +49,7 @@ class AlertController final : public ViewController {
 
     AlertController() = default;
     std::shared_ptr<Button> makeButton(std::size_t index);
+    bool titlesFitSideBySide() const;
     void layoutAlert(Rect bounds);
     void layoutActionSheet(Rect bounds, double bottomInset);
     double layoutHeader(double width, double top);

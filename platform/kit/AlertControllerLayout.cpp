@@ -61,6 +61,12 @@ void AlertController::placeSeparator(std::size_t index, Rect frame) {
     separators_[index]->setFrame(frame);
 }
 
+bool AlertController::titlesFitSideBySide() const {
+    return std::all_of(buttons_.begin(), buttons_.end(), [](const std::shared_ptr<Button>& button) {
+        return button->intrinsicContentSize().width <= alertWidth / 2;
+    });
+}
+
 void AlertController::layoutAlert(Rect bounds) {
     dimming_->setFrame(bounds);
     std::size_t lines = 0;
@@ -71,11 +77,12 @@ void AlertController::layoutAlert(Rect bounds) {
     for (std::size_t index = 0; index < order.size(); ++index) {
         order[index] = index;
     }
-    // Two actions sit side by side with cancel on the left; more stack with cancel last.
+    // Two actions sit side by side with cancel on the left when both titles fit whole;
+    // otherwise the actions stack in their order, cancel last.
     auto isCancel = [this](std::size_t index) {
         return actions_[index].style == AlertActionStyle::cancel;
     };
-    bool sideBySide = actions_.size() == 2;
+    bool sideBySide = actions_.size() == 2 && titlesFitSideBySide();
     std::stable_partition(order.begin(), order.end(),
                           [&](std::size_t index) { return sideBySide == isCancel(index); });
     if (sideBySide) {

@@ -153,6 +153,17 @@ void ScrollView::scrollBy(Point delta) {
     }
 }
 
+std::shared_ptr<ScrollView> ScrollView::wheelTarget(std::shared_ptr<View> view) {
+    for (; view; view = view->superview()) {
+        auto scroll = std::dynamic_pointer_cast<ScrollView>(view);
+        if (scroll && scroll->scrollEnabled_ &&
+            scroll->maximumContentOffset().y > scroll->minimumContentOffset().y) {
+            return scroll;
+        }
+    }
+    return nullptr;
+}
+
 void ScrollView::touchesBegan(const Touch&) {}
 
 void ScrollView::touchesMoved(const Touch& touch) {

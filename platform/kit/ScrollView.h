@@ -66,6 +66,10 @@ class ScrollView : public View {
 
     // The host's wheel: moves the content by `delta` within its resting range.
     void scrollBy(Point delta);
+    // The scroll view a wheel turned over `view` moves: the nearest from the view up that is
+    // enabled and has content to scroll vertically, so that a grid that does not scroll
+    // inside a form passes the wheel on to the form.
+    static std::shared_ptr<ScrollView> wheelTarget(std::shared_ptr<View> view);
 
     void setBounds(Rect bounds) override;
     void layoutSubviews() override;

@@ -1,11 +1,13 @@
 #include "platform/kit/TextLayout.h"
 
+#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace kit {
@@ -14,10 +16,33 @@ namespace {
 
 constexpr std::string_view ellipsis = "\u2026";
 
+// A name may be in any script or hold emoji. Inter comes first; what it lacks comes from the
+// Noto families named here before anything else fontconfig would pick, so that every script
+// draws in one design on any machine with them installed. The emoji font is left to
+// fontconfig, which finds it for emoji alone: named here, it would take digits and spaces too,
+// which it also holds (for keycaps), as colour pictures. Said to fontconfig rather than in
+// each font description, so that Pango sorts the fonts once per size, not once per family.
+constexpr const char* fallbackRule = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <match target="pattern">
+    <test name="family"><string>Inter</string></test>
+    <edit name="family" mode="append" binding="strong">
+      <string>Noto Sans</string>
+      <string>Noto Sans Thai</string>
+      <string>Noto Sans Arabic</string>
+      <string>Noto Sans Hebrew</string>
+      <string>Noto Sans CJK JP</string>
+    </edit>
+  </match>
+</fontconfig>
+)";
+
 // One Pango context for all measuring, made from an image surface so that no display is
 // needed. Hinting is off so that widths do not snap to device pixels.
 PangoContext* measuringContext() {
     static PangoContext* context = [] {
+        TextLayout::fontMap();
         cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
         cairo_t* cairo = cairo_create(surface);
         PangoContext* made = pango_cairo_create_context(cairo);
@@ -129,7 +154,50 @@ void trimTrailingSpaces(std::string& text) {
     }
 }
 
+// Far more than the labels of a screen and those it slides to; few enough to keep small.
+constexpr std::size_t sharedLayoutLimit = 1024;
+
+// What a layout depends on, as one string: the text last, so no field can run into another.
+std::string sharedLayoutKey(std::string_view text, const Font& font,
+                            const TextLayout::Options& options) {
+    std::string key;
+    key.reserve(text.size() + 64);
+    key += std::to_string(static_cast<int>(font.weight())) + ' ' +
+           std::to_string(font.pointSize()) + ' ' +
+           (options.width ? std::to_string(*options.width) : "-") + ' ' +
+           std::to_string(options.maximumNumberOfLines) + ' ' +
+           std::to_string(static_cast<int>(options.lineBreakMode)) + ' ' +
+           std::to_string(static_cast<int>(options.alignment)) + ' ';
+    key += text;
+    return key;
+}
+
 }  // namespace
+
+PangoFontMap* TextLayout::fontMap() {
+    // Before Pango's font map exists, so that no fontconfig work of its threads is under way.
+    static PangoFontMap* map = [] {
+        FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
+                                       reinterpret_cast<const FcChar8*>(fallbackRule), FcTrue);
+        return pango_cairo_font_map_get_default();
+    }();
+    return map;
+}
+
+std::shared_ptr<const TextLayout> TextLayout::shared(std::string_view text, const Font& font,
+                                                     const Options& options) {
+    static std::unordered_map<std::string, std::shared_ptr<const TextLayout>> layouts;
+    std::string key = sharedLayoutKey(text, font, options);
+    if (auto found = layouts.find(key); found != layouts.end()) {
+        return found->second;
+    }
+    if (layouts.size() >= sharedLayoutLimit) {
+        layouts.clear();
+    }
+    auto made = std::make_shared<const TextLayout>(text, font, options);
+    layouts.emplace(std::move(key), made);
+    return made;
+}
 
 TextLayout::TextLayout(std::string_view text, const Font& font, Options options)
     : layout_(newLayout(font)), lineHeight_(ownLineHeight(font)) {

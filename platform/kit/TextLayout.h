@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include "platform/kit/Geometry.h"
 
 using PangoLayout = struct _PangoLayout;
+using PangoFontMap = struct _PangoFontMap;
 
 namespace kit {
 
@@ -37,6 +39,12 @@ class TextLayout final {
     };
 
     TextLayout(std::string_view text, const Font& font, Options options);
+    // The same layout, shared with earlier callers that asked for the same text, font and
+    // options. Labels are measured and drawn with the same text again and again, frame after
+    // frame, and laying each out afresh would take most of a frame. Recent layouts are kept;
+    // the cache starts over when it fills.
+    static std::shared_ptr<const TextLayout> shared(std::string_view text, const Font& font,
+                                                    const Options& options);
     TextLayout(std::string_view text, const Font& font) : TextLayout(text, font, Options{}) {}
     ~TextLayout();
     TextLayout(const TextLayout&) = delete;
@@ -54,6 +62,8 @@ class TextLayout final {
     PangoLayout* pangoLayout() const { return layout_; }
 
     static double lineHeight(const Font& font);
+    // Pango's font map, with Inter's fallback fonts set; everything that draws text uses it.
+    static PangoFontMap* fontMap();
 
   private:
     void limitLines(const std::string& text, const Options& options);

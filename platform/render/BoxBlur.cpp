@@ -10,40 +10,42 @@ namespace render {
 
 namespace {
 
+// A pixel's four channels spread into 16-bit lanes of one word, so that a running sum adds
+// and takes away all four at once: no lane can carry into the next while the window holds
+// at most 257 pixels of 255.
+std::uint64_t spread(std::uint32_t pixel) {
+    std::uint64_t wide = pixel;
+    return (wide & 0xFF) | ((wide & 0xFF00) << 8) | ((wide & 0xFF0000) << 16) |
+           ((wide & 0xFF000000) << 24);
+}
+
 // One pass over `count` pixels `step` words apart, through a running sum over a window of
 // 2 * radius + 1 pixels, the edge pixels standing in for those beyond the edge. The line is
-// copied out with those stand-ins around it, and the divide by the window is a multiply by
-// its reciprocal rounded up, which is exact for sums this small: frames blur every bar.
+// copied out, spread, with those stand-ins around it, and each lane's mean, rounded to the
+// nearest, is read from a table: frames blur every bar.
 void blurLine(std::uint32_t* line, int count, int step, int radius,
-              std::vector<std::uint32_t>& padded) {
+              const std::vector<std::uint8_t>& mean, std::vector<std::uint64_t>& padded) {
     const auto side = static_cast<std::size_t>(radius);
     const auto length = static_cast<std::size_t>(count);
     padded.resize(length + 2 * side + 1);
-    std::fill_n(padded.begin(), side, line[0]);
+    std::fill_n(padded.begin(), side, spread(line[0]));
     for (std::size_t index = 0; index < length; ++index) {
-        padded[side + index] = line[static_cast<std::ptrdiff_t>(index) * step];
+        padded[side + index] = spread(line[static_cast<std::ptrdiff_t>(index) * step]);
     }
     std::fill(padded.begin() + static_cast<std::ptrdiff_t>(side + length), padded.end(),
-              line[static_cast<std::ptrdiff_t>(count - 1) * step]);
-    const std::uint64_t window = 2 * side + 1;
-    const std::uint64_t reciprocal = ((std::uint64_t{1} << 32) + window - 1) / window;
-    std::uint64_t sums[4] = {};
+              spread(line[static_cast<std::ptrdiff_t>(count - 1) * step]));
+    const std::size_t window = 2 * side + 1;
+    std::uint64_t sum = 0;
     for (std::size_t index = 0; index < window; ++index) {
-        for (int channel = 0; channel < 4; ++channel) {
-            sums[channel] += (padded[index] >> (channel * 8)) & 0xFF;
-        }
+        sum += padded[index];
     }
     for (std::size_t index = 0; index < length; ++index) {
-        std::uint32_t pixel = 0;
-        std::uint32_t entering = padded[index + window];
-        std::uint32_t leaving = padded[index];
-        for (int channel = 0; channel < 4; ++channel) {
-            auto average = ((sums[channel] + window / 2) * reciprocal) >> 32;
-            pixel |= static_cast<std::uint32_t>(average) << (channel * 8);
-            sums[channel] += (entering >> (channel * 8)) & 0xFF;
-            sums[channel] -= (leaving >> (channel * 8)) & 0xFF;
-        }
-        line[static_cast<std::ptrdiff_t>(index) * step] = pixel;
+        line[static_cast<std::ptrdiff_t>(index) * step] =
+            static_cast<std::uint32_t>(mean[sum & 0xFFFF]) |
+            static_cast<std::uint32_t>(mean[(sum >> 16) & 0xFFFF]) << 8 |
+            static_cast<std::uint32_t>(mean[(sum >> 32) & 0xFFFF]) << 16 |
+            static_cast<std::uint32_t>(mean[sum >> 48]) << 24;
+        sum = sum + padded[index + window] - padded[index];
     }
 }
 
@@ -59,13 +61,21 @@ void BoxBlur::apply(Surface& surface, int radius, int passes) {
     int stride = cairo_image_surface_get_stride(pixels) / 4;
     int width = surface.width();
     int height = surface.height();
-    std::vector<std::uint32_t> copy;
+    radius = std::min(radius, 128);
+    const int window = 2 * radius + 1;
+    std::vector<std::uint8_t> mean(static_cast<std::size_t>(255 * window + 1));
+    for (std::size_t sum = 0; sum < mean.size(); ++sum) {
+        mean[sum] = static_cast<std::uint8_t>((sum + static_cast<std::size_t>(window) / 2) /
+                                              static_cast<std::size_t>(window));
+    }
+    std::vector<std::uint64_t> copy;
     for (int pass = 0; pass < passes; ++pass) {
         for (int row = 0; row < height; ++row) {
-            blurLine(data + static_cast<std::ptrdiff_t>(row) * stride, width, 1, radius, copy);
+            blurLine(data + static_cast<std::ptrdiff_t>(row) * stride, width, 1, radius, mean,
+                     copy);
         }
         for (int column = 0; column < width; ++column) {
-            blurLine(data + column, height, stride, radius, copy);
+            blurLine(data + column, height, stride, radius, mean, copy);
         }
     }
     cairo_surface_mark_dirty(pixels);

@@ -44,12 +44,12 @@ void ButtonDrawer::draw(const Canvas& canvas, const kit::Button& button) {
     std::optional<kit::Image> image = button.currentImage();
     kit::Size imageSize = image ? ImagePainter::naturalSize(*image) : kit::Size{};
     std::optional<std::string> title = button.currentTitle();
-    std::unique_ptr<kit::TextLayout> layout;
+    std::shared_ptr<const kit::TextLayout> layout;
     if (title && !title->empty()) {
         kit::TextLayout::Options options;
         options.width = std::max(content.width() - imageSize.width, 0.0);
         options.maximumNumberOfLines = 1;
-        layout = std::make_unique<kit::TextLayout>(*title, button.titleFont(), options);
+        layout = kit::TextLayout::shared(*title, button.titleFont(), options);
     }
     double titleWidth = layout ? layout->size().width : 0;
     double x = startX(content, imageSize.width + titleWidth, button.titleAlignment());

@@ -42,8 +42,9 @@ void LabelDrawer::draw(const Canvas& canvas, const kit::Label& label) {
     if (label.attachmentImage()) {
         drawAttachment(canvas, label, *label.attachmentImage());
     } else if (!label.text().empty()) {
-        kit::TextLayout layout(label.text(), label.font(), label.layoutOptions(area.width()));
-        TextPainter::draw(canvas.cairo, layout, area, label.textAlignment(),
+        auto layout =
+            kit::TextLayout::shared(label.text(), label.font(), label.layoutOptions(area.width()));
+        TextPainter::draw(canvas.cairo, *layout, area, label.textAlignment(),
                           label.resolvedColor(label.textColor()));
     }
     cairo_restore(canvas.cairo);

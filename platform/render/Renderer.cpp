@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <typeinfo>
 #include <utility>
 
 #include "platform/foundation/MainQueue.h"
@@ -140,7 +141,9 @@ foundation::Result<Surface> Renderer::render(const kit::View& view) const {
 
 foundation::Result<Surface> Renderer::renderContents(const kit::View& view) const {
     kit::Size size = view.presentationFrame().size;
-    return renderSized(size, [&](cairo_t* cairo) { drawLayers(cairo, view, {{0, 0}, size}); });
+    return renderSized(size, [&](cairo_t* cairo) {
+        drawLayers(cairo, view, {{0, 0}, size}, Occlusion());
+    });
 }
 
 foundation::Result<Surface> Renderer::renderSized(
@@ -173,7 +176,7 @@ foundation::Result<void> Renderer::writePng(const kit::View& view,
 }
 
 void Renderer::draw(cairo_t* cairo, const kit::View& view) const {
-    drawTree(cairo, view, true);
+    drawTree(cairo, view, true, Occlusion::of(view, scale_));
 }
 
 bool Renderer::isAnimating(const kit::View& view) {
@@ -193,10 +196,15 @@ bool Renderer::isAnimating(const kit::View& view) {
                        [](const auto& subview) { return isAnimating(*subview); });
 }
 
-void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) const {
+void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot,
+                        const Occlusion& occlusion) const {
     double alpha = view.presentationAlpha();
     kit::Rect frame = view.presentationFrame();
-    if (view.isHidden() || !(alpha >= invisibleAlpha) || !frame.isFinite()) {
+    // A view with no area and nothing under it has nothing to draw; one that fades would
+    // still cost a group as large as the clip.
+    bool empty = !(frame.width() > 0 && frame.height() > 0) && view.subviews().empty();
+    if (view.isHidden() || !(alpha >= invisibleAlpha) || !frame.isFinite() || empty ||
+        occlusion.isHidden(view)) {
         return;
     }
     kit::Rect local({0, 0}, frame.size);
@@ -208,13 +216,19 @@ void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) cons
         !isOutsideClip(cairo, view, local)) {
         auto dissolve = Presentation::dissolve(view);
         bool fades = alpha < 1 || dissolve;
+        if (fades && view.subviews().empty() && typeid(view) == typeid(kit::View)) {
+            // A plain view with nothing under it draws inside its bounds only, so its group
+            // need be no larger; the clip alone would make it the size of the screen.
+            cairo_rectangle(cairo, local.minX(), local.minY(), local.width(), local.height());
+            cairo_clip(cairo);
+        }
         if (fades) {
             cairo_push_group(cairo);
         }
         if (dissolve) {
-            drawDissolving(cairo, view, local, *dissolve);
+            drawDissolving(cairo, view, local, *dissolve, occlusion);
         } else {
-            drawLayers(cairo, view, local);
+            drawLayers(cairo, view, local, occlusion);
         }
         if (fades) {
             cairo_pop_group_to_source(cairo);
@@ -227,17 +241,19 @@ void Renderer::drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) cons
 // Old and new are weighted to add up to one, so nothing behind the view shows through
 // halfway, as it would if each were faded over the other. Drawn into an empty group.
 void Renderer::drawDissolving(cairo_t* cairo, const kit::View& view, const kit::Rect& local,
-                              const Presentation::Dissolve& dissolve) const {
+                              const Presentation::Dissolve& dissolve,
+                              const Occlusion& occlusion) const {
     dissolve.picture->paint(cairo, 1 - dissolve.progress);
     cairo_push_group(cairo);
-    drawLayers(cairo, view, local);
+    drawLayers(cairo, view, local, occlusion);
     cairo_pop_group_to_source(cairo);
     cairo_set_operator(cairo, CAIRO_OPERATOR_ADD);
     cairo_paint_with_alpha(cairo, dissolve.progress);
     cairo_set_operator(cairo, CAIRO_OPERATOR_OVER);
 }
 
-void Renderer::drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect& local) const {
+void Renderer::drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect& local,
+                          const Occlusion& occlusion) const {
     fillBackground(cairo, view, local);
     cairo_save(cairo);
     if (view.clipsToBounds()) {
@@ -248,7 +264,7 @@ void Renderer::drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect
     kit::Point origin = Presentation::boundsOrigin(view);
     cairo_translate(cairo, -origin.x, -origin.y);
     for (const auto& subview : view.subviews()) {
-        drawTree(cairo, *subview, false);
+        drawTree(cairo, *subview, false, occlusion);
     }
     cairo_translate(cairo, origin.x, origin.y);
     if (const auto* scrollView = dynamic_cast<const kit::ScrollView*>(&view)) {

@@ -5,6 +5,7 @@
 
 #include "platform/foundation/Result.h"
 #include "platform/kit/View.h"
+#include "platform/render/Occlusion.h"
 #include "platform/render/Presentation.h"
 #include "platform/render/Surface.h"
 
@@ -26,6 +27,8 @@ namespace render {
 //
 // While a cross-dissolve runs, the picture the view showed before (ContentsPicture) fades
 // out as its new layers fade in, by the transition's progress on the clock.
+//
+// What an opaque view drawn later covers whole is not drawn at all (Occlusion).
 //
 // Limits: shadows are not drawn; a switch flips without sliding, as the kit records no
 // animation for it; a blur inside a view that is cross-dissolving blurs only what that view
@@ -54,10 +57,12 @@ class Renderer final {
     static bool isAnimating(const kit::View& view);
 
   private:
-    void drawTree(cairo_t* cairo, const kit::View& view, bool isRoot) const;
-    void drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect& local) const;
+    void drawTree(cairo_t* cairo, const kit::View& view, bool isRoot,
+                  const Occlusion& occlusion) const;
+    void drawLayers(cairo_t* cairo, const kit::View& view, const kit::Rect& local,
+                    const Occlusion& occlusion) const;
     void drawDissolving(cairo_t* cairo, const kit::View& view, const kit::Rect& local,
-                        const Presentation::Dissolve& dissolve) const;
+                        const Presentation::Dissolve& dissolve, const Occlusion& occlusion) const;
     foundation::Result<Surface> renderSized(kit::Size size,
                                             const std::function<void(cairo_t*)>& draw) const;
 

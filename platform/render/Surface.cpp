@@ -2,7 +2,10 @@
 
 #include <cairo.h>
 
+#include <cstdio>
 #include <cstring>
+
+#include "platform/render/PngWriter.h"
 
 namespace render {
 
@@ -55,12 +58,16 @@ foundation::Result<void> Surface::writePng(const std::filesystem::path& path) co
     }
     std::filesystem::path temporary = path;
     temporary += ".partial";
-    cairo_status_t status = cairo_surface_write_to_png(surface_.get(), temporary.c_str());
+    bool written = false;
+    if (std::FILE* file = std::fopen(temporary.c_str(), "wb")) {
+        written = PngWriter::write(surface_.get(), file);
+        written = std::fclose(file) == 0 && written;
+    }
     std::error_code error;
-    if (status == CAIRO_STATUS_SUCCESS) {
+    if (written) {
         std::filesystem::rename(temporary, path, error);
     }
-    if (status != CAIRO_STATUS_SUCCESS || error) {
+    if (!written || error) {
         std::filesystem::remove(temporary, error);
         return foundation::Error{"The picture could not be written to \"" + path.string() + "\"."};
     }

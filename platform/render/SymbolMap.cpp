@@ -41,6 +41,57 @@ std::optional<char32_t> parseCodePoint(const std::string& hex) {
     return value;
 }
 
+std::vector<std::string> splitCommas(std::string_view text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t comma = text.find(',', start);
+        words.emplace_back(text.substr(start, comma - start));
+        if (comma == std::string_view::npos) {
+            return words;
+        }
+        start = comma + 1;
+    }
+}
+
+std::optional<int> parseTurn(const std::string& word) {
+    if (word.size() < 5 || word.size() > 7 || word.compare(0, 4, "turn") != 0 ||
+        word.find_first_not_of("0123456789", 4) != std::string::npos) {
+        return std::nullopt;
+    }
+    int degrees = std::stoi(word.substr(4));
+    return degrees > 0 && degrees < 360 ? std::optional(degrees) : std::nullopt;
+}
+
+using Form = SymbolMap::Form;
+
+std::optional<Form> parseForm(const std::string& word) {
+    if (word == "outline") {
+        return Form::outline;
+    }
+    if (word == "ring") {
+        return Form::ring;
+    }
+    if (word == "disc") {
+        return Form::disc;
+    }
+    return std::nullopt;
+}
+
+// Fills in how `glyph` is drawn from the words of a map line's last field.
+bool parseDrawing(std::string_view field, SymbolMap::Glyph& glyph) {
+    for (const std::string& word : splitCommas(field)) {
+        if (auto form = parseForm(word); form && glyph.form == Form::plain) {
+            glyph.form = *form;
+        } else if (auto turn = parseTurn(word); turn && glyph.turnDegrees == 0) {
+            glyph.turnDegrees = *turn;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 foundation::Error lineError(std::size_t number, std::string_view why) {
     return {"The symbol map's line " + std::to_string(number) + " " + std::string(why) + "."};
 }
@@ -63,12 +114,16 @@ foundation::Result<SymbolMap> SymbolMap::parse(std::string_view text) {
             continue;
         }
         std::vector<std::string> fields = splitTabs(line);
-        std::optional<char32_t> codePoint =
-            fields.size() == 3 ? parseCodePoint(fields[2]) : std::nullopt;
+        bool counted = fields.size() == 3 || fields.size() == 4;
+        std::optional<char32_t> codePoint = counted ? parseCodePoint(fields[2]) : std::nullopt;
         if (!codePoint || fields[0].empty() || fields[1].empty()) {
             return lineError(number, "is not a symbol name, a glyph name and a code point");
         }
-        if (!map.entries_.emplace(fields[0], Glyph{fields[1], *codePoint}).second) {
+        Glyph glyph{fields[1], *codePoint};
+        if (fields.size() == 4 && !parseDrawing(fields[3], glyph)) {
+            return lineError(number, "has a drawing that is not outline, ring, disc or turnN");
+        }
+        if (!map.entries_.emplace(fields[0], std::move(glyph)).second) {
             return lineError(number, "names \"" + fields[0] + "\" a second time");
         }
     }

@@ -11,15 +11,26 @@ namespace render {
 
 // Which glyph of the icon font stands for each symbol name the app uses. The map is a
 // tab-separated text: symbol name, the icon font's own name for the glyph, its code point
-// in hexadecimal; "#" starts a comment line. A name outside the map draws nothing.
+// in hexadecimal, and optionally how to draw it; "#" starts a comment line. A name outside
+// the map draws nothing.
+//
+// The icon font has one glyph for many symbols that come as a pair (outlined and filled,
+// plain and in a circle) and no glyph for some directions, so the last field draws a glyph
+// differently, as comma-separated words: "outline" (the glyph's edges only), "ring" (the
+// glyph smaller, inside a circle), "disc" (the glyph cut out of a filled circle), and
+// "turnN" (turned N degrees clockwise, 0 < N < 360). At most one of the first three.
 //
 // A file with a malformed line or a name given twice is refused whole, with the line
 // number, rather than drawing some symbols with a guessed glyph.
 class SymbolMap final {
   public:
+    enum class Form { plain, outline, ring, disc };
+
     struct Glyph {
         std::string fontName;
         char32_t codePoint = 0;
+        Form form = Form::plain;
+        int turnDegrees = 0;
     };
     using Entries = std::map<std::string, Glyph, std::less<>>;
 

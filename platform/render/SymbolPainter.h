@@ -13,7 +13,8 @@ namespace render {
 
 // Draws a symbol as its glyph of the icon font, one em square centred in `rect` and as
 // large as the rect's shorter side. The icon font has one weight, so heavier symbol
-// weights are drawn with a thin outline around the glyph.
+// weights are drawn with a thin outline around the glyph. The map may ask for the glyph's
+// edges only, for it in a ring or cut out of a disc, and for it turned.
 class SymbolPainter final {
   public:
     static constexpr const char* fontFamily = "Material Icons";

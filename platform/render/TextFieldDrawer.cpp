@@ -47,7 +47,9 @@ void TextFieldDrawer::draw(const Canvas& canvas, const kit::TextField& field) {
     if (!showsText) {
         options.width = area.width();  // a long placeholder ends in an ellipsis
     }
-    kit::TextLayout layout(showsText ? field.text() : field.placeholder(), field.font(), options);
+    auto shared = kit::TextLayout::shared(showsText ? field.text() : field.placeholder(),
+                                          field.font(), options);
+    const kit::TextLayout& layout = *shared;
     kit::Rect textArea = area;
     double overflow = layout.size().width + caretWidth - area.width();
     if (field.isEditing() && showsText && overflow > 0) {

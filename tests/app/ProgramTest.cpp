@@ -17,6 +17,7 @@ using apptest::writeText;
 
 const std::string kPreferences = "var/jb/vmo/Library/Preferences/";
 const std::string kOriginal = "var/mobile/Kelvora/Original/";
+const std::string kLog = "var/mobile/Library/Logs/Kelvora/kelvora.log";
 
 bool isSystemDomain(const std::string& name) {
     return name.find("apple") != std::string::npos || name.find("Global") != std::string::npos ||
@@ -62,6 +63,9 @@ TEST_F(ProgramTest, AFirstLaunchShowsTheTutorialAndSnapshotsOnlyTheTweakFiles) {
         "expect ~You don't have any Setup\nexpect-order Setup | Settings\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(root.string()), std::string::npos) << "says it made the root";
+    EXPECT_EQ(run.err, "") << "the app's log goes to its file";
+    EXPECT_NE(readText(device(kLog)).find("successfully copy all of the original files"),
+              std::string::npos);
 
     std::set<std::string> expected;
     for (const auto& name : host::SampleRoot::sampleNames()) {
@@ -90,11 +94,11 @@ TEST_F(ProgramTest, ASecondLaunchTakesNoSnapshotAndShowsNoTutorial) {
     auto snapshot = readText(device(kOriginal + name));
     writeText(device(kPreferences + name), "<plist><dict/></plist>");
 
+    auto log = readText(device(kLog));
     auto run = play("wait 1\nexpect-no Done\nexpect ~You don't have any Setup\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readText(device(kOriginal + name)), snapshot);
-    EXPECT_EQ(run.err.find("successfully copy all of the original files"), std::string::npos)
-        << run.err;
+    EXPECT_EQ(readText(device(kLog)), log) << "nothing copied, nothing logged";
 }
 
 TEST_F(ProgramTest, AnExistingFolderIsNeverSeeded) {
@@ -155,6 +159,16 @@ TEST_F(ProgramTest, AScriptThatCannotBeUsedEndsWithStatusTwoBeforeAnythingStarts
         runKelvora({"--headless", "--root", root.string(), "--scale", "3"}, work.hostRoot());
     EXPECT_EQ(badOption.status, 2);
     EXPECT_NE(badOption.err.find("usage"), std::string::npos);
+}
+
+TEST_F(ProgramTest, ARootThatIsNotAFolderIsRefusedAtOnceWithStatusOne) {
+    auto notAFolder = writeText(file("device-file"), "keep me");
+    auto run = runKelvora({"--headless", "--root=" + notAFolder.string()}, work.hostRoot());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("kelvora: The device root " + notAFolder.string() + " is not a folder"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(readText(notAFolder), "keep me");
 }
 
 // What a screenshot shows, in the few figures the tests compare.

@@ -36,9 +36,9 @@ TEST(HostOptionsTest, TheDefaultRootFollowsXdgDataHomeElseHome) {
     EXPECT_TRUE(HostOptions::parse({"--root", "/r"}, environment({})).ok());
 }
 
-TEST(HostOptionsTest, EveryOptionIsRead) {
-    auto options = parse({"--root", "/tmp/r", "--device", "classic", "--dark", "--scale", "2",
-                          "--headless", "--screenshot", "out.png", "--script", "s.txt"});
+TEST(HostOptionsTest, EveryOptionIsReadWithItsValueAfterASpaceOrAnEqualsSign) {
+    auto options = parse({"--root=/tmp/r", "--device", "classic", "--dark", "--scale=2",
+                          "--headless", "--screenshot", "out.png", "--script=s.txt", "--verbose"});
     ASSERT_TRUE(options.ok()) << options.error().description;
     const auto& read = options.value();
     EXPECT_EQ(read.root, "/tmp/r");
@@ -48,12 +48,13 @@ TEST(HostOptionsTest, EveryOptionIsRead) {
     EXPECT_TRUE(read.headless);
     EXPECT_EQ(read.screenshot, std::filesystem::path("out.png"));
     EXPECT_EQ(read.script, std::filesystem::path("s.txt"));
+    EXPECT_TRUE(read.verbose);
 
     auto plain = parse({});
     ASSERT_TRUE(plain.ok());
     EXPECT_EQ(plain.value().device, HostOptions::Device::notched);
-    EXPECT_EQ(plain.value().scale, 1);
-    EXPECT_FALSE(plain.value().dark || plain.value().headless);
+    EXPECT_FALSE(plain.value().scale);
+    EXPECT_FALSE(plain.value().dark || plain.value().headless || plain.value().verbose);
     EXPECT_FALSE(plain.value().screenshot || plain.value().script);
 }
 
@@ -67,6 +68,8 @@ TEST(HostOptionsTest, ATyposOrAMissingValueIsRefusedByName) {
         {{"--root", ""}, "--root"},
         {{"--screenshot"}, "--screenshot"},
         {{"headless"}, "headless"},
+        {{"--root="}, "--root needs a value"},
+        {{"--dark=yes"}, "--dark takes no value"},
     };
     for (const auto& [arguments, culprit] : refused) {
         auto options = parse(arguments);
@@ -74,6 +77,32 @@ TEST(HostOptionsTest, ATyposOrAMissingValueIsRefusedByName) {
         EXPECT_NE(options.error().description.find(culprit), std::string::npos)
             << options.error().description;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HostOptionsTest, AWindowWithNoDisplayIsRefusedButPicturesNeedNone) {
+    auto noDisplay = environment({{"HOME", "/home/ann"}});
+    auto why = parse({}).value().missingDisplay(noDisplay);
+    ASSERT_TRUE(why);
+    EXPECT_NE(why->find("--headless"), std::string::npos);
+    EXPECT_FALSE(parse({"--screenshot", "a.png"}).value().missingDisplay(noDisplay));
+    EXPECT_FALSE(parse({"--headless", "--script", "s"}).value().missingDisplay(noDisplay));
+    EXPECT_TRUE(
+        parse({"--script", "s", "--screenshot", "a.png"}).value().missingDisplay(noDisplay));
+    EXPECT_FALSE(parse({}).value().missingDisplay(environment({{"DISPLAY", ":0"}})));
+}
+
+TEST(HostOptionsTest, HelpDescribesEveryOptionAndTheDefaultRootHere) {
+    std::string help = HostOptions::helpText(environment({{"HOME", "/home/ann"}}));
+    for (const char* option :
+         {"--root", "--device", "--dark", "--scale", "--headless", "--screenshot", "--script",
+          "--verbose", "--help", "kelvora.log", "Ctrl+Q"}) {
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    }
+    EXPECT_NE(help.find("/home/ann/.local/share/kelvora/device"), std::string::npos);
 }
 
 }  // namespace

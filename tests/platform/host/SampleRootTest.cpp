@@ -53,31 +53,35 @@ TEST(SampleRootTest, ANewRootGetsReadableTweakFilesInBothFormsAndSomeSystemOnes)
         << "no temporary file is left behind";
 }
 
-TEST(SampleRootTest, AFolderThatExistsInAnyFormIsLeftAsItIs) {
+TEST(SampleRootTest, AFolderThatExistsIsLeftAsItIsAndAnythingElseIsRefused) {
     testsupport::DeviceRoot temporary;
     auto empty = temporary.hostRoot() / "empty";
     std::filesystem::create_directory(empty);
     auto notSeeded = SampleRoot::prepare(empty);
     ASSERT_TRUE(notSeeded.ok());
     EXPECT_FALSE(notSeeded.value());
-    EXPECT_TRUE(std::filesystem::is_empty(empty));
+    EXPECT_TRUE(std::filesystem::is_empty(empty)) << "not even a trace of the write check";
 
     auto file = temporary.hostRoot() / "a-file";
     std::ofstream(file) << "keep me";
-    auto onFile = SampleRoot::prepare(file);
-    ASSERT_TRUE(onFile.ok());
-    EXPECT_FALSE(onFile.value());
+    auto dangling = temporary.hostRoot() / "link";
+    std::filesystem::create_symlink(temporary.hostRoot() / "nowhere", dangling);
+    for (const auto& notAFolder : {file, dangling}) {
+        auto refused = SampleRoot::prepare(notAFolder);
+        ASSERT_FALSE(refused.ok());
+        EXPECT_NE(refused.error().description.find(notAFolder.string() + " is not a folder"),
+                  std::string::npos);
+    }
     std::ifstream in(file);
     std::string kept;
     std::getline(in, kept);
     EXPECT_EQ(kept, "keep me");
-
-    auto dangling = temporary.hostRoot() / "link";
-    std::filesystem::create_symlink(temporary.hostRoot() / "nowhere", dangling);
-    auto onLink = SampleRoot::prepare(dangling);
-    ASSERT_TRUE(onLink.ok());
-    EXPECT_FALSE(onLink.value());
     EXPECT_FALSE(std::filesystem::exists(temporary.hostRoot() / "nowhere"));
+
+    // No one may make files in /proc, whatever the user.
+    auto readOnly = SampleRoot::prepare("/proc");
+    ASSERT_FALSE(readOnly.ok());
+    EXPECT_NE(readOnly.error().description.find("/proc cannot be written to"), std::string::npos);
 }
 
 }  // namespace

@@ -83,6 +83,25 @@ TEST_F(AlertControllerTest, TwoActionsSitSideBySideWithCancelOnTheLeft) {
     EXPECT_NEAR(panel.midX(), 195, 1);
 }
 
+TEST_F(AlertControllerTest, TwoActionsStackInTheirOrderWhenATitleWouldBeCut) {
+    auto alert = AlertController::make("Evening", "Sure?", AlertControllerStyle::alert);
+    alert->addAction({"Restore Evening Setup", AlertActionStyle::defaultStyle, {}});
+    alert->addAction({"Cancel", AlertActionStyle::destructive, {}});
+    home->present(alert, false);
+    driver->settle();
+
+    auto restore = alert->actionButtons()[0];
+    auto cancel = alert->actionButtons()[1];
+    EXPECT_LT(restore->convertToWindow({0, 0}).y, cancel->convertToWindow({0, 0}).y);
+    for (const auto& button : alert->actionButtons()) {
+        EXPECT_LE(button->intrinsicContentSize().width, button->bounds().width());
+        EXPECT_GT(button->intrinsicContentSize().width,
+                  kit::Font::systemFontOfSize(17).sizeOfText(*button->currentTitle()).width +
+                      AlertController::buttonTitlePadding)
+            << "the title keeps its padding";
+    }
+}
+
 TEST_F(AlertControllerTest, AnActionSheetChecksTheCurrentEntryAndListsItsActionsInOrder) {
     auto sheet = sortSheet("Date Newest");
     home->present(sheet, false);

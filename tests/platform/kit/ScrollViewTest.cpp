@@ -93,6 +93,24 @@ TEST_F(ScrollViewTest, WithoutBouncesOrScrollingTheContentStaysInRange) {
     EXPECT_TRUE(recorder->offsets.empty());
 }
 
+TEST_F(ScrollViewTest, TheWheelGoesToTheNearestViewThatScrolls) {
+    auto grid = std::make_shared<ScrollView>(Rect{0, 100, 390, 300});
+    auto cell = std::make_shared<kit::View>(Rect{0, 0, 50, 50});
+    scroll->addSubview(grid);
+    grid->addSubview(cell);
+    grid->setContentSize({390, 900});
+    grid->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
+    EXPECT_EQ(ScrollView::wheelTarget(cell), grid);
+
+    grid->setScrollEnabled(false);
+    EXPECT_EQ(ScrollView::wheelTarget(cell), scroll);
+    grid->setScrollEnabled(true);
+    grid->setContentSize({390, 300});
+    EXPECT_EQ(ScrollView::wheelTarget(cell), scroll) << "its content fits";
+    scroll->setContentSize({390, 844});
+    EXPECT_EQ(ScrollView::wheelTarget(cell), nullptr);
+}
+
 TEST_F(ScrollViewTest, RestingRangeAllowsForInsetsTheSafeAreaAndContentSize) {
     scroll->setContentInset({56, 0, 70, 0});
     scroll->scrollBy({0, 10000});

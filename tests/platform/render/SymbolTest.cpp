@@ -1,7 +1,10 @@
 #include <fstream>
+#include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/kit/ImageView.h"
 #include "platform/render/SymbolMap.h"
@@ -15,12 +18,33 @@ using rendertest::white;
 
 namespace {
 
+std::string contents(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    std::stringstream text;
+    text << stream.rdbuf();
+    return text.str();
+}
+
+// The names the icon picker offers, read from the list in its source.
+std::vector<std::string> pickerSymbolNames() {
+    std::string code = contents(testsupport::sourceDir() / "ui" / "IconCollectionView.cpp");
+    std::size_t from = code.find("iconArray = {");
+    std::string list = code.substr(from, code.find('}', from) - from);
+    static const std::regex quoted("\"([^\"]+)\"");
+    std::vector<std::string> names;
+    for (std::sregex_iterator it(list.begin(), list.end(), quoted), end; it != end; ++it) {
+        names.push_back((*it)[1]);
+    }
+    return names;
+}
+
 class SymbolTest : public rendertest::RenderFixture {
   protected:
-    render::Surface drawSymbol(const std::string& name, Color tint = Color::blackColor()) {
-        auto root = plain({0, 0, 40, 40}, Color::whiteColor());
+    render::Surface drawSymbol(const std::string& name, Color tint = Color::blackColor(),
+                               double size = 30) {
+        auto root = plain({0, 0, size + 10, size + 10}, Color::whiteColor());
         auto view = std::make_shared<kit::ImageView>();
-        view->setFrame({5, 5, 30, 30});
+        view->setFrame({5, 5, size, size});
         view->setImage(kit::Image::systemImageNamed(name));
         view->setContentMode(kit::ContentMode::scaleAspectFit);
         view->setTintColor(tint);
@@ -54,10 +78,32 @@ TEST_F(SymbolTest, DifferentNamesDrawDifferentGlyphs) {
     EXPECT_GT(inkCount(plus, 18, 5, 22, 12, white), 0);
 }
 
+TEST_F(SymbolTest, EverySymbolThePickerOffersLooksUnlikeEveryOther) {
+    std::vector<std::string> names = pickerSymbolNames();
+    ASSERT_GT(names.size(), 100u);
+    std::map<std::string, std::string> seen;
+    for (const auto& name : names) {
+        render::Surface surface = drawSymbol(name, Color::blackColor(), 48);
+        std::string pixels;
+        for (int y = 0; y < surface.height(); ++y) {
+            for (int x = 0; x < surface.width(); ++x) {
+                pixels.push_back(static_cast<char>(surface.pixel(x, y).red));
+            }
+        }
+        EXPECT_GT(inkCount(surface, 0, 0, surface.width(), surface.height(), white), 0) << name;
+        auto [first, added] = seen.emplace(std::move(pixels), name);
+        EXPECT_TRUE(added) << name << " draws exactly as " << first->second;
+    }
+}
+
 TEST_F(SymbolTest, MapRefusesMalformedLinesAndRepeatedNamesWithTheLineNumber) {
-    auto good = SymbolMap::parse("# comment\n\ngear\tsettings\te8b8\r\nplus\tadd\tE145\n");
+    auto good = SymbolMap::parse(
+        "# "
+        "comment\n\ngear\tsettings\te8b8\r\nplus\tadd\tE145\neye\tvisibility\te8f4\tturn90,ring\n");
     ASSERT_TRUE(good.ok());
-    EXPECT_EQ(good.value().size(), 2u);
+    EXPECT_EQ(good.value().size(), 3u);
+    EXPECT_EQ(good.value().find("eye")->form, SymbolMap::Form::ring);
+    EXPECT_EQ(good.value().find("eye")->turnDegrees, 90);
     EXPECT_EQ(good.value().find("gear")->codePoint, U'\ue8b8');
     EXPECT_EQ(good.value().find("plus")->codePoint, U'\ue145');
     EXPECT_EQ(good.value().find("minus"), nullptr);
@@ -70,6 +116,9 @@ TEST_F(SymbolTest, MapRefusesMalformedLinesAndRepeatedNamesWithTheLineNumber) {
         {"gear\tsettings\t0\n", "line 1 is not"},
         {"\tsettings\te8b8\n", "line 1 is not"},
         {"ok\tadd\te145\ngear\tsettings\t1234567\n", "line 2 is not"},
+        {"gear\tsettings\te8b8\toutline,disc\n", "line 1 has a drawing"},
+        {"gear\tsettings\te8b8\tturn360\n", "line 1 has a drawing"},
+        {"gear\tsettings\te8b8\tbold\n", "line 1 has a drawing"},
     };
     for (const auto& [text, why] : bad) {
         auto parsed = SymbolMap::parse(text);

@@ -1,8 +1,13 @@
+#include <pango/pangocairo.h>
+
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/kit/Button.h"
 #include "platform/kit/Label.h"
 #include "platform/kit/TextField.h"
+#include "platform/kit/TextLayout.h"
 #include "platform/kit/Window.h"
 #include "tests/platform/render/RenderFixture.h"
 
@@ -119,6 +124,66 @@ TEST_F(TextDrawingTest, LineLimitKeepsTheDrawnLinesToTheLimit) {
 
     EXPECT_GT(unlimited, 2 * limited);
     EXPECT_GT(limited, 12);
+}
+
+// The families of the fonts a layout's runs are drawn in.
+std::vector<std::string> runFamilies(const kit::TextLayout& layout) {
+    std::vector<std::string> families;
+    PangoLayoutIter* iterator = pango_layout_get_iter(layout.pangoLayout());
+    do {
+        if (PangoLayoutRun* run = pango_layout_iter_get_run_readonly(iterator)) {
+            PangoFontDescription* used = pango_font_describe(run->item->analysis.font);
+            families.emplace_back(pango_font_description_get_family(used));
+            pango_font_description_free(used);
+        }
+    } while (pango_layout_iter_next_run(iterator));
+    pango_layout_iter_free(iterator);
+    return families;
+}
+
+TEST_F(TextDrawingTest, ANameInAnyScriptIsDrawnInInterThenNotoWithoutABox) {
+    const std::string names[] = {"Evening สวัสดีตอนเย็น", "夜のセット ＥＶＥ１", "晚上设置",
+                                 "إعداد المساء",       "הגדרת ערב",           "Evening 🌙"};
+    for (const auto& name : names) {
+        kit::TextLayout layout(name, kit::Font::systemFontOfSize(17));
+        EXPECT_EQ(pango_layout_get_unknown_glyphs_count(layout.pangoLayout()), 0) << name;
+        for (const auto& family : runFamilies(layout)) {
+            EXPECT_TRUE(family == "Inter" || family.starts_with("Noto")) << name << ": " << family;
+        }
+        addLabel(name, {0, 0, 200, 60});
+    }
+    EXPECT_EQ(runFamilies(kit::TextLayout("Evening 12, 3 KB", kit::Font::systemFontOfSize(17))),
+              std::vector<std::string>{"Inter"})
+        << "digits and spaces are not emoji";
+
+    // The emoji is a colour bitmap: it must come out in colour among the black letters.
+    render::Surface surface = draw(*root, 2);
+    int coloured = 0;
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x) {
+            render::Pixel pixel = surface.pixel(x, y);
+            coloured += std::abs(pixel.red - pixel.blue) > 60 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(coloured, 20);
+}
+
+TEST_F(TextDrawingTest, ASharedLayoutIsReusedOnlyForTheSameTextFontAndOptions) {
+    kit::TextLayout::Options narrow;
+    narrow.width = 60;
+    narrow.maximumNumberOfLines = 1;
+    kit::TextLayout::Options wide = narrow;
+    wide.width = 600;
+    const std::string text = "com.lumen.dockfade.plist";
+    auto font = kit::Font::systemFontOfSize(17);
+    auto first = kit::TextLayout::shared(text, font, narrow);
+    EXPECT_EQ(kit::TextLayout::shared(text, font, narrow), first);
+    EXPECT_TRUE(first->isTruncated());
+    EXPECT_FALSE(kit::TextLayout::shared(text, font, wide)->isTruncated());
+    EXPECT_GT(
+        kit::TextLayout::shared(text, kit::Font::boldSystemFontOfSize(17), wide)->size().width,
+        kit::TextLayout::shared(text, font, wide)->size().width);
+    EXPECT_EQ(kit::TextLayout::shared(text + "x", font, wide)->shownText(), text + "x");
 }
 
 TEST_F(TextDrawingTest, InlineSymbolIsDrawnInTheImageColourInPlaceOfText) {

@@ -310,6 +310,12 @@ TEST_F(ViewDrawingTest, PngIsWrittenWholeOrNotAtAll) {
     ASSERT_TRUE(reread.isValid());
     EXPECT_EQ(reread.width(), 200);
     EXPECT_TRUE(near(reread.pixel(10, 10), 255, 0, 0));
+    auto glass = plain({0, 0, 4, 4}, Color::rgba(0, 0, 1, 0.5));
+    ASSERT_TRUE(render::Renderer().writePng(*glass, file).ok());
+    render::Surface translucent(cairo_image_surface_create_from_png(file.c_str()));
+    render::Pixel pixel = translucent.pixel(1, 1);
+    EXPECT_TRUE(pixel.blue == 255 && pixel.red == 0 && std::abs(pixel.alpha - 128) <= 1)
+        << "straight, not premultiplied";
 
     std::filesystem::path unwritable = folder.hostRoot() / "missing" / "frame.png";
     foundation::Result<void> failed = render::Renderer().writePng(*root, unwritable);
