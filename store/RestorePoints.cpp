@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 
 #include "platform/foundation/Digest.h"
 #include "platform/foundation/FileManager.h"
@@ -103,11 +104,11 @@ foundation::Result<RestorePoint> RestorePoints::make(const std::string& restored
     point.date = std::chrono::system_clock::now();
     point.restored = restored;
     if (auto made = files.createDirectory(point.filesFolder(), true); !made) {
-        (void)files.removeItem(point.folder);
+        std::ignore = files.removeItem(point.folder);
         return pointNotMade(made.error());
     }
     if (auto filled = fill(point, changes); !filled) {
-        (void)files.removeItem(point.folder);
+        std::ignore = files.removeItem(point.folder);
         return pointNotMade(filled.error());
     }
     return point;
@@ -170,7 +171,7 @@ foundation::Result<void> RestorePoints::remove(const RestorePoint& point) {
 void RestorePoints::prune() {
     const auto all = names();
     for (std::size_t index = kKept; index < all.size(); ++index) {
-        (void)foundation::FileManager::defaultManager().removeItem(
+        std::ignore = foundation::FileManager::defaultManager().removeItem(
             foundation::appendingPathComponent(kFolder, all[index]));
     }
 }

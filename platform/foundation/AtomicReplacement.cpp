@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <tuple>
 #include <utility>
 
 #include "platform/foundation/FileDescriptor.h"
@@ -109,7 +110,7 @@ int AtomicReplacement::write(std::string_view contents) const {
     }
     FileOwner owner = newOwner();
     // Giving a file away needs the superuser; anyone else keeps their own files.
-    (void)!::fchown(file, owner.uid, owner.gid);
+    std::ignore = ::fchown(file, owner.uid, owner.gid);
     bool keepMode = replaced_ && S_ISREG(replaced_->st_mode);
     if (::fchmod(file, keepMode ? replaced_->st_mode & keptModeBits : newFileMode) != 0 ||
         ::fsync(file) != 0) {
@@ -246,7 +247,7 @@ int AtomicReplacement::swapInto() const {
         return stepAside;
     }
     if (int failed = renamed(staged_, target_, 0)) {
-        (void)renamed(parking, target_, 0);
+        std::ignore = renamed(parking, target_, 0);
         return failed;
     }
     return 0;

@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 
 #include "platform/foundation/MainQueue.h"
 #include "platform/host/Console.h"
@@ -44,8 +45,8 @@ void SdlWindow::handle(const SDL_Event& event) {
             handleWheel(event.wheel);
             break;
         case SDL_TEXTINPUT: {
-            auto result = kit::Driver(session_.window()).type(event.text.text);
-            (void)result;  // typing with no field being edited does nothing, as on the phone
+            // Typing with no field being edited does nothing, as on the phone.
+            std::ignore = kit::Driver(session_.window()).type(event.text.text);
             break;
         }
         case SDL_KEYDOWN:
@@ -101,24 +102,23 @@ void SdlWindow::handleWheel(const SDL_MouseWheelEvent& wheel) {
     }
 }
 
+// A key with nothing to act on does nothing, as on the phone.
 void SdlWindow::handleKey(const SDL_KeyboardEvent& key) {
     kit::Driver driver(session_.window());
-    foundation::Result<void> pressed;
     switch (key.keysym.sym) {
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
-            pressed = driver.press(kit::Key::returnKey);
+            std::ignore = driver.press(kit::Key::returnKey);
             break;
         case SDLK_BACKSPACE:
-            pressed = driver.press(kit::Key::backspace);
+            std::ignore = driver.press(kit::Key::backspace);
             break;
         case SDLK_ESCAPE:
-            pressed = driver.press(kit::Key::escape);
+            std::ignore = driver.press(kit::Key::escape);
             break;
         default:
             break;
     }
-    (void)pressed;  // a key with nothing to act on does nothing
 }
 
 // A finger resting in place long enough brings up the context menu there, and the touch
