@@ -70,9 +70,6 @@ int hexDigitValue(char16_t unit) {
     if (unit >= u'A' && unit <= u'F') {
         return unit - u'A' + 10;
     }
-    if (unit >= u'a' && unit <= u'f') {
-        return unit - u'a' + 10;
-    }
     return -1;
 }
 

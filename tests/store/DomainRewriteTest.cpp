@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "platform/foundation/BinaryPlistWriter.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/PropertyList.h"
 #include "store/SetupManager.h"
@@ -11,11 +10,7 @@
 
 namespace kelvora {
 
-using foundation::PlistArray;
-using foundation::PlistData;
-using foundation::PlistDate;
 using foundation::PlistDictionary;
-using foundation::PlistValue;
 
 namespace {
 
@@ -117,32 +112,6 @@ TEST_F(DomainRewriteTest, AMalformedDomainThatCannotBeKeptAsideIsNotOverwritten)
     store.setBool(true, "enabled", kTweak);
     EXPECT_EQ(root.read(kTweakFile), broken);
     EXPECT_FALSE(std::filesystem::exists(root.host(std::string(kTweakFile) + ".unreadable")));
-}
-
-PlistDictionary manyValues() {
-    PlistDictionary values;
-    PlistArray list;
-    for (int i = 0; i < 300; ++i) {
-        list.push_back(PlistValue(std::int64_t{i} * 1000003 - 150000000));
-    }
-    values["list"] = list;
-    values["big data"] = PlistData(70000, 0xAB);
-    values["a string of more than fifteen characters"] = "and a value longer than fifteen";
-    values["\u00FCnicode key \U0001F600"] = "\u00FCnicode value \u2019";
-    values["dates"] = PlistArray{PlistDate{-3155673600.0}, PlistDate{3155760000.5}, PlistDate{0}};
-    values["reals"] = PlistArray{0.0, -1.5, 1e308, 3.14159};
-    values["flags"] = PlistArray{true, false};
-    values["nested"] = PlistDictionary{{"inner", PlistDictionary{{"deeper", PlistArray{}}}}};
-    return values;
-}
-
-TEST(BinaryPlistWriter, WritesWhatTheReaderReadsBackEqual) {
-    PlistDictionary values = manyValues();
-    auto read = foundation::parsePropertyList(binaryPropertyList(values));
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(*read, PlistValue(values));
-    EXPECT_EQ(foundation::parsePropertyList(binaryPropertyList(PlistDictionary{})),
-              PlistValue(PlistDictionary{}));
 }
 
 }  // namespace

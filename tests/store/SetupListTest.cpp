@@ -150,11 +150,6 @@ TEST_F(SetupListTest, ASaveIntoAMissingFolderReportsTheFailure) {
     EXPECT_TRUE(store.loadSetupArray().empty());
 }
 
-TEST_F(SetupListTest, PathConstantsEndInASlash) {
-    EXPECT_EQ(store.originalPrefsFilesPath(), "/var/jb/vmo/Library/Preferences/");
-    EXPECT_EQ(store.newSetupFolderPathWithName(), "/var/mobile/Kelvora/Original/");
-}
-
 TEST(SetupFolderName, RemovesOnlySpacesAndLowerCasesEveryLetter) {
     EXPECT_EQ(setupFolderNameForName("My Setup 2"), "mysetup2");
     EXPECT_EQ(setupFolderNameForName("  ÉTÉ Ñandú  "), "étéñandú");

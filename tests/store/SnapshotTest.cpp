@@ -8,6 +8,7 @@
 #include "store/SetupManager.h"
 #include "tests/support/DeviceRoot.h"
 #include "tests/support/LogCapture.h"
+#include "tests/support/ScreenHarness.h"
 
 namespace kelvora {
 
@@ -37,12 +38,7 @@ class SnapshotTest : public testing::Test {
         return files;
     }
     std::vector<std::string> snapshotNames() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(root.host(kOriginal))) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
+        return testsupport::entries(root.host(kOriginal));
     }
     bool flag() const { return store.boolForKey("didCopiedOriginalFiles", kPrefs); }
 };
@@ -174,11 +170,8 @@ TEST_F(SnapshotTest, LeftoversOfAKilledCopyAreRemovedFromEveryFolderItWrites) {
     }
     store.removeLeftovers();
     for (const std::string& folder : folders) {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(root.host(folder))) {
-            names.push_back(entry.path().filename().string());
-        }
-        EXPECT_EQ(names, std::vector<std::string>{"a.plist"}) << folder;
+        EXPECT_EQ(testsupport::entries(root.host(folder)), std::vector<std::string>{"a.plist"})
+            << folder;
     }
 }
 

@@ -64,17 +64,16 @@ TEST_P(SortKeyParserTest, AgreesWithTheFormatterOnEveryDayAroundTheClockChanges)
 // is the day written, except in the Japanese calendar, whose keys carry no era.
 TEST(SortKeyParserCalendars, EveryCalendarSortsByTheInstantTheFormatterReads) {
     foundation::DateFormatter::setDeviceTimeZone("UTC");
-    for (const char* locale : {"th_TH", "ja_JP@calendar=japanese", "fa_IR", "ar_SA",
-                               "he_IL@calendar=hebrew", "en_US"}) {
+    for (const char* locale :
+         {"th_TH", "ja_JP@calendar=japanese", "fa_IR", "ar_SA", "he_IL@calendar=hebrew", "en_US"}) {
         foundation::DateFormatter::setDeviceLocale(locale);
         auto formatter = foundation::DateFormatter::withPattern("ddMMyyyyhhmmssss");
         SortKeyParser parser;
         // Mornings, so that the key's 12-hour clock keeps the order of the instants.
         for (int day = 0; day < 365 * 14; day += 37) {
-            auto instant = foundation::TimePoint(std::chrono::sys_days(std::chrono::year(2017) /
-                                                                       1 / 1)) +
-                           std::chrono::days(day) + std::chrono::hours(9) +
-                           std::chrono::seconds(day % 3600);
+            auto instant =
+                foundation::TimePoint(std::chrono::sys_days(std::chrono::year(2017) / 1 / 1)) +
+                std::chrono::days(day) + std::chrono::hours(9) + std::chrono::seconds(day % 3600);
             auto key = formatter->format(instant);
             auto parsed = parser.parse(key);
             ASSERT_EQ(parsed, formatter->parse(key)) << key << " in " << locale;
