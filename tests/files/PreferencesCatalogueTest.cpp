@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "files/PlistFileListing.h"
-#include "platform/foundation/DateFormatter.h"
 #include "store/SetupManager.h"
 #include "tests/files/FileTimes.h"
-#include "tests/support/DeviceRoot.h"
+#include "tests/support/ScreenHarness.h"
 
 namespace kelvora {
 
@@ -25,18 +24,11 @@ constexpr std::string_view kPreferences = "/var/jb/vmo/Library/Preferences/";
 
 class PreferencesCatalogueTest : public testing::Test {
   protected:
-    testsupport::DeviceRoot root;
+    testsupport::ScreenHarness device;
+    const testsupport::DeviceRoot& root = device.root;
     PreferencesCatalogue catalogue;
 
-    void SetUp() override {
-        foundation::DateFormatter::setDeviceLocale("en_US");
-        foundation::DateFormatter::setDeviceTimeZone("UTC");
-        root.makeFolder(kPreferences);
-    }
-    void TearDown() override {
-        foundation::DateFormatter::setDeviceLocale("");
-        foundation::DateFormatter::setDeviceTimeZone("");
-    }
+    PreferencesCatalogueTest() { root.makeFolder(kPreferences); }
     std::filesystem::path host(const std::string& name) const {
         return root.host(std::string(kPreferences) + name);
     }
@@ -111,20 +103,6 @@ TEST_F(PreferencesCatalogueTest, SortsByTheStoredChoiceDefaultingToNamesAToZ) {
         << "the app's own settings file, written by the choice, is never listed";
 }
 
-TEST_F(PreferencesCatalogueTest, DateSortsPutTodayBeforeYesterdayAndTieTwelveHoursApartByName) {
-    preference("yesterday.plist", utc(2026, 12, 5, 13, 5, 0));
-    preference("b.plist", utc(2026, 12, 6, 1, 5, 0));
-    preference("a.plist", utc(2026, 12, 6, 13, 5, 0));
-    storeSortType("Date Newest");
-    catalogue.loadPrefsData();
-    // 01:05 and 13:05 give the same key, so the two of today tie and go by name.
-    EXPECT_EQ(shownNames(), (Names{"a.plist", "b.plist", "yesterday.plist"}));
-
-    storeSortType("Date Oldest");
-    catalogue.loadPrefsData();
-    EXPECT_EQ(shownNames(), (Names{"yesterday.plist", "a.plist", "b.plist"}));
-}
-
 TEST_F(PreferencesCatalogueTest, UnknownOrNonStringSortChoiceKeepsListingOrder) {
     for (std::string name : {"c.plist", "a.plist", "B.plist", "d.plist"}) {
         preference(name);
@@ -133,11 +111,7 @@ TEST_F(PreferencesCatalogueTest, UnknownOrNonStringSortChoiceKeepsListingOrder) 
         SetupManager::sharedInstance().setObject(stored, "filePickerSortType",
                                                  std::string("com.zerovin.KelvoraPrefs"));
         catalogue.loadPrefsData();
-        Names shown;
-        for (std::size_t row = 0; row < catalogue.plistCount(); ++row) {
-            shown.push_back(catalogue.plistAt(row).plistName);
-        }
-        EXPECT_EQ(shown, SetupManager::sharedInstance().getPreferencesOriginalFiles());
+        EXPECT_EQ(shownNames(), SetupManager::sharedInstance().getPreferencesOriginalFiles());
     }
     EXPECT_EQ(catalogue.sortType(), "");
 }
