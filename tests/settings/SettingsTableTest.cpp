@@ -50,6 +50,9 @@ TEST_F(SettingsTableTest, HeadersOpenSectionsEvenEmptyOnesAndRowsStayAsWritten) 
     EXPECT_EQ(*model.rowAt(2, 0), entry("?"));
     EXPECT_EQ(model.rowAt(1, 0), nullptr);
     EXPECT_EQ(model.rowAt(-1, 0), nullptr);
+    // One past the last section or row, as a stale index path of a table that shrank gives.
+    EXPECT_EQ(model.rowAt(3, 0), nullptr);
+    EXPECT_EQ(model.rowAt(2, 1), nullptr);
 }
 
 TEST_F(SettingsTableTest, HeaderRecordsTakeFourKeysAndReadWrongKindsAsMissing) {
