@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -48,10 +47,6 @@ class PreferencesCatalogueTest : public testing::Test {
         }
         return names;
     }
-    static Names sorted(Names names) {
-        std::sort(names.begin(), names.end());
-        return names;
-    }
 };
 
 TEST_F(PreferencesCatalogueTest, AdmitsPlistsByCaseSensitiveFragmentAndLowerCasedExtension) {
@@ -63,10 +58,9 @@ TEST_F(PreferencesCatalogueTest, AdmitsPlistsByCaseSensitiveFragmentAndLowerCase
     }
     root.makeFolder(std::string(kPreferences) + "folder.plist");
     catalogue.loadPrefsData();
-    EXPECT_EQ(sorted(shownNames()),
-              sorted({"com.example.tweak.plist", "com.example.tweak.PLIST", "com.Apple.x.plist",
-                      "com.Google.x.Plist", "folder.plist"}));
-    EXPECT_EQ(catalogue.searchResultArray().size(), catalogue.plistCount());
+    EXPECT_EQ(shownNames(),
+              (Names{"com.Apple.x.plist", "com.Google.x.Plist", "com.example.tweak.PLIST",
+                     "com.example.tweak.plist", "folder.plist"}));
 }
 
 TEST_F(PreferencesCatalogueTest, RecordDatesComeFromTheModificationTimeAndFollowATouch) {
