@@ -51,11 +51,6 @@ class SetupExplorerTest : public FileScreenFixture {
         return names;
     }
     const Lines kBrowsing{"Edit", "|", "Restore", "|", "Sort"};
-
-    void restore() {
-        tapAndWait("Restore");
-        tapAndWait("Restore Work Bench Setup");
-    }
 };
 
 TEST_F(SetupExplorerTest, ToolbarFollowsTheEmptyBrowsingAndEditingStates) {
@@ -172,7 +167,8 @@ TEST_F(SetupExplorerTest, ARestoreWithAFailureSaysSoAndNeverClaimsSuccess) {
     setupFile("b.plist");
     openExplorer();
     failUnder(foundation::FaultKind::copy, prefs + "a.plist", EACCES);
-    restore();
+    tapAndWait("Restore");
+    tapAndWait("Restore Work Bench Setup");
     EXPECT_TRUE(driver->isShowing("Error"));
     tapAndWait("Okay");
 
