@@ -28,7 +28,6 @@ TEST(SettingsRowsTest, KindsMatchExactlyAndAnythingElseIsAnEmptyPlainRow) {
     }
     const auto tinted = kindOfEntry(kinded("ZerovinPrefsTintedButtonCell"));
     EXPECT_EQ(tinted, SettingsCellKind::tintedButton);
-    EXPECT_EQ(SettingsCellKinds::reuseIdentifier(tinted), "Cell");
     EXPECT_FALSE(SettingsCellKinds::isFilled(tinted) ||
                  SettingsCellKinds::isFilled(SettingsCellKind::plain));
 }
