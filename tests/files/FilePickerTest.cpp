@@ -187,6 +187,7 @@ TEST_F(FilePickerTest, AFailureKeepsThePickerOpenWithItsErrorAndShowsWhatWasCopi
     std::filesystem::remove(root.host(prefs + "a.plist"));
     tapAndWait("Add");
 
+    ASSERT_NE(picker->navigationController(), nullptr) << "the picker is still open";
     auto alert = alertOver(*picker->navigationController());
     ASSERT_NE(alert, nullptr) << "the error is still up";
     EXPECT_EQ(alert->alertTitle(), "Error");
