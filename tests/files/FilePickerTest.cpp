@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "files/PlistFileCell.h"
-#include "platform/kit/Button.h"
-#include "platform/kit/NavigationBar.h"
 #include "store/SetupManager.h"
 #include "tests/files/FileScreenFixture.h"
 #include "tests/files/FileTimes.h"
+#include "tests/support/Golden.h"
 
 namespace kelvora {
 
 namespace {
-
-using Lines = std::vector<std::string>;
 
 const std::optional<std::string> kPrefsID = "com.zerovin.KelvoraPrefs";
 
@@ -24,7 +22,7 @@ class FilePickerTest : public FileScreenFixture {
 
     void open() {
         picker = openPicker();
-        ASSERT_NE(picker, nullptr);
+        ASSERT_NE(picker, nullptr) << "the picker is not on screen";
     }
     Lines shownRows() const {
         Lines names;
@@ -33,59 +31,56 @@ class FilePickerTest : public FileScreenFixture {
         }
         return names;
     }
-    static Lines labelsOf(const std::vector<std::shared_ptr<kit::Button>>& buttons) {
-        Lines labels;
-        for (const auto& button : buttons) {
-            auto title = button->currentTitle();
-            auto image = button->currentImage();
-            labels.push_back(title ? *title : image ? image->name() : "?");
-        }
-        return labels;
-    }
     void search(std::string_view text) {
         tap("Search...");
         ASSERT_TRUE(driver->type(text).ok());
         driver->settle();
     }
+    // The log lines the copy wrote, from its first.
+    Lines copyLines() const {
+        auto first = std::find_if(log.lines().begin(), log.lines().end(), [](const auto& line) {
+            return line.rfind("last file ", 0) == 0;
+        });
+        return Lines(first, log.lines().end());
+    }
 };
 
-TEST_F(FilePickerTest, BarShowsItsItemsFromTheOuterEdgesOverAClearBar) {
-    pref("com.example.tweak.plist");
+TEST_F(FilePickerTest, ShowsTheTweaksFilesUnderAClearBarAndClosesWithoutCopying) {
+    pref("com.example.tweak.plist", std::string(1500, 'x'));
+    pref("com.other.app.plist");
+    pref("com.apple.springboard.plist");
+    for (const char* name : {"com.example.tweak.plist", "com.other.app.plist"}) {
+        filetests::setModified(root.host(prefs + name), filetests::utc(2026, 3, 14, 10, 0, 0));
+    }
     open();
-    auto bar = picker->navigationController()->navigationBar();
-    EXPECT_EQ(labelsOf(bar->leftButtons()), (Lines{"xmark", "text.append"}));
-    EXPECT_EQ(labelsOf(bar->rightButtons()), (Lines{"Add", "goforward"}));
-    EXPECT_TRUE(bar->isBackgroundTransparent());
-    auto shown = picker->navigationController();
-    EXPECT_EQ(shown->modalPresentationStyle(), kit::ModalPresentationStyle::fullScreen);
-    EXPECT_EQ(shown->modalTransitionStyle(), kit::ModalTransitionStyle::crossDissolve);
-    EXPECT_EQ(picker->title(), "Preferences (1)");
-    // The rows and their indicator clear the floating bar and the button under the list.
-    EXPECT_EQ(picker->tableView()->contentInset(), (kit::EdgeInsets{56, 0, 70, 0}));
-    EXPECT_EQ(picker->tableView()->scrollIndicatorInsets(), (kit::EdgeInsets{56, 0, 70, 0}));
+    tap("com.other.app.plist");
+    auto ticked = std::dynamic_pointer_cast<PlistFileCell>(picker->tableView()->cellForRow({0, 1}));
+    ASSERT_NE(ticked, nullptr);
+    EXPECT_EQ(ticked->checkedIcon()->image()->name(), "checkmark.circle.fill");
+    testsupport::expectScreenMatchesGolden(window, "files-picker-notched-light");
 
     tapAndWait("xmark");
     EXPECT_EQ(navigation->presentedViewController(), nullptr);
-    EXPECT_TRUE(entries(kSetup).empty()) << "closing copies nothing";
+    EXPECT_TRUE(listed(setup).empty()) << "closing copies nothing";
 }
 
 TEST_F(FilePickerTest, SearchFiltersByNameAndCancelBringsBackEverythingWithTheSelection) {
     pref("com.example.tweak.plist");
     pref("com.other.app.plist");
-    pref("com.apple.springboard.plist");
     open();
-    EXPECT_EQ(shownRows(), (Lines{"com.example.tweak.plist", "com.other.app.plist"}));
-
     search("TWEAK");
     EXPECT_EQ(shownRows(), Lines{"com.example.tweak.plist"});
     EXPECT_EQ(picker->title(), "Preferences (1)");
     tap("com.example.tweak.plist");
+    tapAndWait("Done");
+    EXPECT_FALSE(picker->searchTextField()->isEditing());
+    EXPECT_EQ(shownRows().size(), 1u) << "Done keeps the filter";
 
+    tap("TWEAK");
     ASSERT_TRUE(driver->type("zz").ok());
     driver->settle();
     EXPECT_EQ(picker->title(), "Preferences");
     EXPECT_TRUE(driver->isShowing("No Results"));
-
     tapAndWait("Cancel");
     EXPECT_EQ(picker->searchTextField()->text(), "");
     EXPECT_EQ(shownRows().size(), 2u);
@@ -93,37 +88,22 @@ TEST_F(FilePickerTest, SearchFiltersByNameAndCancelBringsBackEverythingWithTheSe
     EXPECT_EQ(picker->addedArray(), Lines{"com.example.tweak.plist"});
 }
 
-TEST_F(FilePickerTest, DoneKeepsTheFilterAndADotMatchesEveryRow) {
-    pref("a.plist");
-    pref("b.plist");
-    open();
-    search(".");
-    tapAndWait("Done");
-    EXPECT_FALSE(picker->searchTextField()->isEditing());
-    EXPECT_EQ(shownRows().size(), 2u);
-    EXPECT_EQ(picker->title(), "Preferences (2)");
-}
-
 TEST_F(FilePickerTest, SortSheetChecksTheStoredChoiceClearsTheSearchAndKeepsTheSelection) {
-    pref("Zeta.plist");
-    pref("alpha.plist");
-    pref("beta.plist");
+    for (const char* name : {"Zeta.plist", "alpha.plist", "beta.plist"}) {
+        pref(name);
+    }
     SetupManager::sharedInstance().setObject(foundation::PlistValue(std::string("File Z-A")),
                                              "filePickerSortType", kPrefsID);
     open();
-    // Writing the choice made the app's own settings file, which is never a tweak's.
     EXPECT_EQ(shownRows(), (Lines{"beta.plist", "alpha.plist", "Zeta.plist"}));
     tap("beta.plist");
     search("a.");
 
     tap("text.append");
-    auto sheet = std::dynamic_pointer_cast<kit::AlertController>(
-        picker->navigationController()->presentedViewController());
+    auto sheet = alertOver(*picker->navigationController());
     ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(sheet->alertTitle(), "Sort");
     ASSERT_EQ(sheet->actions().size(), 5u);
-    EXPECT_TRUE(sheet->actions()[1].checked);
-    EXPECT_FALSE(sheet->actions()[0].checked);
+    EXPECT_TRUE(sheet->actions()[1].checked && !sheet->actions()[0].checked);
     driver->wait(1);
     tapAndWait("File A-Z");
 
@@ -144,26 +124,11 @@ TEST_F(FilePickerTest, RefreshFindsNewFilesAndKeepsTheSelection) {
     EXPECT_EQ(picker->addedArray(), Lines{"a.plist"});
 }
 
-TEST_F(FilePickerTest, RowsAreLabelledWithTheirFileNameAndTicked) {
-    pref("a.plist", std::string(1500, 'x'));
-    filetests::setModified(root.host(std::string(kPrefs) + "a.plist"),
-                           filetests::utc(2026, 3, 14, 10, 0, 0));
-    open();
-    tap("a.plist");
-    auto cell = std::dynamic_pointer_cast<PlistFileCell>(picker->tableView()->cellForRow({0, 0}));
-    ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->accessibilityLabel(), "a.plist");
-    EXPECT_EQ(cell->checkedIcon()->image()->name(), "checkmark.circle.fill");
-    const std::string subtitle = cell->subtitleLabel()->text();
-    EXPECT_EQ(subtitle, "Mar 14, 2026 10:00 \u2022 2 KB");
-}
-
 TEST_F(FilePickerTest, JumpButtonShowsPast275PointsAndScrollsBackToTheTop) {
     for (int index = 0; index < 30; ++index) {
         pref("file" + std::to_string(10 + index) + ".plist");
     }
     open();
-    EXPECT_FALSE(driver->isShowing("chevron.up"));
     auto table = picker->tableView();
     double top = table->contentOffset().y;
     table->setContentOffset({0, 275});
@@ -175,6 +140,62 @@ TEST_F(FilePickerTest, JumpButtonShowsPast275PointsAndScrollsBackToTheTop) {
     tapAndWait("chevron.up");
     EXPECT_EQ(table->contentOffset().y, top);
     EXPECT_EQ(picker->jumpView()->alpha(), 0);
+}
+
+// A second tap drops a name and a third puts it back at the end, so "a" is copied last.
+TEST_F(FilePickerTest, CopiesInTapOrderThenClosesAndTheExplorerReloads) {
+    for (const char* name : {"a.plist", "b.plist", "c.plist"}) {
+        pref(name, std::string("new ") + name);
+    }
+    setupFile("a.plist", "old");
+    open();
+    for (const char* name : {"c.plist", "a.plist", "b.plist", "a.plist", "a.plist"}) {
+        tap(name);
+    }
+    tapAndWait("Add");
+
+    EXPECT_EQ(copyLines(), (Lines{"last file " + setup + "a.plist",
+                                  "successfully copy all files " + setup + "c.plist",
+                                  "successfully copy all files " + setup + "b.plist",
+                                  "successfully copy all files " + setup + "a.plist",
+                                  "yay saved the fucking last file"}));
+    EXPECT_EQ(refreshes, std::vector<const void*>{picker.get()});
+    EXPECT_EQ(navigation->presentedViewController(), nullptr) << "the picker is dismissed";
+    EXPECT_EQ(root.read(setup + "a.plist"), "new a.plist");
+    EXPECT_TRUE(driver->isShowing("c.plist")) << "the explorer was told to reload";
+}
+
+TEST_F(FilePickerTest, NothingSelectedCopiesNothingAndSaysSorry) {
+    pref("a.plist");
+    open();
+    tap("a.plist");
+    tap("a.plist");
+    tapAndWait("Add");
+    EXPECT_TRUE(driver->isShowing("Sorry"));
+    EXPECT_TRUE(listed(setup).empty());
+    EXPECT_TRUE(refreshes.empty());
+}
+
+// An earlier file that fails must not be hidden by a last one that succeeds: the picker stays
+// open with its "Error" until the user closes it, and what was copied is shown at once.
+TEST_F(FilePickerTest, AFailureKeepsThePickerOpenWithItsErrorAndShowsWhatWasCopied) {
+    pref("a.plist");
+    pref("b.plist", "new b");
+    open();
+    tap("a.plist");
+    tap("b.plist");
+    std::filesystem::remove(root.host(prefs + "a.plist"));
+    tapAndWait("Add");
+
+    ASSERT_NE(picker->navigationController(), nullptr) << "the picker is still open";
+    auto alert = alertOver(*picker->navigationController());
+    ASSERT_NE(alert, nullptr) << "the error is still up";
+    EXPECT_EQ(alert->alertTitle(), "Error");
+    EXPECT_NE(alert->message().find(prefs + "a.plist"), std::string::npos) << alert->message();
+    EXPECT_EQ(picker->navigationController()->presentingViewController(), navigation);
+    EXPECT_EQ(refreshes, std::vector<const void*>{picker.get()});
+    EXPECT_EQ(listed(setup), Lines{"b.plist"});
+    EXPECT_EQ(explorer->setupArray().size(), 1u) << "the explorer shows the copied file";
 }
 
 }  // namespace

@@ -55,13 +55,11 @@ std::vector<TimePoint> instantsAroundChanges(std::mt19937_64& random) {
 
 // Random instants over the years handled quickly and past them, denser in recent years.
 std::vector<TimePoint> randomInstants(std::mt19937_64& random) {
-    using filetests::utc;
-    std::uniform_int_distribution<std::int64_t> wide(
-        duration_cast<microseconds>(seconds(utc(1850, 1, 1, 0, 0, 0))).count(),
-        duration_cast<microseconds>(seconds(utc(2250, 1, 1, 0, 0, 0))).count());
-    std::uniform_int_distribution<std::int64_t> recent(
-        duration_cast<microseconds>(seconds(utc(2000, 1, 1, 0, 0, 0))).count(),
-        duration_cast<microseconds>(seconds(utc(2035, 1, 1, 0, 0, 0))).count());
+    auto micros = [](int year) {
+        return std::int64_t{filetests::utc(year, 1, 1, 0, 0, 0)} * 1'000'000;
+    };
+    std::uniform_int_distribution<std::int64_t> wide(micros(1850), micros(2250));
+    std::uniform_int_distribution<std::int64_t> recent(micros(2000), micros(2035));
     std::vector<TimePoint> instants;
     for (int i = 0; i < 2000; ++i) {
         instants.emplace_back(microseconds(wide(random)));

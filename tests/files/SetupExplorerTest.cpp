@@ -1,42 +1,38 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
+#include "files/KeyDiffViewController.h"
 #include "files/PlistFileCell.h"
+#include "platform/foundation/PropertyList.h"
 #include "platform/kit/Toolbar.h"
 #include "store/SetupManager.h"
 #include "tests/files/FileScreenFixture.h"
+#include "tests/files/FileTimes.h"
+#include "tests/support/Golden.h"
 
 namespace kelvora {
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
 const std::optional<std::string> kPrefsID = "com.zerovin.KelvoraPrefs";
+const std::string kEmpty = "You don't have any files. \nPress the plus button to add files.";
 
 class SetupExplorerTest : public FileScreenFixture {
   protected:
     // The titles of the toolbar on screen, spaces as "|"; nothing while it is hidden.
     Lines toolbar() const {
         Lines titles;
-        if (navigation->isToolbarHidden()) {
-            return titles;
-        }
-        for (const auto& item : navigation->toolbar()->items()) {
-            titles.push_back(item->isFlexibleSpace() ? "|" : item->title());
+        if (!navigation->isToolbarHidden()) {
+            for (const auto& item : navigation->toolbar()->items()) {
+                titles.push_back(item->isFlexibleSpace() ? "|" : item->title());
+            }
         }
         return titles;
     }
-    Lines rows() const {
-        Lines names;
-        for (const auto& record : explorer->setupArray()) {
-            names.push_back(record.plistName);
-        }
-        return names;
-    }
-    // The check mark each visible row shows, by file name; "" while it is hidden.
+    // The check mark a visible row shows; "" while it is hidden.
     std::string checkOf(const std::string& name) const {
         for (const auto& cell : explorer->tableView()->visibleCells()) {
             auto row = std::dynamic_pointer_cast<PlistFileCell>(cell);
@@ -47,156 +43,173 @@ class SetupExplorerTest : public FileScreenFixture {
         }
         return "missing";
     }
+    Lines rows() const {
+        Lines names;
+        for (const auto& record : explorer->setupArray()) {
+            names.push_back(record.plistName);
+        }
+        return names;
+    }
+    const Lines browsing{"Edit", "|", "Restore", "|", "Sort"};
 };
-
-const Lines kBrowsing{"Edit", "|", "Restore", "|", "Sort"};
-const Lines kEditing{"Cancel", "|", "|", "|", "Delete"};
 
 TEST_F(SetupExplorerTest, ToolbarFollowsTheEmptyBrowsingAndEditingStates) {
     pref("a.plist");
     openExplorer();
-    EXPECT_TRUE(
-        driver->isShowing("You don't have any files. \nPress the plus button to add files."));
+    EXPECT_TRUE(driver->isShowing(kEmpty));
     EXPECT_EQ(toolbar(), Lines{});
-    EXPECT_EQ(explorer->title(), "Work Bench");
 
     openPicker();
     tap("a.plist");
     tapAndWait("Add");
-    EXPECT_EQ(toolbar(), kBrowsing);
-    EXPECT_FALSE(driver->isShowing("You don't have any files."));
-    EXPECT_EQ(checkOf("a.plist"), "") << "no check marks while browsing";
+    EXPECT_EQ(toolbar(), browsing);
+    EXPECT_FALSE(driver->isShowing(kEmpty));
     tap("a.plist");
     EXPECT_TRUE(explorer->addedArray().empty()) << "taps do nothing while browsing";
+    EXPECT_EQ(checkOf("a.plist"), "") << "no check marks while browsing";
 
     tapAndWait("Edit");
-    EXPECT_EQ(toolbar(), kEditing);
     EXPECT_EQ(checkOf("a.plist"), "circle");
     tap("a.plist");
     EXPECT_EQ(checkOf("a.plist"), "checkmark.circle.fill");
-
+    EXPECT_EQ(toolbar(), (Lines{"Cancel", "|", "|", "|", "Delete"}));
     tapAndWait("Cancel");
-    EXPECT_EQ(toolbar(), kBrowsing);
+    EXPECT_EQ(toolbar(), browsing);
     tapAndWait("Edit");
     EXPECT_EQ(checkOf("a.plist"), "circle") << "a new editing session starts unchecked";
 }
 
-TEST_F(SetupExplorerTest, DeletingTwoCheckedFilesAsksWithTheirCountAndPostsOnce) {
-    for (const char* name : {"a.plist", "b.plist", "c.plist"}) {
+// Odd names are deleted as they are, never read as options or split at spaces.
+TEST_F(SetupExplorerTest, DeletingAsksWithTheCountAndPostsOnce) {
+    for (const char* name : {"-rf.plist", "two  spaces.plist", "c.plist"}) {
         setupFile(name);
+        filetests::setModified(root.host(setup + name), filetests::utc(2026, 12, 6, 9, 30, 0));
     }
     openExplorer();
     tapAndWait("Edit");
     tapAndWait("Delete");
     EXPECT_TRUE(driver->isShowing("You haven't select any files you want to delete."));
     tapAndWait("Okay");
-
-    tap("b.plist");
-    tap("a.plist");
+    tap("two  spaces.plist");
+    tap("-rf.plist");
+    testsupport::expectScreenMatchesGolden(window, "files-explorer-notched-light");
     tapAndWait("Delete");
     EXPECT_TRUE(driver->isShowing("Are you sure you want to delete 2 files?"));
     tapAndWait("Delete");
 
-    EXPECT_EQ(entries(kSetup), Lines{"c.plist"});
+    EXPECT_EQ(listed(setup), Lines{"c.plist"});
     EXPECT_EQ(refreshes, std::vector<const void*>{explorer.get()});
-    EXPECT_FALSE(explorer->isInEditingMode());
-    EXPECT_TRUE(explorer->addedArray().empty());
     EXPECT_EQ(rows(), Lines{"c.plist"});
-    EXPECT_EQ(toolbar(), kBrowsing);
-    EXPECT_EQ(log.count("successfully delete all files " + std::string(kSetup) + "a.plist"), 1u);
+    EXPECT_EQ(toolbar(), browsing);
 }
 
-TEST_F(SetupExplorerTest, DeletingTheLastFilesReturnsToTheEmptyState) {
+// The list shows what is on disk after a delete that failed part way.
+TEST_F(SetupExplorerTest, ADeleteThatFailsSaysSoAndListsWhatIsLeft) {
     setupFile("a.plist");
+    setupFile("b.plist");
     openExplorer();
     tapAndWait("Edit");
     tap("a.plist");
+    tap("b.plist");
+    failUnder(foundation::FaultKind::remove, setup + "b.plist", EACCES);
     tapAndWait("Delete");
-    tapAndWait("Delete");
+    tap("Delete");
+    EXPECT_TRUE(driver->isShowing("Error"));
+    tapAndWait("Okay");
 
-    EXPECT_TRUE(entries(kSetup).empty());
-    EXPECT_EQ(toolbar(), Lines{});
-    EXPECT_TRUE(
-        driver->isShowing("You don't have any files. \nPress the plus button to add files."));
+    EXPECT_EQ(rows(), Lines{"b.plist"});
+    EXPECT_EQ(refreshes.size(), 1u);
+    EXPECT_FALSE(explorer->isInEditingMode());
 }
 
-TEST_F(SetupExplorerTest, RestoreCopiesEveryEntryAndReportsThePlistCount) {
-    setupFile("a.plist", "mine a");
-    setupFile("B.PLIST", "mine B");
-    setupFile("readme.txt", "notes");
-    setupFile("com.apple.x.plist", "listed here");
+// Every entry is restored, whatever its name; the list and the message count the plists, names
+// the picker leaves out included, and the message's Undo puts the former files back.
+TEST_F(SetupExplorerTest, RestoreCopiesEveryEntryCountsThePlistsAndCanBeUndone) {
+    const Lines names{"-rf.plist",         "B.PLIST",    "a.plist",
+                      "com.apple.x.plist", "readme.txt", "Ünïcödé tweak ✓.plist"};
+    for (const auto& name : names) {
+        setupFile(name, "mine " + name);
+    }
     pref("a.plist", "theirs a");
     openExplorer();
-    EXPECT_EQ(rows(), (Lines{"B.PLIST", "a.plist", "com.apple.x.plist"}));
-
+    EXPECT_EQ(rows(), (Lines{"-rf.plist", "B.PLIST", "a.plist", "com.apple.x.plist",
+                             "Ünïcödé tweak ✓.plist"}));
     tapAndWait("Restore");
     EXPECT_TRUE(driver->isShowing("Are you sure you want to restore this setup to Preferences?"));
     tapAndWait("Restore Work Bench Setup");
 
-    EXPECT_EQ(readPref("a.plist"), "mine a");
-    EXPECT_EQ(readPref("B.PLIST"), "mine B");
-    EXPECT_EQ(readPref("readme.txt"), "notes");
+    for (const auto& name : names) {
+        EXPECT_EQ(root.read(prefs + name), "mine " + name);
+    }
     EXPECT_TRUE(driver->isShowing(
-        "Successfully restore 3 files to Preferences folder and you will need to respring your "
+        "Successfully restore 5 files to Preferences folder and you will need to respring your "
         "device for the tweak settings to take effect."));
     EXPECT_TRUE(refreshes.empty()) << "a restore changes no Setup";
+
+    tapAndWait("Undo");
+    EXPECT_EQ(listed(prefs), Lines{"a.plist"});
+    EXPECT_EQ(root.read(prefs + "a.plist"), "theirs a");
+    EXPECT_TRUE(driver->isShowing("Undo Setup Work Bench"));
 }
 
-TEST_F(SetupExplorerTest, RestoreOfAPlistAnUpperCasePlistAndAText) {
+TEST_F(SetupExplorerTest, ARestoreWithAFailureSaysSoAndNeverClaimsSuccess) {
     setupFile("a.plist");
-    setupFile("B.PLIST");
-    setupFile("readme.txt");
+    setupFile("b.plist");
     openExplorer();
+    failUnder(foundation::FaultKind::copy, prefs + "a.plist", EACCES);
     tapAndWait("Restore");
     tapAndWait("Restore Work Bench Setup");
+    EXPECT_TRUE(driver->isShowing("Error"));
+    tapAndWait("Okay");
 
-    EXPECT_EQ(entries(kPrefs), (Lines{"B.PLIST", "a.plist", "readme.txt"}));
-    EXPECT_TRUE(driver->isShowing("Successfully restore 2 files to Preferences folder"));
-    EXPECT_EQ(log.count("yay saved the fucking last file"), 1u);
+    EXPECT_EQ(listed(prefs), Lines{"b.plist"}) << "the walk went on after the failure";
+    EXPECT_FALSE(driver->isShowing("Successfully restore"));
+    EXPECT_FALSE(driver->isShowing("Copying")) << "the closing step still hid the overlay";
 }
 
+// From the restore confirmation to the review, into one file's keys and back, then the restore.
+TEST_F(SetupExplorerTest, TheReviewShowsEachGroupAndAFilesKeysAndCanStartTheRestore) {
+    ASSERT_TRUE(foundation::writeToFile({{"enabled", true}}, prefs + "edited.plist"));
+    ASSERT_TRUE(foundation::writeToFile({{"enabled", false}}, setup + "edited.plist"));
+    setupFile("new.plist", "new");
+    setupFile("same.plist", "same");
+    pref("same.plist", "same");
+    openExplorer();
+    tapAndWait("Restore");
+    tapAndWait("Review Changes");
+    for (const char* heading : {"Will Change (1)", "Will Be Added (1)", "Already the Same (1)"}) {
+        EXPECT_TRUE(driver->isShowing(heading)) << heading;
+    }
+    tapAndWait("edited.plist");
+    ASSERT_TRUE(std::dynamic_pointer_cast<KeyDiffViewController>(navigation->topViewController()));
+    EXPECT_TRUE(driver->isShowing("true \u2192 false"));
+    tapAndWait("Back");
+    tapAndWait("Restore");
+
+    EXPECT_EQ(navigation->topViewController(), explorer);
+    EXPECT_EQ(root.read(prefs + "new.plist"), "new");
+    EXPECT_TRUE(driver->isShowing("Successfully restore 3 files to Preferences folder"));
+}
+
+// The picker's choice is not the explorer's, and the explorer's own choice outlives the screen.
 TEST_F(SetupExplorerTest, SortSheetKeepsItsOwnChoiceApartFromThePickers) {
+    auto& manager = SetupManager::sharedInstance();
+    manager.setObject(std::string("Date Oldest"), "filePickerSortType", kPrefsID);
     setupFile("a.plist");
     setupFile("B.PLIST");
-    pref("a.plist");
-    pref("B.plist");
     openExplorer();
     tapAndWait("Sort");
-    auto sheet =
-        std::dynamic_pointer_cast<kit::AlertController>(navigation->presentedViewController());
+    auto sheet = alertOver(*navigation);
     ASSERT_NE(sheet, nullptr);
-    Lines checked;
-    for (const auto& action : sheet->actions()) {
-        checked.push_back(action.title + (action.checked ? " *" : ""));
-    }
-    EXPECT_EQ(checked, (Lines{"File A-Z *", "File Z-A", "Date Newest", "Date Oldest", "Cancel"}));
+    ASSERT_EQ(sheet->actions().size(), 5u);
+    EXPECT_TRUE(sheet->actions()[0].checked && !sheet->actions()[3].checked);
 
     tapAndWait("File Z-A");
     EXPECT_EQ(rows(), (Lines{"a.plist", "B.PLIST"}));
-    auto& manager = SetupManager::sharedInstance();
-    EXPECT_EQ(manager.objectForKey("fileExplorerSortType", kPrefsID),
-              foundation::PlistValue(std::string("File Z-A")));
-    EXPECT_FALSE(manager.objectForKey("filePickerSortType", kPrefsID).has_value());
-}
-
-TEST_F(SetupExplorerTest, OddNamesAreRestoredAndDeletedAsTheyAre) {
-    const Lines odd{"-rf.plist", "Ünïcödé tweak ✓.plist", "two  spaces.plist"};
-    for (const auto& name : odd) {
-        setupFile(name, "mine " + name);
-    }
+    EXPECT_EQ(manager.objectForKey("filePickerSortType", kPrefsID),
+              foundation::PlistValue(std::string("Date Oldest")));
     openExplorer();
-    tapAndWait("Restore");
-    tapAndWait("Restore Work Bench Setup");
-    for (const auto& name : odd) {
-        EXPECT_EQ(readPref(name), "mine " + name);
-    }
-
-    tapAndWait("Okay");
-    tapAndWait("Edit");
-    tap("Ünïcödé tweak ✓.plist");
-    tapAndWait("Delete");
-    tapAndWait("Delete");
-    EXPECT_EQ(entries(kSetup), (Lines{"-rf.plist", "two  spaces.plist"}));
+    EXPECT_EQ(rows(), (Lines{"a.plist", "B.PLIST"}));
 }
 
 }  // namespace

@@ -88,10 +88,6 @@ TEST_F(SettingsValuesTest, EachColourReportStoresUpperCaseHexForTheTappedRowAndP
     writeTweak({{"alpha", true}, {"tint", "04C7BE"}});
     model.recordTap(0, 2);
     model.recordTap(7, 0);  // outside the table: the colour row stays recorded
-    EXPECT_EQ(model.prefsBundleID(), "com.example.tweak");
-    EXPECT_EQ(model.prefsKey(), "tint");
-    EXPECT_EQ(model.prefsIndexPathRow(), 2);
-
     model.colorPickerViewControllerDidSelectColor(Color::rgba(1, 0, 0), this);
     EXPECT_EQ(readTweak(), (PlistDictionary{{"alpha", true}, {"tint", "FF0000"}}));
     EXPECT_EQ(posts, std::vector<const void*>{this});
