@@ -11,9 +11,8 @@
 #include "platform/kit/Button.h"
 #include "platform/kit/TextLayout.h"
 #include "store/SetupManager.h"
-#include "tests/support/DeviceRoot.h"
-#include "tests/ui/GeometryPrinting.h"
-#include "tests/ui/HostScreen.h"
+#include "tests/support/Golden.h"
+#include "tests/support/ScreenHarness.h"
 #include "ui/SectionTitleView.h"
 #include "ui/extension.h"
 
@@ -44,35 +43,31 @@ class SpinnerMessageViewTest : public testing::Test {
   protected:
     // As every host does it: see-through from the start, filling the screen.
     void SetUp() override {
-        screen.root->addSubview(content);
-        extension::fill(*content);
         overlay->setAlpha(0);
         content->addSubview(overlay);
         extension::fill(*overlay);
-        screen.root->layoutIfNeeded();
+        ui.showView(content);
+    }
+    void tap(kit::Point point) const {
+        ui.window->sendTouch(kit::TouchPhase::began, point);
+        ui.window->sendTouch(kit::TouchPhase::ended, point);
     }
 
-    testsupport::DeviceRoot deviceRoot;
+    testsupport::ScreenHarness ui;
     foundation::MainQueue& queue = foundation::MainQueue::main();
-    uitest::HostScreen screen;
     std::shared_ptr<TouchCounter> content = std::make_shared<TouchCounter>();
     std::shared_ptr<SpinnerMessageView> overlay = SpinnerMessageView::init();
 };
 
 TEST_F(SpinnerMessageViewTest, PanelSpinnerAndMessageSitWhereTheyBelongOnAPhoneScreen) {
     overlay->beginAnimateWithMessage("Copying 3 of 12");
-    screen.root->layoutIfNeeded();
-
-    // 80 points narrower than the screen, 120 high, centred: (844 - 120) / 2 = 362.
-    EXPECT_EQ(overlay->baseView()->frame(), Rect(40, 362, 310, 120));
-    EXPECT_EQ(overlay->spinner()->frame(), Rect(120, 5, 70, 70));
+    queue.advance(0.2);
+    ui.window->layoutIfNeeded();
+    testsupport::expectScreenMatchesGolden(ui.window, "ui-spinner-notched-light");
     EXPECT_EQ(overlay->spinner()->transform(), kit::AffineTransform::scale(1.7, 1.7));
-    // Labels round their measured height up to whole points.
-    double line = std::ceil(overlay->messageLabel()->font().lineHeight());
-    EXPECT_EQ(overlay->messageLabel()->frame(), Rect(20, 110 - line, 270, line));
-
+    // A long message takes two lines, cut at the end, standing on the panel's bottom.
     overlay->messageLabel()->setText(kLongText);
-    screen.root->layoutIfNeeded();
+    ui.window->layoutIfNeeded();
     double twoLines = std::ceil(2 * overlay->messageLabel()->font().lineHeight());
     EXPECT_EQ(overlay->messageLabel()->frame(), Rect(20, 110 - twoLines, 270, twoLines));
     EXPECT_TRUE(truncated(*overlay->messageLabel()));
@@ -107,7 +102,7 @@ TEST_F(SpinnerMessageViewTest, ShowingAndHidingFadeOverAFifthOfASecond) {
 }
 
 TEST_F(SpinnerMessageViewTest, SpinnerTakesTheStoredAccentColour) {
-    deviceRoot.makeFolder("/var/jb/vmo/Library/Preferences");
+    ui.root.makeFolder("/var/jb/vmo/Library/Preferences");
     SetupManager::sharedInstance().setObject(foundation::PlistValue("FF0000"), "accentColour",
                                              std::string("com.zerovin.KelvoraPrefs"));
     EXPECT_EQ(SpinnerMessageView::init()->spinner()->color().components(), (kit::Rgba{1, 0, 0, 1}));
@@ -121,31 +116,26 @@ TEST_F(SpinnerMessageViewTest, ShownOverlaySwallowsTouchesAndHiddenOneLetsThemTh
     button->addAction([&taps](const auto&) { ++taps; }, kit::ControlEvents::touchUpInside);
 
     overlay->beginAnimateWithMessage("");
-    screen.tap({195, 122});
-    screen.tap({20, 800});
+    tap({195, 122});
+    tap({20, 800});
     EXPECT_EQ(taps, 0);
     EXPECT_EQ(content->touches, 0) << "the touches stop at the overlay";
 
     overlay->stopAnimate();
-    screen.tap({195, 122});
-    screen.tap({20, 800});
+    tap({195, 122});
+    tap({20, 800});
     EXPECT_EQ(taps, 1);
     EXPECT_EQ(content->touches, 1);
 }
 
-TEST(SectionTitleView, TitleIsOneLineInsetTenPointsAndCutWhenTooLong) {
-    auto host = std::make_shared<kit::View>(Rect{0, 0, 390, 200});
+// Its place on the form is in the form's golden; here only a title too long for one line.
+TEST(SectionTitleView, ATitleTooLongIsCutOnOneLine) {
     auto section = SectionTitleView::initWithTitle(kLongText);
-    host->addSubview(section);
-    extension::top(*section, host->topAnchor(), host->leadingAnchor(), std::nullopt,
-                   host->trailingAnchor(), {40, 0, 0, 0});
-    extension::height(*section, 25);
-    host->layoutIfNeeded();
-
-    auto label = section->titleLabel();
-    double line = std::ceil(label->font().lineHeight());
-    EXPECT_EQ(label->frame(), Rect(10, 12.5 - line / 2, 370, line));
-    EXPECT_TRUE(truncated(*label));
+    section->setFrame({0, 40, 390, 25});
+    section->layoutIfNeeded();
+    EXPECT_EQ(section->titleLabel()->frame().height(),
+              std::ceil(section->titleLabel()->font().lineHeight()));
+    EXPECT_TRUE(truncated(*section->titleLabel()));
 }
 
 // WCAG's contrast of the title laid over the form's background: 4.5:1 is the least for text.
