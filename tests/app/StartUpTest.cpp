@@ -28,36 +28,27 @@ void writePrefs(const testsupport::DeviceRoot& root, foundation::PlistDictionary
     ASSERT_TRUE(foundation::writeToFile(values, kPrefsFile).ok());
 }
 
-TEST(StartUpTest, FoldersComeAtOnceThenAfterThreeTenthsAndTheSnapshotAfterTwoMore) {
+TEST(StartUpTest, TheFoldersComeFirstThenOneSnapshotOfTheTweakFilesThatNoLaterLaunchRetakes) {
     apptest::AppLaunch app;
-    app.root.write(std::string(kPreferences) + "com.example.tweak.plist", "<plist/>");
+    const std::string tweak = std::string(kPreferences) + "com.example.tweak.plist";
+    const std::string original = "/var/mobile/Kelvora/Original/";
+    app.root.write(tweak, "first");
     app.root.write(std::string(kPreferences) + "com.apple.springboard.plist", "<plist/>");
     auto& queue = foundation::MainQueue::main();
-
     EXPECT_TRUE(exists(app, "/var/mobile/Kelvora"));
-    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Setup"));
     queue.advance(0.299);
     EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Setup"));
     queue.advance(0.001);
     EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Setup"));
-    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Original"));
-    queue.advance(0.199);
-    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
-    queue.advance(0.001);
-    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
-    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.apple.springboard.plist"));
-    EXPECT_TRUE(SetupManager::sharedInstance().boolForKey("didCopiedOriginalFiles", false,
-                                                          "com.zerovin.KelvoraPrefs"));
-}
+    EXPECT_TRUE(exists(app, original));
+    queue.advance(0.2);
+    EXPECT_EQ(app.root.read(original + "com.example.tweak.plist"), "first");
+    EXPECT_FALSE(exists(app, original + "com.apple.springboard.plist"));
 
-TEST(StartUpTest, ASnapshotTakenByAnEarlierLaunchIsNotTakenAgain) {
-    apptest::AppLaunch app;
-    writePrefs(app.root, {{"didCopiedOriginalFiles", true}});
-    app.root.write(std::string(kPreferences) + "com.example.tweak.plist", "<plist/>");
+    app.root.write(tweak, "second");
     app.relaunch();
-    foundation::MainQueue::main().advance(1);
-    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Original"));
-    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
+    queue.advance(1);
+    EXPECT_EQ(app.root.read(original + "com.example.tweak.plist"), "first");
 }
 
 // An Original folder made by an older version holds copies of the app's own files. Restoring
