@@ -8,34 +8,23 @@
 #include "platform/kit/Window.h"
 #include "tests/support/DeviceRoot.h"
 
-namespace kelvora {
+namespace kelvora::apptest {
 
-namespace apptest {
-
-// Launches the app in this process on a device root, as the program does, with the
-// repository's resources; `relaunch` starts it again on the same root, as a second run.
-// The root has a Preferences folder, as every device has.
+// Launches the app in this process on a device root that has a Preferences folder, as the
+// program does, with the repository's resources; `relaunch` starts it again on the same root.
 class AppLaunch {
   public:
     AppLaunch() {
         root.makeFolder("/var/jb/vmo/Library/Preferences");
-        launch();
+        relaunch();
     }
     ~AppLaunch() { kit::Application::shared()->reset(); }
     AppLaunch(const AppLaunch&) = delete;
     AppLaunch& operator=(const AppLaunch&) = delete;
 
     void relaunch() {
-        kit::Application::shared()->reset();
-        launch();
-    }
-
-    testsupport::DeviceRoot root;
-    std::shared_ptr<kit::Window> window;
-
-  private:
-    void launch() {
         auto& application = *kit::Application::shared();
+        application.reset();
         application.setDelegate(std::make_shared<AppDelegate>());
         auto resources = testsupport::sourceDir() / "resources";
         application.registerSceneConfiguration(AppDelegate::kSceneConfigurationName, [resources] {
@@ -45,8 +34,9 @@ class AppLaunch {
         EXPECT_TRUE(scene.ok()) << (scene.ok() ? "" : scene.error().description);
         window = application.keyWindow();
     }
+
+    testsupport::DeviceRoot root;
+    std::shared_ptr<kit::Window> window;
 };
 
-}  // namespace apptest
-
-}  // namespace kelvora
+}  // namespace kelvora::apptest

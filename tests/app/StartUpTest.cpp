@@ -84,23 +84,17 @@ TEST(StartUpTest, RestoringTheOriginalsThenRelaunchingKeepsTheOriginalsAndTheSet
 
 TEST(StartUpTest, TheTabsAreTheSetupsInANavigationControllerThenTheSettings) {
     apptest::AppLaunch app;
-    ASSERT_TRUE(app.window && app.window->isKeyWindow());
     auto tabs = std::dynamic_pointer_cast<TabViewController>(app.window->rootViewController());
-    ASSERT_TRUE(tabs);
-    ASSERT_EQ(tabs->viewControllers().size(), 2u);
+    ASSERT_TRUE(tabs && tabs->viewControllers().size() == 2);
     auto navigation =
         std::dynamic_pointer_cast<kit::NavigationController>(tabs->viewControllers()[0]);
     ASSERT_TRUE(navigation);
     EXPECT_TRUE(std::dynamic_pointer_cast<SetupViewController>(navigation->topViewController()));
-    EXPECT_TRUE(std::dynamic_pointer_cast<SettingViewController>(tabs->viewControllers()[1]));
-    EXPECT_EQ(tabs->viewControllers()[1]->tabBarItem().tag, 2);
-
     kit::Driver driver(app.window);
     ASSERT_TRUE(driver.tap("Done").ok()) << "the tutorial is up on a first launch";
     driver.wait(1);
-    EXPECT_EQ(driver.textsOnScreen().back(), "Settings");
     ASSERT_TRUE(driver.tap("Settings").ok());
-    EXPECT_EQ(tabs->selectedIndex(), 1u);
+    EXPECT_TRUE(std::dynamic_pointer_cast<SettingViewController>(tabs->selectedViewController()));
     EXPECT_TRUE(driver.isShowing("Restore Original Files"));
 }
 
