@@ -2,25 +2,12 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "tests/support/DeviceRoot.h"
 
 namespace kelvora {
 
 namespace {
-
-std::filesystem::path writeText(const std::filesystem::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-    return file;
-}
-
-std::string readText(const std::filesystem::path& file) {
-    std::ostringstream contents;
-    contents << std::ifstream(file, std::ios::binary).rdbuf();
-    return contents.str();
-}
 
 struct ProgramRun {
     int status = -1;
@@ -36,18 +23,21 @@ const std::string kKeyboard = "io.harbor.keyboardplus.plist";
 // until kelvora makes it, so kelvora seeds it with sample preferences.
 class ProgramTest : public ::testing::Test {
   protected:
-    std::filesystem::path device(const std::string& path) const { return root / path; }
+    // The files of the device root the program makes inside the work folder.
+    std::string read(const std::string& path) const { return work.read("/device/" + path); }
+    void write(const std::string& path, const std::string& text) const {
+        work.write("/device/" + path, text);
+    }
 
     // Runs the built program as a person runs it, headless, keeping what it writes to stderr.
     // The paths are the test's own temporary folders, free of quotes.
     ProgramRun play(const std::string& steps) {
-        auto script = writeText(work.hostRoot() / "steps.txt", steps);
-        auto err = work.hostRoot() / "kelvora.err";
+        work.write("/steps.txt", steps);
         std::string command = std::string("'") + KELVORA_PROGRAM + "' --headless --root '" +
-                              root.string() + "' --script '" + script.string() +
-                              "' >/dev/null 2>'" + err.string() + "'";
+                              root.string() + "' --script '" + work.host("/steps.txt").string() +
+                              "' >/dev/null 2>'" + work.host("/kelvora.err").string() + "'";
         int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(err)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, work.read("/kelvora.err")};
     }
     void playOk(const std::string& steps) {
         auto run = play(steps);
@@ -64,8 +54,9 @@ TEST_F(ProgramTest, AFirstLaunchShowsTheTutorialAndSnapshotsThePreferences) {
         "expect ~You don't have any Setup\nexpect-order Setup | Settings\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "") << "the app's log goes to its file";
-    EXPECT_EQ(readText(device(kOriginal + kDockFade)), readText(device(kPreferences + kDockFade)));
-    auto prefs = readText(device(kPreferences + "com.zerovin.KelvoraPrefs.plist"));
+    EXPECT_FALSE(read(kOriginal + kDockFade).empty());
+    EXPECT_EQ(read(kOriginal + kDockFade), read(kPreferences + kDockFade));
+    auto prefs = read(kPreferences + "com.zerovin.KelvoraPrefs.plist");
     EXPECT_NE(prefs.find("<key>didCopiedOriginalFiles</key>\n\t<true/>"), std::string::npos);
     EXPECT_NE(prefs.find("<key>didShowTutorial</key>\n\t<true/>"), std::string::npos) << prefs;
 }
@@ -79,26 +70,25 @@ TEST_F(ProgramTest, ASetupIsMadeFilledCountedAndRestored) {
         kDockFade + "\ntap " + kKeyboard + "\ntap Add\nwait 1\nexpect-order " + kDockFade + " | " +
         kKeyboard + "\ntap Back\nwait 1\nexpect 2 Files\n");
     for (const auto& name : {kDockFade, kKeyboard}) {
-        EXPECT_EQ(readText(device(folder + name)), readText(device(kPreferences + name)));
+        EXPECT_EQ(read(folder + name), read(kPreferences + name));
     }
-    writeText(device(kPreferences + kDockFade), "<plist><dict/></plist>");
+    write(kPreferences + kDockFade, "<plist><dict/></plist>");
     playOk(
         "tap Evening\nwait 1\ntap Restore\ntap Restore Evening Setup\nwait 1\n"
         "expect ~respring\ntap Okay\n");
-    EXPECT_EQ(readText(device(kPreferences + kDockFade)), readText(device(folder + kDockFade)));
-    EXPECT_NE(readText(device(kPreferences + kDockFade)), "<plist><dict/></plist>");
+    EXPECT_EQ(read(kPreferences + kDockFade), read(folder + kDockFade));
+    EXPECT_NE(read(kPreferences + kDockFade), "<plist><dict/></plist>");
 }
 
 TEST_F(ProgramTest, RestoringTheOriginalsPutsBackChangedAndRemovedFiles) {
     playOk("tap Done\nwait 1\n");
-    writeText(device(kPreferences + kDockFade), "<plist><dict/></plist>");
-    std::filesystem::remove(device(kPreferences + kKeyboard));
+    write(kPreferences + kDockFade, "<plist><dict/></plist>");
+    std::filesystem::remove(work.host("/device/" + kPreferences + kKeyboard));
     playOk(
         "tap Settings\ntap Restore Original Files\nexpect ~Are you sure\n"
         "tap Restore Original Files\nwait 1\nexpect ~respring\ntap Okay\n");
     for (const auto& name : {kDockFade, kKeyboard}) {
-        EXPECT_EQ(readText(device(kPreferences + name)), readText(device(kOriginal + name)))
-            << name;
+        EXPECT_EQ(read(kPreferences + name), read(kOriginal + name)) << name;
     }
 }
 

@@ -33,8 +33,6 @@ TEST(Palette, ScreenBackgroundFollowsTheWindowsStyle) {
     expectNear(root->resolvedColor(root->backgroundColor()), {0.11, 0.11, 0.12, 1}, "dark");
     window->setOverrideInterfaceStyle(InterfaceStyle::light);
     expectNear(root->resolvedColor(root->backgroundColor()), {0.95, 0.95, 0.96, 1}, "light");
-    expectNear(SetupAppearance::disabledShadowColour().resolved(InterfaceStyle::dark),
-               {0.76, 0.13, 0.09, 1}, "a pair of its own");
 }
 
 // What a stored value of the wrong kind reads as is the store's; here the key and its default.

@@ -93,7 +93,6 @@ TEST_F(PickersTest, IconSquareTakesTheAccentWithAWhiteSymbolAndGivesItBackOnTheN
     place(picker, 1205);
     testsupport::expectScreenMatchesGolden(ui.window, "ui-icons-notched-light");
     auto& grid = *picker->collectionView;
-    ASSERT_EQ(grid.numberOfItems(0), 132);
     // Twenty-two rows of 50 with 5 between them fill the 1205 points exactly.
     EXPECT_EQ(grid.frameForItem(IndexPath::forItem(131, 0)).maxY(), 1205);
     EXPECT_FALSE(square(*picker, 1)->iconLabel->attachmentImage()) << "an empty square";
