@@ -46,11 +46,13 @@ class SetupsScreenTest : public HomeFixture {
     }
 };
 
+// Names ending in "plist" of any case count, and a notification recounts them. A name wider
+// than its tile keeps its width and is clipped by the card.
 TEST_F(SetupsScreenTest, EmptyAndFilledScreensShowWhatAPersonExpects) {
     launch();
     testsupport::expectScreenMatchesGolden(ui.window, "home-setups-empty-notched-light");
-    // Names ending in "plist" of any case count, and a notification recounts them.
-    writeAlphaBetaGamma();
+    writeList({record("Alpha", "alpha"), record("Beta", "beta"),
+               record("Gamma and a name much wider than any tile could ever be", "gamma")});
     for (const char* name : {"a.plist", "b.PLIST", "notes.txt"}) {
         ui.root.write(std::string(setupFolder) + "/alpha/" + name, "");
     }
@@ -58,8 +60,9 @@ TEST_F(SetupsScreenTest, EmptyAndFilledScreensShowWhatAPersonExpects) {
     ui.driver->settle();
     testsupport::expectScreenMatchesGolden(ui.window, "home-setups-notched-light");
     auto tile = std::static_pointer_cast<SetupCell>(
-        screen->collectionView()->cellForItem(kit::IndexPath::forItem(0, 0)));
+        screen->collectionView()->cellForItem(kit::IndexPath::forItem(2, 0)));
     ASSERT_TRUE(tile);
+    EXPECT_TRUE(tile->baseView->clipsToBounds());
     EXPECT_NEAR(tile->baseView->backgroundColor().components().blue, 0xFE / 255.0, 1e-6);
 }
 
