@@ -27,15 +27,10 @@ class HomeFixture : public testing::Test {
         ui.root.makeFolder(setupFolder);
     }
 
+    inline static const SetupManager::DomainID PrefsID = std::string("com.zerovin.KelvoraPrefs");
     static void setPreference(const std::string& key, foundation::PlistValue value) {
-        SetupManager::sharedInstance().setObject(std::move(value), key,
-                                                 std::string("com.zerovin.KelvoraPrefs"));
+        SetupManager::sharedInstance().setObject(std::move(value), key, PrefsID);
     }
-    static std::optional<foundation::PlistValue> preference(const std::string& key) {
-        return SetupManager::sharedInstance().objectForKey(key,
-                                                           std::string("com.zerovin.KelvoraPrefs"));
-    }
-
     static foundation::PlistDictionary record(const std::string& name, const std::string& folder,
                                               const std::string& date = "0101202401000000") {
         return {{"setupFolderName", folder},

@@ -76,7 +76,8 @@ TEST_F(SetupsScreenTest, SortSheetReordersTheGridAndKeepsTheChoice) {
     testsupport::expectScreenMatchesGolden(ui.window, "home-sort-notched-light");
     ui.tap("Date Oldest");
     EXPECT_EQ(tileNames(), (Names{"Zeta", "alpha", "Alpha"}));
-    EXPECT_EQ(preference("setupSortType"), foundation::PlistValue("Date Oldest"));
+    EXPECT_EQ(SetupManager::sharedInstance().objectForKey("setupSortType", PrefsID),
+              foundation::PlistValue("Date Oldest"));
     ui.tap("text.append");
     EXPECT_EQ(checkedSortEntry(), "Date Oldest");
     ui.tap("Cancel");
@@ -115,9 +116,17 @@ TEST_F(SetupsScreenTest, DeleteRemovesTheSetupItsMenuWasShownForAndSavesTheRestI
     EXPECT_EQ(setupFolders(), (Names{"alpha"}));
 }
 
-TEST_F(SetupsScreenTest, ATapAndViewInTheMenuOpenTheExplorerWithTheRecordsData) {
-    writeList({record("Alpha", "alpha")});
+// Records of any shape are shown; one whose folder is no Setup folder of its own cannot be
+// opened, and each can still be deleted.
+TEST_F(SetupsScreenTest, ATapOrViewOpensTheRecordsExplorerUnlessItsFolderEscapes) {
+    foundation::PlistDictionary numberName = record("x", "numbered");
+    numberName["setupName"] = 5;
+    writeList({foundation::PlistValue("junk"), numberName, record("Alpha", "alpha"),
+               record("Escape", "../Original")});
+    ui.root.write("/var/mobile/Kelvora/Original/keep.plist", "");
+    setPreference("setupSortType", "Shuffle");
     launch();
+    EXPECT_EQ(tileNames(), (Names{"", "", "Alpha", "Escape"}));
     ui.tap("Alpha");
     auto explorer =
         std::dynamic_pointer_cast<SetupExplorerViewController>(navigation->topViewController());
@@ -132,17 +141,9 @@ TEST_F(SetupsScreenTest, ATapAndViewInTheMenuOpenTheExplorerWithTheRecordsData) 
     ui.tap("View");
     EXPECT_TRUE(
         std::dynamic_pointer_cast<SetupExplorerViewController>(navigation->topViewController()));
-}
+    navigation->popViewController(false);
+    ui.driver->settle();
 
-TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextCannotBeOpenedAndCanStillBeDeleted) {
-    foundation::PlistDictionary numberName = record("x", "numbered");
-    numberName["setupName"] = 5;
-    writeList({foundation::PlistValue("junk"), numberName, record("Alpha", "alpha"),
-               record("Escape", "../Original")});
-    ui.root.write("/var/mobile/Kelvora/Original/keep.plist", "");
-    setPreference("setupSortType", "Shuffle");
-    launch();
-    EXPECT_EQ(tileNames(), (Names{"", "", "Alpha", "Escape"}));
     // "../Original" holds a preference file, but it is no Setup folder of this list.
     EXPECT_FALSE(ui.driver->isShowing("1 Files"));
     ui.tap("Escape");
@@ -150,7 +151,6 @@ TEST_F(SetupsScreenTest, WrongShapedRecordsShowEmptyTextCannotBeOpenedAndCanStil
     EXPECT_TRUE(ui.driver->isShowing("cannot be opened")) << "an alert says why";
     ui.tapAndWait("Okay");
     EXPECT_EQ(navigation->viewControllers().size(), 1u) << "nothing opened";
-
     deleteItem(3);
     EXPECT_EQ(ui.log.count("failed delete set up folder"), 1u);
     EXPECT_TRUE(std::filesystem::exists(ui.root.host("/var/mobile/Kelvora/Original/keep.plist")));

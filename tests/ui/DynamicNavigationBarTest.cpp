@@ -30,13 +30,9 @@ class Performer final : public kit::Responder {
     explicit Performer(std::weak_ptr<kit::Responder> next = {}) : next_(std::move(next)) {}
     std::shared_ptr<kit::Responder> nextResponder() const override { return next_.lock(); }
     void define(const std::string& name) {
-        defineAction(name, [this, name](const std::shared_ptr<kit::Responder>& sender) {
-            performed.push_back(name);
-            senders.push_back(sender);
-        });
+        defineAction(name, [this, name](const auto&) { performed.push_back(name); });
     }
     std::vector<std::string> performed;
-    std::vector<std::shared_ptr<kit::Responder>> senders;
 
   private:
     std::weak_ptr<kit::Responder> next_;
@@ -111,8 +107,6 @@ TEST_F(DynamicNavigationBarTest, ButtonsDimWhileHeldAndActOnlyWhenReleasedOnThem
     tap(*cancel);
     tap(*titles->rightTitleButton());
     EXPECT_EQ(controller->performed, std::vector<std::string>{"dismissVC"});
-    ASSERT_EQ(controller->senders.size(), 1u);
-    EXPECT_EQ(controller->senders[0], cancel);
     EXPECT_TRUE(application->performed.empty());
 
     auto bar = DynamicNavigationBar::initWithTitleAccentBackIcon("Files", kAccent, "chevron.left",
