@@ -48,7 +48,7 @@ class ProgramTest : public ::testing::Test {
     std::filesystem::path root = work.hostRoot() / "device";
 };
 
-TEST_F(ProgramTest, AFirstLaunchShowsTheTutorialAndSnapshotsThePreferences) {
+TEST_F(ProgramTest, AFirstLaunchSnapshotsThePreferencesThatRestoringTheOriginalsPutsBack) {
     auto run = play(
         "expect ~Getting started\ntap Done\nwait 1\nexpect-no Done\n"
         "expect ~You don't have any Setup\nexpect-order Setup | Settings\n");
@@ -59,6 +59,16 @@ TEST_F(ProgramTest, AFirstLaunchShowsTheTutorialAndSnapshotsThePreferences) {
     auto prefs = read(kPreferences + "com.zerovin.KelvoraPrefs.plist");
     EXPECT_NE(prefs.find("<key>didCopiedOriginalFiles</key>\n\t<true/>"), std::string::npos);
     EXPECT_NE(prefs.find("<key>didShowTutorial</key>\n\t<true/>"), std::string::npos) << prefs;
+
+    // A later launch restores the changed and the removed file.
+    write(kPreferences + kDockFade, "<plist><dict/></plist>");
+    std::filesystem::remove(work.host("/device/" + kPreferences + kKeyboard));
+    playOk(
+        "tap Settings\ntap Restore Original Files\nexpect ~Are you sure\n"
+        "tap Restore Original Files\nwait 1\nexpect ~respring\ntap Okay\n");
+    for (const auto& name : {kDockFade, kKeyboard}) {
+        EXPECT_EQ(read(kPreferences + name), read(kOriginal + name)) << name;
+    }
 }
 
 TEST_F(ProgramTest, ASetupIsMadeFilledCountedAndRestored) {
@@ -78,18 +88,6 @@ TEST_F(ProgramTest, ASetupIsMadeFilledCountedAndRestored) {
         "expect ~respring\ntap Okay\n");
     EXPECT_EQ(read(kPreferences + kDockFade), read(folder + kDockFade));
     EXPECT_NE(read(kPreferences + kDockFade), "<plist><dict/></plist>");
-}
-
-TEST_F(ProgramTest, RestoringTheOriginalsPutsBackChangedAndRemovedFiles) {
-    playOk("tap Done\nwait 1\n");
-    write(kPreferences + kDockFade, "<plist><dict/></plist>");
-    std::filesystem::remove(work.host("/device/" + kPreferences + kKeyboard));
-    playOk(
-        "tap Settings\ntap Restore Original Files\nexpect ~Are you sure\n"
-        "tap Restore Original Files\nwait 1\nexpect ~respring\ntap Okay\n");
-    for (const auto& name : {kDockFade, kKeyboard}) {
-        EXPECT_EQ(read(kPreferences + name), read(kOriginal + name)) << name;
-    }
 }
 
 TEST_F(ProgramTest, AFailingStepEndsTheRunWithStatusOneAndSaysWhere) {

@@ -1,24 +1,56 @@
 #include <gtest/gtest.h>
 
+#include "app/AppDelegate.h"
+#include "app/SceneDelegate.h"
 #include "app/TabViewController.h"
 #include "home/SetupViewController.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/PropertyList.h"
+#include "platform/kit/Application.h"
 #include "platform/kit/Driver.h"
 #include "platform/kit/NavigationController.h"
 #include "platform/kit/TabBar.h"
 #include "settings/SettingViewController.h"
 #include "store/SetupManager.h"
-#include "tests/app/AppLaunch.h"
+#include "tests/support/DeviceRoot.h"
 
 namespace kelvora {
 
 namespace {
 
+// Launches the app in this process on a device root that has a Preferences folder, as the
+// program does, with the repository's resources; `relaunch` starts it again on the same root.
+class AppLaunch {
+  public:
+    AppLaunch() {
+        root.makeFolder("/var/jb/vmo/Library/Preferences");
+        relaunch();
+    }
+    ~AppLaunch() { kit::Application::shared()->reset(); }
+    AppLaunch(const AppLaunch&) = delete;
+    AppLaunch& operator=(const AppLaunch&) = delete;
+
+    void relaunch() {
+        auto& application = *kit::Application::shared();
+        application.reset();
+        application.setDelegate(std::make_shared<AppDelegate>());
+        auto resources = testsupport::sourceDir() / "resources";
+        application.registerSceneConfiguration(AppDelegate::kSceneConfigurationName, [resources] {
+            return std::make_shared<SceneDelegate>(foundation::Bundle(resources));
+        });
+        auto scene = application.launch(kit::Screen::notched());
+        EXPECT_TRUE(scene.ok()) << (scene.ok() ? "" : scene.error().description);
+        window = application.keyWindow();
+    }
+
+    testsupport::DeviceRoot root;
+    std::shared_ptr<kit::Window> window;
+};
+
 constexpr const char* kPreferences = "/var/jb/vmo/Library/Preferences/";
 constexpr const char* kPrefsFile = "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraPrefs.plist";
 
-bool exists(const apptest::AppLaunch& app, const std::string& devicePath) {
+bool exists(const AppLaunch& app, const std::string& devicePath) {
     return std::filesystem::exists(app.root.host(devicePath));
 }
 
@@ -28,7 +60,7 @@ void writePrefs(const testsupport::DeviceRoot& root, foundation::PlistDictionary
 }
 
 TEST(StartUpTest, TheFoldersComeFirstThenOneSnapshotOfTheTweakFilesThatNoLaterLaunchRetakes) {
-    apptest::AppLaunch app;
+    AppLaunch app;
     const std::string tweak = std::string(kPreferences) + "com.example.tweak.plist";
     const std::string original = "/var/mobile/Kelvora/Original/";
     app.root.write(tweak, "first");
@@ -54,7 +86,7 @@ TEST(StartUpTest, TheFoldersComeFirstThenOneSnapshotOfTheTweakFilesThatNoLaterLa
 // the originals must not put them back: the flag would be lost, the next launch would copy
 // today's values over the originals, and the Setup list would rewind.
 TEST(StartUpTest, RestoringTheOriginalsThenRelaunchingKeepsTheOriginalsAndTheSetupList) {
-    apptest::AppLaunch app;
+    AppLaunch app;
     const std::string original = "/var/mobile/Kelvora/Original/";
     const std::string list = std::string(kPreferences) + "com.zerovin.KelvoraList.plist";
     app.root.write(original + "com.example.tweak.plist", "original");
@@ -81,8 +113,18 @@ TEST(StartUpTest, RestoringTheOriginalsThenRelaunchingKeepsTheOriginalsAndTheSet
                                                           "com.zerovin.KelvoraPrefs"));
 }
 
-TEST(StartUpTest, TheTabsAreTheSetupsInANavigationControllerThenTheSettings) {
-    apptest::AppLaunch app;
+// Picking the accent in the settings stores it (the settings' tests); a launch reads it.
+TEST(StartUpTest, TheTabsAreTheSetupsThenTheSettingsInTheAccentStoredWhenTheAppStarts) {
+    AppLaunch app;
+    auto hex = [](const kit::Color& colour) {
+        return SetupManager::sharedInstance().hexStringFromColor(colour);
+    };
+    EXPECT_EQ(hex(app.window->tintColor()), "04C7BE");
+    writePrefs(app.root, {{"accentColour", "FF9F0A"}});
+    app.relaunch();
+    EXPECT_EQ(hex(app.window->tintColor()), "FF9F0A");
+    EXPECT_EQ(kit::TabBar::appearance().tintColor, app.window->tintColor());
+
     auto tabs = std::dynamic_pointer_cast<TabViewController>(app.window->rootViewController());
     ASSERT_TRUE(tabs && tabs->viewControllers().size() == 2);
     auto navigation =
@@ -95,19 +137,6 @@ TEST(StartUpTest, TheTabsAreTheSetupsInANavigationControllerThenTheSettings) {
     ASSERT_TRUE(driver.tap("Settings").ok());
     EXPECT_TRUE(std::dynamic_pointer_cast<SettingViewController>(tabs->selectedViewController()));
     EXPECT_TRUE(driver.isShowing("Restore Original Files"));
-}
-
-// Picking the accent in the settings stores it (the settings' tests); a launch reads it.
-TEST(StartUpTest, TheWindowAndTabBarTakeTheAccentColourStoredWhenTheAppStarts) {
-    apptest::AppLaunch app;
-    auto hex = [](const kit::Color& colour) {
-        return SetupManager::sharedInstance().hexStringFromColor(colour);
-    };
-    EXPECT_EQ(hex(app.window->tintColor()), "04C7BE");
-    writePrefs(app.root, {{"accentColour", "FF9F0A"}});
-    app.relaunch();
-    EXPECT_EQ(hex(app.window->tintColor()), "FF9F0A");
-    EXPECT_EQ(kit::TabBar::appearance().tintColor, app.window->tintColor());
 }
 
 }  // namespace

@@ -115,17 +115,12 @@ TEST_F(DynamicNavigationBarTest, ButtonsDimWhileHeldAndActOnlyWhenReleasedOnThem
     controller->define("goBack");
     auto back = bar->leftIconButton();
     EXPECT_EQ(back->icon()->tintColor(), kAccent);
-    auto& queue = foundation::MainQueue::main();
     touch(TouchPhase::began, *back);
     EXPECT_EQ(back->alpha(), 0.5);
-    queue.advance(0.05);
-    EXPECT_GT(back->presentationAlpha(), 0.5) << "dimming takes 0.1 s";
     ui.window->sendTouch(TouchPhase::moved, {300, 600});
     EXPECT_EQ(back->alpha(), 0.5) << "still held, even off the button";
     ui.window->sendTouch(TouchPhase::ended, {300, 600});
     EXPECT_EQ(back->alpha(), 1);
-    queue.advance(0.1);
-    EXPECT_EQ(back->presentationAlpha(), 1);
 
     touch(TouchPhase::began, *back);
     touch(TouchPhase::cancelled, *back);

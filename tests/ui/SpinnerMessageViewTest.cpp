@@ -121,16 +121,6 @@ TEST_F(SpinnerMessageViewTest, ShownOverlaySwallowsTouchesAndHiddenOneLetsThemTh
     EXPECT_EQ(content->touches, 1);
 }
 
-// Its place on the form is in the form's golden; here only a title too long for one line.
-TEST(SectionTitleView, ATitleTooLongIsCutOnOneLine) {
-    auto section = SectionTitleView::initWithTitle(kLongText);
-    section->setFrame({0, 40, 390, 25});
-    section->layoutIfNeeded();
-    EXPECT_EQ(section->titleLabel()->frame().height(),
-              std::ceil(section->titleLabel()->font().lineHeight()));
-    EXPECT_TRUE(truncated(*section->titleLabel()));
-}
-
 // WCAG's contrast of the title laid over the form's background: 4.5:1 is the least for text.
 TEST(SectionTitleView, TitlesCanBeReadOnTheFormInBothAppearances) {
     auto title = SectionTitleView::initWithTitle("Colour")->titleLabel()->textColor();
