@@ -18,6 +18,7 @@ namespace kelvora {
 // controller, over a device root with the app's folders.
 class HomeFixture : public testing::Test {
   protected:
+    using Names = std::vector<std::string>;
     static constexpr const char* listFile =
         "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraList.plist";
     static constexpr const char* setupFolder = "/var/mobile/Kelvora/Setup";

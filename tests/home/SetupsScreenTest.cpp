@@ -15,27 +15,12 @@ namespace kelvora {
 
 namespace {
 
-using Names = std::vector<std::string>;
-
 class SetupsScreenTest : public HomeFixture {
   protected:
     SetupsScreenTest() { setPreference("didShowTutorial", true); }
 
-    void writeAlphaBetaGamma() {
-        writeList({record("Alpha", "alpha"), record("Beta", "beta"), record("Gamma", "gamma")});
-        for (const char* folder : {"alpha", "beta", "gamma"}) {
-            ui.root.makeFolder(std::string(setupFolder) + "/" + folder);
-        }
-    }
     static void postRefresh() {
         foundation::NotificationCenter::defaultCenter().post("RefreshSetupDataNotification");
-    }
-    // The sort entry of the sheet on screen that carries the check mark.
-    std::string checkedSortEntry() const {
-        auto mark = ui.driver->find("checkmark");
-        auto texts = mark && mark->superview() ? kit::ViewFinder::textsOf(*mark->superview())
-                                               : std::vector<std::string>{};
-        return texts.empty() ? "" : texts.front();
     }
     // Deletes through the grid's own context menu of `item`, as a long press would.
     void deleteItem(std::int64_t item) {
@@ -79,7 +64,9 @@ TEST_F(SetupsScreenTest, SortSheetReordersTheGridAndKeepsTheChoice) {
     EXPECT_EQ(SetupManager::sharedInstance().objectForKey("setupSortType", PrefsID),
               foundation::PlistValue("Date Oldest"));
     ui.tap("text.append");
-    EXPECT_EQ(checkedSortEntry(), "Date Oldest");
+    auto mark = ui.driver->find("checkmark");
+    ASSERT_TRUE(mark && mark->superview());
+    EXPECT_EQ(kit::ViewFinder::textsOf(*mark->superview()), Names{"Date Oldest"});
     ui.tap("Cancel");
     EXPECT_FALSE(ui.driver->isShowing("Sort"));
 }
@@ -87,7 +74,10 @@ TEST_F(SetupsScreenTest, SortSheetReordersTheGridAndKeepsTheChoice) {
 // The list file takes the display order. The menu's item may name another Setup once the list
 // is reloaded, and may lie at either end of the list.
 TEST_F(SetupsScreenTest, DeleteRemovesTheSetupItsMenuWasShownForAndSavesTheRestInDisplayOrder) {
-    writeAlphaBetaGamma();
+    writeList({record("Alpha", "alpha"), record("Beta", "beta"), record("Gamma", "gamma")});
+    for (const char* folder : {"alpha", "beta", "gamma"}) {
+        ui.root.makeFolder(std::string(setupFolder) + "/" + folder);
+    }
     setPreference("setupSortType", "Setup Z-A");
     launch();
     ASSERT_TRUE(ui.driver->longPress("Beta").ok());

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "appearance/SetupAppearance.h"
@@ -40,18 +41,17 @@ class PickersTest : public testing::Test {
         picker->setFrame({0, 100, 390, height});
         ui.showView(form);
     }
-    static std::shared_ptr<ColourCell> swatch(ColourCollectionView& picker, std::int64_t item) {
-        return std::static_pointer_cast<ColourCell>(
-            picker.collectionView->cellForItem(IndexPath::forItem(item, 0)));
-    }
-    static std::shared_ptr<IconCell> square(IconCollectionView& picker, std::int64_t item) {
-        return std::static_pointer_cast<IconCell>(
+    template <typename Picker>
+    static auto cell(Picker& picker, std::int64_t item) {
+        using Cell =
+            std::conditional_t<std::is_same_v<Picker, IconCollectionView>, IconCell, ColourCell>;
+        return std::static_pointer_cast<Cell>(
             picker.collectionView->cellForItem(IndexPath::forItem(item, 0)));
     }
     static std::vector<std::int64_t> ringed(ColourCollectionView& picker) {
         std::vector<std::int64_t> items;
         for (std::int64_t item = 0; item < picker.collectionView->numberOfItems(0); ++item) {
-            if (swatch(picker, item)->selectedView->borderWidth() > 0) {
+            if (cell(picker, item)->selectedView->borderWidth() > 0) {
                 items.push_back(item);
             }
         }
@@ -75,7 +75,7 @@ TEST_F(PickersTest, ColourRingFollowsTheLastTapInItsColourAndEveryTapIsReported)
     picker->delegate = choices;
     ui.tap("0A84FE");
     EXPECT_EQ(ringed(*picker), (std::vector<std::int64_t>{3}));
-    auto ring = swatch(*picker, 3)->selectedView->borderColor();
+    auto ring = cell(*picker, 3)->selectedView->borderColor();
     EXPECT_EQ(SetupManager::sharedInstance().hexStringFromColor(ring), "0A84FE");
     EXPECT_EQ(ring.components().alpha, 1) << "the ring is drawn at full opacity";
     ui.tap("BF5AF2");
@@ -93,27 +93,25 @@ TEST_F(PickersTest, IconSquareTakesTheAccentWithAWhiteSymbolAndGivesItBackOnTheN
     auto& grid = *picker->collectionView;
     // Twenty-two rows of 50 with 5 between them fill the 1205 points exactly.
     EXPECT_EQ(grid.frameForItem(IndexPath::forItem(131, 0)).maxY(), 1205);
-    EXPECT_FALSE(square(*picker, 1)->iconLabel->attachmentImage()) << "an empty square";
+    EXPECT_FALSE(cell(*picker, 1)->iconLabel->attachmentImage()) << "an empty square";
     for (std::int64_t item : {0, 115}) {
-        EXPECT_EQ(square(*picker, item)->iconView->backgroundColor(),
+        EXPECT_EQ(cell(*picker, item)->iconView->backgroundColor(),
                   SetupAppearance::secondaryColour());
-        EXPECT_EQ(square(*picker, item)->iconLabel->attachmentImage()->tintColor(),
+        EXPECT_EQ(cell(*picker, item)->iconLabel->attachmentImage()->tintColor(),
                   Color::labelColor());
     }
 
     // The grid does not scroll itself, so the form is scrolled to bring the gear row in.
     form->setContentOffset({0, 600});
     ui.tap("gear");
-    EXPECT_EQ(square(*picker, 115)->iconView->backgroundColor(),
+    EXPECT_EQ(cell(*picker, 115)->iconView->backgroundColor(),
               SetupAppearance::setupAccentColour());
-    EXPECT_EQ(square(*picker, 115)->iconLabel->attachmentImage()->tintColor(), Color::whiteColor());
+    EXPECT_EQ(cell(*picker, 115)->iconLabel->attachmentImage()->tintColor(), Color::whiteColor());
     form->setContentOffset({0, 0});
     ui.tap("No Such Symbol");
-    EXPECT_EQ(square(*picker, 1)->iconView->backgroundColor(),
-              SetupAppearance::setupAccentColour());
-    EXPECT_EQ(square(*picker, 115)->iconView->backgroundColor(),
-              SetupAppearance::secondaryColour());
-    EXPECT_EQ(square(*picker, 115)->iconLabel->attachmentImage()->tintColor(), Color::labelColor());
+    EXPECT_EQ(cell(*picker, 1)->iconView->backgroundColor(), SetupAppearance::setupAccentColour());
+    EXPECT_EQ(cell(*picker, 115)->iconView->backgroundColor(), SetupAppearance::secondaryColour());
+    EXPECT_EQ(cell(*picker, 115)->iconLabel->attachmentImage()->tintColor(), Color::labelColor());
     EXPECT_EQ(choices->received, (std::vector<std::string>{"gear", "No Such Symbol"}));
 }
 

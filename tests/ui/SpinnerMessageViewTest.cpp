@@ -27,11 +27,6 @@ const std::string kLongText =
     "Copying com.example.first.plist, com.example.second.plist, com.example.third.plist and "
     "com.example.fourth.plist into the Setup";
 
-bool truncated(const kit::Label& label) {
-    return kit::TextLayout(label.text(), label.font(), label.layoutOptions(label.frame().width()))
-        .isTruncated();
-}
-
 // A view of the screen under the overlay that would act on touches reaching it, as a scroll
 // view does on a drag.
 class TouchCounter final : public kit::View {
@@ -70,7 +65,9 @@ TEST_F(SpinnerMessageViewTest, PanelSpinnerAndMessageSitWhereTheyBelongOnAPhoneS
     ui.window->layoutIfNeeded();
     double twoLines = std::ceil(2 * overlay->messageLabel()->font().lineHeight());
     EXPECT_EQ(overlay->messageLabel()->frame(), Rect(20, 110 - twoLines, 270, twoLines));
-    EXPECT_TRUE(truncated(*overlay->messageLabel()));
+    auto label = overlay->messageLabel();
+    EXPECT_TRUE(
+        kit::TextLayout(label->text(), label->font(), label->layoutOptions(270)).isTruncated());
 }
 
 TEST_F(SpinnerMessageViewTest, ShowingAndHidingFadeOverAFifthOfASecondInTheStoredAccent) {
