@@ -67,7 +67,7 @@ TEST_F(CreateSetupTest, RoadOfASetupEndsInItsExplorerAFifthOfASecondAfterDone) {
 
     EXPECT_EQ(setupFolders(), (Names{"work"}));
     auto list = SetupManager::sharedInstance().loadSetupArray();
-    ASSERT_EQ(list.size(), 1u);
+    ASSERT_TRUE(list.size() == 1 && list[0].get<foundation::PlistDictionary>());
     const auto& stored = *list[0].get<foundation::PlistDictionary>();
     EXPECT_EQ(stored.size(), 6u);
     for (const auto& [key, value] : stored) {

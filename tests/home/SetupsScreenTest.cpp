@@ -69,6 +69,7 @@ TEST_F(SetupsScreenTest, SortSheetReordersTheGridAndKeepsTheChoice) {
     EXPECT_EQ(kit::ViewFinder::textsOf(*mark->superview()), Names{"Date Oldest"});
     ui.tap("Cancel");
     EXPECT_FALSE(ui.driver->isShowing("Sort"));
+    EXPECT_EQ(tileNames(), (Names{"Zeta", "alpha", "Alpha"})) << "Cancel changes nothing";
 }
 
 // The list file takes the display order. The menu's item may name another Setup once the list
