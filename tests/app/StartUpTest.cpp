@@ -1,25 +1,56 @@
 #include <gtest/gtest.h>
 
+#include "app/AppDelegate.h"
+#include "app/SceneDelegate.h"
 #include "app/TabViewController.h"
 #include "home/SetupViewController.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/PropertyList.h"
-#include "platform/kit/ColorPickerViewController.h"
+#include "platform/kit/Application.h"
 #include "platform/kit/Driver.h"
 #include "platform/kit/NavigationController.h"
 #include "platform/kit/TabBar.h"
 #include "settings/SettingViewController.h"
 #include "store/SetupManager.h"
-#include "tests/app/AppLaunch.h"
+#include "tests/support/DeviceRoot.h"
 
 namespace kelvora {
 
 namespace {
 
+// Launches the app in this process on a device root that has a Preferences folder, as the
+// program does, with the repository's resources; `relaunch` starts it again on the same root.
+class AppLaunch {
+  public:
+    AppLaunch() {
+        root.makeFolder("/var/jb/vmo/Library/Preferences");
+        relaunch();
+    }
+    ~AppLaunch() { kit::Application::shared()->reset(); }
+    AppLaunch(const AppLaunch&) = delete;
+    AppLaunch& operator=(const AppLaunch&) = delete;
+
+    void relaunch() {
+        auto& application = *kit::Application::shared();
+        application.reset();
+        application.setDelegate(std::make_shared<AppDelegate>());
+        auto resources = testsupport::sourceDir() / "resources";
+        application.registerSceneConfiguration(AppDelegate::kSceneConfigurationName, [resources] {
+            return std::make_shared<SceneDelegate>(foundation::Bundle(resources));
+        });
+        auto scene = application.launch(kit::Screen::notched());
+        EXPECT_TRUE(scene.ok()) << (scene.ok() ? "" : scene.error().description);
+        window = application.keyWindow();
+    }
+
+    testsupport::DeviceRoot root;
+    std::shared_ptr<kit::Window> window;
+};
+
 constexpr const char* kPreferences = "/var/jb/vmo/Library/Preferences/";
 constexpr const char* kPrefsFile = "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraPrefs.plist";
 
-bool exists(const apptest::AppLaunch& app, const std::string& devicePath) {
+bool exists(const AppLaunch& app, const std::string& devicePath) {
     return std::filesystem::exists(app.root.host(devicePath));
 }
 
@@ -28,43 +59,34 @@ void writePrefs(const testsupport::DeviceRoot& root, foundation::PlistDictionary
     ASSERT_TRUE(foundation::writeToFile(values, kPrefsFile).ok());
 }
 
-TEST(StartUpTest, FoldersComeAtOnceThenAfterThreeTenthsAndTheSnapshotAfterTwoMore) {
-    apptest::AppLaunch app;
-    app.root.write(std::string(kPreferences) + "com.example.tweak.plist", "<plist/>");
+TEST(StartUpTest, TheFoldersComeFirstThenOneSnapshotOfTheTweakFilesThatNoLaterLaunchRetakes) {
+    AppLaunch app;
+    const std::string tweak = std::string(kPreferences) + "com.example.tweak.plist";
+    const std::string original = "/var/mobile/Kelvora/Original/";
+    app.root.write(tweak, "first");
     app.root.write(std::string(kPreferences) + "com.apple.springboard.plist", "<plist/>");
     auto& queue = foundation::MainQueue::main();
-
     EXPECT_TRUE(exists(app, "/var/mobile/Kelvora"));
-    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Setup"));
     queue.advance(0.299);
     EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Setup"));
     queue.advance(0.001);
     EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Setup"));
-    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Original"));
-    queue.advance(0.199);
-    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
-    queue.advance(0.001);
-    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
-    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.apple.springboard.plist"));
-    EXPECT_TRUE(SetupManager::sharedInstance().boolForKey("didCopiedOriginalFiles", false,
-                                                          "com.zerovin.KelvoraPrefs"));
-}
+    EXPECT_TRUE(exists(app, original));
+    queue.advance(0.2);
+    EXPECT_EQ(app.root.read(original + "com.example.tweak.plist"), "first");
+    EXPECT_FALSE(exists(app, original + "com.apple.springboard.plist"));
 
-TEST(StartUpTest, ASnapshotTakenByAnEarlierLaunchIsNotTakenAgain) {
-    apptest::AppLaunch app;
-    writePrefs(app.root, {{"didCopiedOriginalFiles", true}});
-    app.root.write(std::string(kPreferences) + "com.example.tweak.plist", "<plist/>");
+    app.root.write(tweak, "second");
     app.relaunch();
-    foundation::MainQueue::main().advance(1);
-    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Original"));
-    EXPECT_FALSE(exists(app, "/var/mobile/Kelvora/Original/com.example.tweak.plist"));
+    queue.advance(1);
+    EXPECT_EQ(app.root.read(original + "com.example.tweak.plist"), "first");
 }
 
 // An Original folder made by an older version holds copies of the app's own files. Restoring
 // the originals must not put them back: the flag would be lost, the next launch would copy
 // today's values over the originals, and the Setup list would rewind.
 TEST(StartUpTest, RestoringTheOriginalsThenRelaunchingKeepsTheOriginalsAndTheSetupList) {
-    apptest::AppLaunch app;
+    AppLaunch app;
     const std::string original = "/var/mobile/Kelvora/Original/";
     const std::string list = std::string(kPreferences) + "com.zerovin.KelvoraList.plist";
     app.root.write(original + "com.example.tweak.plist", "original");
@@ -91,68 +113,30 @@ TEST(StartUpTest, RestoringTheOriginalsThenRelaunchingKeepsTheOriginalsAndTheSet
                                                           "com.zerovin.KelvoraPrefs"));
 }
 
-TEST(StartUpTest, TheTabsAreTheSetupsInANavigationControllerThenTheSettings) {
-    apptest::AppLaunch app;
-    ASSERT_TRUE(app.window);
-    EXPECT_TRUE(app.window->isKeyWindow());
-    auto tabs = std::dynamic_pointer_cast<TabViewController>(app.window->rootViewController());
-    ASSERT_TRUE(tabs);
-    ASSERT_EQ(tabs->viewControllers().size(), 2u);
-    EXPECT_EQ(tabs->selectedIndex(), 0u);
+// Picking the accent in the settings stores it (the settings' tests); a launch reads it.
+TEST(StartUpTest, TheTabsAreTheSetupsThenTheSettingsInTheAccentStoredWhenTheAppStarts) {
+    AppLaunch app;
+    auto hex = [](const kit::Color& colour) {
+        return SetupManager::sharedInstance().hexStringFromColor(colour);
+    };
+    EXPECT_EQ(hex(app.window->tintColor()), "04C7BE");
+    writePrefs(app.root, {{"accentColour", "FF9F0A"}});
+    app.relaunch();
+    EXPECT_EQ(hex(app.window->tintColor()), "FF9F0A");
+    EXPECT_EQ(kit::TabBar::appearance().tintColor, app.window->tintColor());
 
+    auto tabs = std::dynamic_pointer_cast<TabViewController>(app.window->rootViewController());
+    ASSERT_TRUE(tabs && tabs->viewControllers().size() == 2);
     auto navigation =
         std::dynamic_pointer_cast<kit::NavigationController>(tabs->viewControllers()[0]);
     ASSERT_TRUE(navigation);
-    auto setups = std::dynamic_pointer_cast<SetupViewController>(navigation->topViewController());
-    ASSERT_TRUE(setups);
-    EXPECT_EQ(setups->tabBarItem().title, "Setup");
-    EXPECT_EQ(setups->tabBarItem().tag, 0);
-    EXPECT_EQ(setups->tabBarItem().image->name(), "rectangle.3.offgrid.fill");
-
-    auto settings = std::dynamic_pointer_cast<SettingViewController>(tabs->viewControllers()[1]);
-    ASSERT_TRUE(settings);
-    EXPECT_EQ(settings->tabBarItem().title, "Settings");
-    EXPECT_EQ(settings->tabBarItem().tag, 2);
-    EXPECT_EQ(settings->tabBarItem().image->name(), "gear");
-    EXPECT_TRUE(tabs->tabBar()->scrollEdgeAppearance().has_value());
-
+    EXPECT_TRUE(std::dynamic_pointer_cast<SetupViewController>(navigation->topViewController()));
     kit::Driver driver(app.window);
     ASSERT_TRUE(driver.tap("Done").ok()) << "the tutorial is up on a first launch";
     driver.wait(1);
-    EXPECT_EQ(driver.textsOnScreen().back(), "Settings");
     ASSERT_TRUE(driver.tap("Settings").ok());
-    EXPECT_EQ(tabs->selectedIndex(), 1u);
+    EXPECT_TRUE(std::dynamic_pointer_cast<SettingViewController>(tabs->selectedViewController()));
     EXPECT_TRUE(driver.isShowing("Restore Original Files"));
-}
-
-TEST(StartUpTest, TheWindowAndTabBarTakeTheAccentColourStoredWhenTheAppStarts) {
-    apptest::AppLaunch app;
-    EXPECT_EQ(SetupManager::sharedInstance().hexStringFromColor(app.window->tintColor()), "04C7BE");
-    writePrefs(app.root, {{"accentColour", "FF9F0A"}});
-    app.relaunch();
-    EXPECT_EQ(SetupManager::sharedInstance().hexStringFromColor(app.window->tintColor()), "FF9F0A");
-    EXPECT_EQ(kit::TabBar::appearance().tintColor, app.window->tintColor());
-}
-
-TEST(StartUpTest, AnAccentColourPickedInTheSettingsTintsTheWindowOnTheNextLaunch) {
-    apptest::AppLaunch app;
-    kit::Driver driver(app.window);
-    ASSERT_TRUE(driver.tap("Done").ok());
-    driver.wait(1);
-    ASSERT_TRUE(driver.tap("Settings").ok());
-    ASSERT_TRUE(driver.tap("Accent Colour").ok());
-    auto tabs = app.window->rootViewController();
-    auto picker = std::dynamic_pointer_cast<kit::ColorPickerViewController>(
-        tabs->children()[1]->presentedViewController());
-    ASSERT_TRUE(picker);
-    auto red = picker->swatches()[5 * kit::ColorPickerViewController::gridColumns];
-    auto centre = red->convertToWindow(red->bounds().center());
-    ASSERT_TRUE(driver.tapAt(centre).ok());
-    auto picked = SetupManager::sharedInstance().hexStringFromColor(picker->selectedColor());
-    ASSERT_NE(picked, "04C7BE");
-
-    app.relaunch();
-    EXPECT_EQ(SetupManager::sharedInstance().hexStringFromColor(app.window->tintColor()), picked);
 }
 
 }  // namespace

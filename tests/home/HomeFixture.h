@@ -2,99 +2,64 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "home/SetupViewController.h"
-#include "platform/foundation/MainQueue.h"
 #include "platform/foundation/PropertyList.h"
-#include "platform/kit/Driver.h"
 #include "platform/kit/NavigationController.h"
-#include "platform/kit/Window.h"
 #include "store/SetupManager.h"
-#include "tests/support/DeviceRoot.h"
-#include "tests/support/LogCapture.h"
+#include "tests/support/ScreenHarness.h"
 
 namespace kelvora {
 
 // The "Setup" tab as the app sets it up: the Setups screen at the root of a navigation
-// controller in a notched window, over a device root with the app's folders, and a driver
-// to touch it. The tutorial counts as already seen unless a test says otherwise.
+// controller, over a device root with the app's folders.
 class HomeFixture : public testing::Test {
   protected:
+    using Names = std::vector<std::string>;
     static constexpr const char* listFile =
         "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraList.plist";
-    static constexpr const char* prefsFile =
-        "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraPrefs.plist";
     static constexpr const char* setupFolder = "/var/mobile/Kelvora/Setup";
 
-    void SetUp() override {
-        root.makeFolder("/var/jb/vmo/Library/Preferences");
-        root.makeFolder(setupFolder);
+    explicit HomeFixture(kit::Screen device = kit::Screen::notched()) : ui(device) {
+        ui.root.makeFolder("/var/jb/vmo/Library/Preferences");
+        ui.root.makeFolder(setupFolder);
     }
 
-    void markTutorialSeen() const { setPreference("didShowTutorial", true); }
-
+    inline static const SetupManager::DomainID PrefsID = std::string("com.zerovin.KelvoraPrefs");
     static void setPreference(const std::string& key, foundation::PlistValue value) {
-        SetupManager::sharedInstance().setObject(std::move(value), key,
-                                                 std::string("com.zerovin.KelvoraPrefs"));
+        SetupManager::sharedInstance().setObject(std::move(value), key, PrefsID);
     }
-    std::optional<foundation::PlistValue> preference(const std::string& key) const {
-        auto domain = foundation::dictionaryWithContentsOfFile(prefsFile);
-        if (!domain || !domain->count(key)) {
-            return std::nullopt;
-        }
-        return domain->find(key)->second;
-    }
-
-    static foundation::PlistDictionary record(
-        const std::string& name, const std::string& folder,
-        const std::string& creationDate = "0101202401000000") {
+    static foundation::PlistDictionary record(const std::string& name, const std::string& folder,
+                                              const std::string& date = "0101202401000000") {
         return {{"setupFolderName", folder},
                 {"setupName", name},
                 {"setupIcon", "gear"},
                 {"setupColour", "0A84FE"},
                 {"createdDate", "Monday 1 Jan, 2024 01:00"},
-                {"creationDate", creationDate}};
+                {"creationDate", date}};
     }
-    void writeList(const foundation::PlistArray& records) const {
+    static void writeList(const foundation::PlistArray& records) {
         ASSERT_TRUE(foundation::writeToFile({{"setupArray", records}}, listFile).ok());
     }
-    // The list as it is on disk.
-    foundation::PlistArray storedList() const {
-        auto list = foundation::dictionaryWithContentsOfFile(listFile);
-        if (!list || !list->count("setupArray")) {
-            return {};
-        }
-        const auto* array = list->find("setupArray")->second.get<foundation::PlistArray>();
-        return array ? *array : foundation::PlistArray{};
-    }
-    std::vector<std::string> storedNames() const {
+    static std::vector<std::string> storedNames() {
         std::vector<std::string> names;
-        for (const auto& entry : storedList()) {
+        for (const auto& entry : SetupManager::sharedInstance().loadSetupArray()) {
             names.push_back(SetupData::fromRecord(entry).setupName);
         }
         return names;
     }
     std::vector<std::string> setupFolders() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(root.host(setupFolder))) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
+        return testsupport::entries(ui.root.host(setupFolder));
     }
 
     // Shows the screen in a new window, as the app does at each launch.
-    void launch(kit::Screen device = kit::Screen::notched()) {
-        window = std::make_shared<kit::Window>(device);
+    void launch() {
         screen = std::make_shared<SetupViewController>();
         navigation = kit::NavigationController::make(screen);
-        window->setRootViewController(navigation);
-        window->makeKeyAndVisible();
-        driver = std::make_unique<kit::Driver>(window);
+        ui.show(navigation);
     }
 
     // The names of the tiles in reading order.
@@ -107,12 +72,9 @@ class HomeFixture : public testing::Test {
         return names;
     }
 
-    testsupport::DeviceRoot root;
-    testsupport::LogCapture log;
-    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
+    testsupport::ScreenHarness ui;
     std::shared_ptr<SetupViewController> screen;
     std::shared_ptr<kit::NavigationController> navigation;
-    std::unique_ptr<kit::Driver> driver;
 };
 
 }  // namespace kelvora

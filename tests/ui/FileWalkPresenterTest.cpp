@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <memory>
 #include <string>
 
-#include "platform/foundation/FileManager.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/kit/AlertController.h"
-#include "platform/kit/Window.h"
-#include "tests/support/DeviceRoot.h"
+#include "tests/support/ScreenHarness.h"
 
 namespace kelvora {
 
@@ -24,18 +21,16 @@ constexpr const char* kTo = "/to/";
 class FileWalkPresenterTest : public testing::Test {
   protected:
     void SetUp() override {
-        window->setRootViewController(screen);
-        window->makeKeyAndVisible();
+        ui.show(screen);
         screen->view()->addSubview(overlay);
-        root.makeFolder(kTo);
+        ui.root.makeFolder(kTo);
     }
-    void TearDown() override { foundation::FileManager::defaultManager().setFaultHook({}); }
 
     // Copies the names, the last one from a source that does not exist when `lastFails`.
     int present(Closing closing, bool lastFails) {
-        root.write(std::string(kFrom) + "a.plist", "a");
+        ui.root.write(std::string(kFrom) + "a.plist", "a");
         if (!lastFails) {
-            root.write(std::string(kFrom) + "b.plist", "b");
+            ui.root.write(std::string(kFrom) + "b.plist", "b");
         }
         int completions = 0;
         FileWalkPresenter::run(FileWalk::copy(kFrom, kTo, {"a.plist", "b.plist"}), overlay, screen,
@@ -49,9 +44,8 @@ class FileWalkPresenterTest : public testing::Test {
         return std::dynamic_pointer_cast<kit::AlertController>(screen->presentedViewController());
     }
 
-    testsupport::DeviceRoot root;
+    testsupport::ScreenHarness ui;
     foundation::MainQueue& queue = foundation::MainQueue::main();
-    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
     std::shared_ptr<kit::ViewController> screen = std::make_shared<kit::ViewController>();
     std::shared_ptr<SpinnerMessageView> overlay = SpinnerMessageView::init();
 };
@@ -75,7 +69,7 @@ TEST_F(FileWalkPresenterTest, AFailureShowsAnErrorAndTheClosingRuleDecidesWhethe
 }
 
 TEST_F(FileWalkPresenterTest, ADeleteWhoseLastNameWasAlreadyGoneStillCloses) {
-    root.write(std::string(kTo) + "a.plist", "a");
+    ui.root.write(std::string(kTo) + "a.plist", "a");
     int completions = 0;
     FileWalkPresenter::run(FileWalk::remove(kTo, {"gone.plist"}), overlay, screen,
                            Closing::whenAnythingChanged,
