@@ -13,15 +13,9 @@ namespace {
 // writes the arguments it was given, one a line.
 class UrlOpenerTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* path = std::getenv("PATH");
-        savedPath = path ? path : "";
-        bin = root.hostRoot() / "bin";
-        std::filesystem::create_directory(bin);
-    }
+    void SetUp() override { std::filesystem::create_directory(bin); }
     void TearDown() override { setenv("PATH", savedPath.c_str(), 1); }
 
-    void useOnlyOurFolder() { setenv("PATH", bin.c_str(), 1); }
     void installOpener(int status) {
         auto opener = bin / "xdg-open";
         std::ofstream(opener) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > "
@@ -35,8 +29,8 @@ class UrlOpenerTest : public ::testing::Test {
     }
 
     testsupport::DeviceRoot root;
-    std::filesystem::path bin;
-    std::string savedPath;
+    std::filesystem::path bin = root.hostRoot() / "bin";
+    std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
 };
 
 TEST_F(UrlOpenerTest, AHeadlessRunOrADesktopWithoutAnOpenerOnlyLogsTheUrl) {
@@ -45,7 +39,7 @@ TEST_F(UrlOpenerTest, AHeadlessRunOrADesktopWithoutAnOpenerOnlyLogsTheUrl) {
     EXPECT_FALSE(host::UrlOpener(true)("https://example.org/a"));
     EXPECT_EQ(opened(), "") << "a headless run starts nothing";
 
-    useOnlyOurFolder();
+    setenv("PATH", bin.c_str(), 1);
     std::filesystem::remove(bin / "xdg-open");
     EXPECT_FALSE(host::UrlOpener(false)("tg://msg?text=Text&to=someone"));
     ASSERT_EQ(log.lines().size(), 2u);
