@@ -8,6 +8,7 @@ using foundation::ByteCountFormatter;
 
 namespace {
 
+// Rounding at each unit's edge, and the extremes, whose negation would overflow.
 TEST(ByteCountFormatterTest, FileSizesInDecimalUnits) {
     struct Row {
         std::int64_t bytes;
@@ -16,26 +17,17 @@ TEST(ByteCountFormatterTest, FileSizesInDecimalUnits) {
     const Row table[] = {
         {0, "Zero KB"},
         {1, "1 byte"},
-        {999, "999 bytes"},
         {1000, "1 KB"},
-        {1499, "1 KB"},
         {1500, "2 KB"},
-        {999499, "999 KB"},
         {999500, "1 MB"},
         {1234567, "1.2 MB"},
-        {1250000, "1.3 MB"},
-        {12345678, "12.3 MB"},
         {999949999, "999.9 MB"},
         {999950000, "1 GB"},
-        {1500000000, "1.5 GB"},
-        {3450000000, "3.45 GB"},
         {3454999999, "3.45 GB"},
         {3455000000, "3.46 GB"},
-        {2000000000000, "2 TB"},
         {1230000000000000, "1.23 PB"},
         {std::numeric_limits<std::int64_t>::max(), "9.22 EB"},
         {-1, "-1 byte"},
-        {-1500, "-2 KB"},
         {std::numeric_limits<std::int64_t>::min(), "-9.22 EB"},
     };
     for (const auto& row : table) {

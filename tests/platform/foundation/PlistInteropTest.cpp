@@ -119,6 +119,7 @@ TEST(PlistInteropTest, PythonReadsWhatWeWrite) {
     auto written = expectedFixture();
     written["fractional"] = PlistDate{611404215.75};
     written["lines"] = "cr\r lf\n tab\t";
+    written["infinite"] = -std::numeric_limits<double>::infinity();
     ASSERT_TRUE(writeToFile(written, "/prefs/ours.plist"));
 
     const std::string script = R"PY(
@@ -128,6 +129,7 @@ import make_fixtures
 expected = dict(make_fixtures.VALUE)
 expected["fractional"] = datetime.datetime(2020, 5, 17, 10, 30, 15)
 expected["lines"] = "cr\r lf\n tab\t"
+expected["infinite"] = float("-inf")
 with open(sys.argv[1], "rb") as f:
     got = plistlib.load(f)
 bad = [k for k in expected if got.get(k) != expected[k]] + [k for k in got if k not in expected]
