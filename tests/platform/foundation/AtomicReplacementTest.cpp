@@ -10,7 +10,8 @@
 #include "tests/support/DeviceRoot.h"
 
 // Writes and replacing copies either complete or leave the old item exactly as it was, with
-// no temporary left behind, whatever step fails.
+// no temporary left behind, whatever step fails; a replacing copy fails as one item of a batch
+// does (ReplacementBatchTest).
 using namespace foundation;
 
 namespace {
@@ -132,23 +133,6 @@ TEST(AtomicReplacementTest, ReplacingKeepsTheTargetsModeAndOwnerAndANewFileTakes
     }
     EXPECT_EQ(statOf(root.host("/prefs/a.plist")).st_gid, 502u);
     EXPECT_EQ(statOf(root.host("/prefs/new.plist")).st_gid, 602u);
-}
-
-TEST(AtomicReplacementTest, FailedReplacingCopyLeavesTheTargetUntouched) {
-    testsupport::DeviceRoot root;
-    root.write("/Setup/com.a.plist", std::string(300000, 'n'));
-    root.write("/prefs/com.a.plist", "current");
-    for (auto operation : {FaultKind::copy, FaultKind::write, FaultKind::rename}) {
-        files().setFaultHook(failing(operation, ENOSPC));
-        auto result = files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist");
-        ASSERT_FALSE(result);
-        EXPECT_NE(result.error().description.find("“/Setup/com.a.plist” couldn’t be copied to "
-                                                  "“/prefs/com.a.plist”"),
-                  std::string::npos);
-        EXPECT_EQ(root.read("/prefs/com.a.plist"), "current");
-        EXPECT_EQ(names("/prefs"), std::vector<std::string>{"com.a.plist"});
-    }
-    files().setFaultHook(nullptr);
 }
 
 // Two links to one file are two entries: a link replaces a link, and a file replaces a link
