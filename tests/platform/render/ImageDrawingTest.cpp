@@ -17,15 +17,6 @@ class ImageDrawingTest : public rendertest::RenderFixture {
   protected:
     std::shared_ptr<kit::View> root = plain({0, 0, 100, 100}, Color::whiteColor());
 
-    std::shared_ptr<kit::ImageView> addImageView(std::optional<kit::Image> image, kit::Rect frame,
-                                                 kit::ContentMode mode) {
-        auto view = std::make_shared<kit::ImageView>(std::move(image));
-        view->setFrame(frame);
-        view->setContentMode(mode);
-        root->addSubview(view);
-        return view;
-    }
-
     // A PNG of `width` × `height` opaque red pixels.
     static std::string redPng(int width, int height) {
         render::Surface surface(width, height);
@@ -65,7 +56,10 @@ TEST_F(ImageDrawingTest, AssetsAreFoundAtTheirSizeInPointsAtEitherScale) {
 TEST_F(ImageDrawingTest, DataImageIsDecodedAndPlacedByTheContentModeInItsTint) {
     auto image = kit::Image::imageWithData(redPng(40, 20));
     ASSERT_TRUE(image);
-    auto view = addImageView(image, {0, 0, 100, 100}, kit::ContentMode::scaleAspectFit);
+    auto view = std::make_shared<kit::ImageView>(image);
+    view->setFrame({0, 0, 100, 100});
+    view->setContentMode(kit::ContentMode::scaleAspectFit);
+    root->addSubview(view);
 
     render::Surface fitted = draw(*root);
     EXPECT_TRUE(near(fitted.pixel(50, 50), 255, 0, 0));
