@@ -67,9 +67,7 @@ TEST(HostOptionsTest, CommandLinesAreReadOrRefusedByName) {
         {"--roots /r", desktop, "refused --roots"},
         {"--device tablet", desktop, "refused tablet"},
         {"--scale 3", desktop, "refused 3"},
-        {"--scale 1.5", desktop, "refused 1.5"},
         {"--script", desktop, "refused --script"},
-        {"--screenshot", desktop, "refused --screenshot"},
         {"headless", desktop, "refused headless"},
         {"--root=", desktop, "refused --root needs a value"},
         {"--dark=yes", desktop, "refused --dark takes no value"}};
