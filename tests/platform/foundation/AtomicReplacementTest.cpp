@@ -10,7 +10,8 @@
 #include "tests/support/DeviceRoot.h"
 
 // Writes and replacing copies either complete or leave the old item exactly as it was, with
-// no temporary left behind, whatever step fails.
+// no temporary left behind, whatever step fails; a replacing copy fails as one item of a batch
+// does (ReplacementBatchTest).
 using namespace foundation;
 
 namespace {
@@ -92,82 +93,46 @@ TEST(AtomicReplacementTest, ProcessKilledBeforeTheRenameLeavesTheOldFileReadable
     }
 }
 
-TEST(AtomicReplacementTest, RewritingKeepsModeAndOwnerAndANewFileGetsTheFoldersOwner) {
+// A rewrite or a replacing copy keeps the target's mode and owner; a new file gets the
+// usual mode and its folder's owner.
+TEST(AtomicReplacementTest, ReplacingKeepsTheTargetsModeAndOwnerAndANewFileTakesTheFolders) {
     testsupport::DeviceRoot root;
-    root.makeFolder("/prefs");
+    root.write("/Setup/com.a.plist", "from the setup");
+    root.write("/prefs/com.a.plist", "current");
     ASSERT_TRUE(writeToFile(oldSettings, "/prefs/a.plist"));
     ASSERT_EQ(::chmod(root.host("/prefs/a.plist").c_str(), 0600), 0);
+    ASSERT_EQ(::chmod(root.host("/prefs/com.a.plist").c_str(), 0640), 0);
     bool superuser = ::geteuid() == 0;
     if (superuser) {
         ASSERT_EQ(::chown(root.host("/prefs/a.plist").c_str(), 501, 502), 0);
+        ASSERT_EQ(::chown(root.host("/prefs/com.a.plist").c_str(), 501, 502), 0);
         ASSERT_EQ(::chown(root.host("/prefs").c_str(), 601, 602), 0);
     }
     ASSERT_TRUE(writeToFile({{"x", 1}}, "/prefs/a.plist"));
     ASSERT_TRUE(writeToFile({{"y", 2}}, "/prefs/new.plist"));
-    auto rewritten = statOf(root.host("/prefs/a.plist"));
-    EXPECT_EQ(rewritten.st_mode & 07777, 0600u);
-    EXPECT_EQ(statOf(root.host("/prefs/new.plist")).st_mode & 07777, 0644u);
-    if (!superuser) {
-        GTEST_SKIP() << "owners can only be checked as the superuser";
-    }
-    EXPECT_EQ(rewritten.st_uid, 501u);
-    EXPECT_EQ(rewritten.st_gid, 502u);
-    EXPECT_EQ(statOf(root.host("/prefs/new.plist")).st_uid, 601u);
-    EXPECT_EQ(statOf(root.host("/prefs/new.plist")).st_gid, 602u);
-}
-
-TEST(AtomicReplacementTest, ReplacingCopyKeepsTheTargetsModeAndOwner) {
-    testsupport::DeviceRoot root;
-    root.write("/Setup/com.a.plist", "from the setup");
-    root.write("/prefs/com.a.plist", "current");
-    ASSERT_EQ(::chmod(root.host("/prefs/com.a.plist").c_str(), 0640), 0);
-    bool superuser = ::geteuid() == 0;
-    if (superuser) {
-        ASSERT_EQ(::chown(root.host("/prefs/com.a.plist").c_str(), 501, 501), 0);
-        ASSERT_EQ(::chown(root.host("/prefs").c_str(), 700, 700), 0);
-    }
     ASSERT_TRUE(files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist"));
     ASSERT_TRUE(files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.b.plist"));
     EXPECT_EQ(root.read("/prefs/com.a.plist"), "from the setup");
     EXPECT_EQ(root.read("/prefs/com.b.plist"), "from the setup");
-    EXPECT_EQ(statOf(root.host("/prefs/com.a.plist")).st_mode & 07777, 0640u);
-    EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"com.a.plist", "com.b.plist"}));
-    if (superuser) {
-        EXPECT_EQ(statOf(root.host("/prefs/com.a.plist")).st_uid, 501u);
-        EXPECT_EQ(statOf(root.host("/prefs/com.b.plist")).st_uid, 700u);
+    EXPECT_EQ(names("/prefs"),
+              (std::vector<std::string>{"a.plist", "com.a.plist", "com.b.plist", "new.plist"}));
+    const std::pair<const char*, unsigned> modes[] = {
+        {"/prefs/a.plist", 0600}, {"/prefs/com.a.plist", 0640}, {"/prefs/new.plist", 0644}};
+    for (const auto& [path, mode] : modes) {
+        EXPECT_EQ(statOf(root.host(path)).st_mode & 07777, mode) << path;
     }
-}
-
-TEST(AtomicReplacementTest, FailedReplacingCopyLeavesTheTargetUntouched) {
-    testsupport::DeviceRoot root;
-    root.write("/Setup/com.a.plist", std::string(300000, 'n'));
-    root.write("/prefs/com.a.plist", "current");
-    for (auto operation : {FaultKind::copy, FaultKind::write, FaultKind::rename}) {
-        files().setFaultHook(failing(operation, ENOSPC));
-        auto result = files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist");
-        ASSERT_FALSE(result);
-        EXPECT_NE(result.error().description.find("“/Setup/com.a.plist” couldn’t be copied to "
-                                                  "“/prefs/com.a.plist”"),
-                  std::string::npos);
-        EXPECT_EQ(root.read("/prefs/com.a.plist"), "current");
-        EXPECT_EQ(names("/prefs"), std::vector<std::string>{"com.a.plist"});
+    if (!superuser) {
+        GTEST_SKIP() << "owners can only be checked as the superuser";
     }
-    files().setFaultHook(nullptr);
-    EXPECT_FALSE(files().copyItemReplacing("/Setup/missing.plist", "/prefs/com.a.plist"));
-    EXPECT_EQ(root.read("/prefs/com.a.plist"), "current");
-}
-
-TEST(AtomicReplacementTest, ReplacingAFileWithItselfIsRefusedAndRemovesNothing) {
-    testsupport::DeviceRoot root;
-    root.write("/prefs/com.a.plist", "precious");
-    ASSERT_EQ(::symlink("/prefs/com.a.plist", root.host("/prefs/alias.plist").c_str()), 0);
-    ASSERT_EQ(::link(root.host("/prefs/com.a.plist").c_str(), root.host("/hard.plist").c_str()), 0);
-    EXPECT_FALSE(files().copyItemReplacing("/prefs/com.a.plist", "/prefs/com.a.plist"));
-    EXPECT_FALSE(files().copyItemReplacing("/prefs/alias.plist", "/prefs/com.a.plist"));
-    EXPECT_FALSE(files().copyItemReplacing("/hard.plist", "/prefs/com.a.plist"));
-    EXPECT_EQ(root.read("/prefs/com.a.plist"), "precious");
-    EXPECT_TRUE(S_ISLNK(statOf(root.host("/prefs/alias.plist")).st_mode));
-    EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"alias.plist", "com.a.plist"}));
+    const std::pair<const char*, unsigned> owners[] = {{"/prefs/a.plist", 501},
+                                                       {"/prefs/com.a.plist", 501},
+                                                       {"/prefs/new.plist", 601},
+                                                       {"/prefs/com.b.plist", 601}};
+    for (const auto& [path, owner] : owners) {
+        EXPECT_EQ(statOf(root.host(path)).st_uid, owner) << path;
+    }
+    EXPECT_EQ(statOf(root.host("/prefs/a.plist")).st_gid, 502u);
+    EXPECT_EQ(statOf(root.host("/prefs/new.plist")).st_gid, 602u);
 }
 
 // Two links to one file are two entries: a link replaces a link, and a file replaces a link

@@ -29,37 +29,25 @@ class DateFormatterTest : public testing::Test {
     }
 };
 
-TEST_F(DateFormatterTest, ThePatternsOfTheAppGiveExactStrings) {
-    EXPECT_EQ(DateFormatter::withPattern("EEEE d MMM, yyyy HH:mm")->format(afternoon),
-              "Sunday 6 Dec, 2026 13:30");
-    EXPECT_EQ(DateFormatter::withPattern("ddMMyyyyhhmmssss")->format(afternoon),
-              "0612202601300042");
-    EXPECT_EQ(DateFormatter::withPattern("MMM d, yyyy HH:mm")->format(afternoon),
-              "Dec 6, 2026 13:30");
+TEST_F(DateFormatterTest, ThePatternsOfTheAppGiveExactStringsAndParseBack) {
     // Just after midnight the 12-hour clock reads 12.
-    EXPECT_EQ(DateFormatter::withPattern("ddMMyyyyhhmmssss")
-                  ->format(DateFormatter::TimePoint{seconds(1796515507)}),
-              "0612202612050007");
-}
-
-TEST_F(DateFormatterTest, SortKeyParsesBackOnTheTwelveHourClock) {
+    const DateFormatter::TimePoint midnight{seconds(1796515507)};
+    for (auto [pattern, date, text] :
+         {std::tuple{"EEEE d MMM, yyyy HH:mm", afternoon, "Sunday 6 Dec, 2026 13:30"},
+          {"ddMMyyyyhhmmssss", afternoon, "0612202601300042"},
+          {"MMM d, yyyy HH:mm", afternoon, "Dec 6, 2026 13:30"},
+          {"ddMMyyyyhhmmssss", midnight, "0612202612050007"}}) {
+        EXPECT_EQ(DateFormatter::withPattern(pattern)->format(date), text);
+    }
     auto key = DateFormatter::withPattern("ddMMyyyyhhmmssss");
-    auto parsed = key->parse(key->format(afternoon));
-    ASSERT_TRUE(parsed.has_value());
     // 13:30:42 comes back as 01:30:42 the same day: the key has no day half.
-    EXPECT_EQ(*parsed, DateFormatter::TimePoint{seconds(1796520642)});
-    auto midnight = key->parse("0612202612050007");
-    ASSERT_TRUE(midnight.has_value());
-    EXPECT_EQ(*midnight, DateFormatter::TimePoint{seconds(1796515507)});
-}
-
-TEST_F(DateFormatterTest, JunkAndImpossibleDatesDoNotParse) {
-    auto key = DateFormatter::withPattern("ddMMyyyyhhmmssss");
+    EXPECT_EQ(key->parse(key->format(afternoon)), DateFormatter::TimePoint{seconds(1796520642)});
+    EXPECT_EQ(key->parse("0612202612050007"), midnight);
+    EXPECT_TRUE(DateFormatter::withPattern("MMM d, yyyy HH:mm")->parse("Dec 6, 2026 13:30"));
     for (const char* text : {"", "abc", "0612202601300042x", "061220260130004", "3212202601300042",
                              "0613202601300042"}) {
         EXPECT_FALSE(key->parse(text)) << '"' << text << '"';
     }
-    EXPECT_TRUE(DateFormatter::withPattern("MMM d, yyyy HH:mm")->parse("Dec 6, 2026 13:30"));
 }
 
 TEST_F(DateFormatterTest, LocaleAndTimeZoneFollowTheDevice) {
@@ -73,10 +61,6 @@ TEST_F(DateFormatterTest, LocaleAndTimeZoneFollowTheDevice) {
     auto key = DateFormatter::withPattern("ddMMyyyyhhmmssss");
     EXPECT_EQ(key->parse(key->format(afternoon)), DateFormatter::TimePoint{seconds(1796520642)});
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(DateFormatterTest, ZoneOffsetsAndClockChangesAreTheFormattersOwn) {
     DateFormatter::setDeviceTimeZone("Europe/Berlin");

@@ -39,22 +39,19 @@ TEST(WindowFitTest, AFrameFillsTheWindowWholeAtItsOwnScaleBetweenBars) {
 }
 
 TEST(WindowFitTest, HoveringDrawsNothingAndCtrlQOrWQuits) {
-    SDL_Event motion{};
-    motion.type = SDL_MOUSEMOTION;
-    EXPECT_FALSE(EventFilter::needsFrame(motion, false));
-    EXPECT_TRUE(EventFilter::needsFrame(motion, true)) << "a drag";
-    SDL_Event button{};
-    button.type = SDL_MOUSEBUTTONDOWN;
-    EXPECT_TRUE(EventFilter::needsFrame(button, false));
-
-    SDL_Event key{};
-    key.type = SDL_KEYDOWN;
-    key.key.keysym.sym = SDLK_q;
-    EXPECT_FALSE(EventFilter::quits(key)) << "typing a q";
-    key.key.keysym.mod = KMOD_LCTRL;
-    EXPECT_TRUE(EventFilter::quits(key));
-    key.key.keysym.sym = SDLK_w;
-    EXPECT_TRUE(EventFilter::quits(key));
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    EXPECT_FALSE(EventFilter::needsFrame(event, false));
+    EXPECT_TRUE(EventFilter::needsFrame(event, true)) << "a drag";
+    event.type = SDL_MOUSEBUTTONDOWN;
+    EXPECT_TRUE(EventFilter::needsFrame(event, false));
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = SDLK_q;
+    EXPECT_FALSE(EventFilter::quits(event)) << "typing a q";
+    event.key.keysym.mod = KMOD_LCTRL;
+    EXPECT_TRUE(EventFilter::quits(event));
+    event.key.keysym.sym = SDLK_w;
+    EXPECT_TRUE(EventFilter::quits(event));
 }
 
 }  // namespace

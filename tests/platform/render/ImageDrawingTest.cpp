@@ -1,12 +1,8 @@
 #include <cairo.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "platform/foundation/PropertyList.h"
 #include "platform/kit/ImageView.h"
 #include "platform/render/AssetLoader.h"
 #include "platform/render/DecodedImageCache.h"
@@ -20,15 +16,6 @@ namespace {
 class ImageDrawingTest : public rendertest::RenderFixture {
   protected:
     std::shared_ptr<kit::View> root = plain({0, 0, 100, 100}, Color::whiteColor());
-
-    std::shared_ptr<kit::ImageView> addImageView(std::optional<kit::Image> image, kit::Rect frame,
-                                                 kit::ContentMode mode) {
-        auto view = std::make_shared<kit::ImageView>(std::move(image));
-        view->setFrame(frame);
-        view->setContentMode(mode);
-        root->addSubview(view);
-        return view;
-    }
 
     // A PNG of `width` × `height` opaque red pixels.
     static std::string redPng(int width, int height) {
@@ -66,99 +53,13 @@ TEST_F(ImageDrawingTest, AssetsAreFoundAtTheirSizeInPointsAtEitherScale) {
     }
 }
 
-TEST_F(ImageDrawingTest, AppIconFitsItsViewWithItsRoundedCornersLeftUndrawn) {
-    addImageView(kit::Image::imageNamed("kelvora"), {0, 0, 100, 100},
-                 kit::ContentMode::scaleAspectFit);
-
-    render::Surface surface = draw(*root, 2);
-
-    EXPECT_EQ(surface.pixel(1, 1), white);
-    EXPECT_NE(surface.pixel(100, 20), white);
-    EXPECT_NE(surface.pixel(5, 100), white);
-    render::Pixel corner = surface.pixel(6, 6);
-    EXPECT_GT(corner.red + corner.green + corner.blue, 3 * 240);
-}
-
-TEST_F(ImageDrawingTest, ColourWheelShowsDifferentHuesRoundItsRim) {
-    addImageView(kit::Image::imageNamed("colour-wheel"), {0, 0, 100, 100},
-                 kit::ContentMode::scaleAspectFit);
-
-    render::Surface surface = draw(*root, 2);
-
-    render::Pixel top = surface.pixel(100, 12);
-    render::Pixel left = surface.pixel(12, 100);
-    render::Pixel bottom = surface.pixel(100, 188);
-    EXPECT_GT(top.red, 200);  // red at the top
-    EXPECT_LT(top.green, 100);
-    EXPECT_NE(left, bottom);
-    EXPECT_EQ(surface.pixel(2, 2), white);  // outside the circle
-}
-
-const std::string* stringAt(const foundation::PlistDictionary& entry, const char* key) {
-    auto found = entry.find(key);
-    return found == entry.end() ? nullptr : found->second.get<std::string>();
-}
-
-// The "Icon" of every social row under `value`.
-void collectSocialPictures(const foundation::PlistValue& value, std::vector<std::string>& names) {
-    if (const auto* array = value.get<foundation::PlistArray>()) {
-        for (const auto& element : *array) {
-            collectSocialPictures(element, names);
-        }
-    }
-    if (const auto* entry = value.get<foundation::PlistDictionary>()) {
-        const std::string* type = stringAt(*entry, "CellType");
-        const std::string* icon = stringAt(*entry, "Icon");
-        if (type && icon && *type == "ZerovinPrefsSocialCell") {
-            names.push_back(*icon);
-        }
-        for (const auto& [key, element] : *entry) {
-            collectSocialPictures(element, names);
-        }
-    }
-}
-
-std::vector<std::string> socialPictureNames() {
-    std::ifstream file(testsupport::sourceDir() / "resources" / "QVSettings.plist");
-    std::stringstream text;
-    text << file.rdbuf();
-    std::vector<std::string> names;
-    if (auto settings = foundation::parsePropertyList(text.str())) {
-        collectSocialPictures(*settings, names);
-    }
-    return names;
-}
-
-TEST_F(ImageDrawingTest, SocialRowPicturesAreSquareAssetsCroppedToTheRoundedTile) {
-    std::vector<std::string> names = socialPictureNames();
-    ASSERT_FALSE(names.empty());
-    for (const std::string& name : names) {
-        auto size = render::AssetLoader::shared().size(name);
-        ASSERT_TRUE(size) << name;
-        EXPECT_GT(size->width, 0) << name;
-        EXPECT_EQ(size->width, size->height) << name;  // aspect fill then crops nothing away
-    }
-
-    auto tile = addImageView(kit::Image::imageNamed("telegram"), {0, 0, 45, 45},
-                             kit::ContentMode::scaleAspectFill);
-    tile->setCornerRadius(13);
-    tile->setContinuousCorners(true);
-    tile->setClipsToBounds(true);
-    render::Surface surface = draw(*root, 2);
-
-    EXPECT_EQ(surface.pixel(2, 2), white);  // outside the rounded tile
-    render::Pixel edge = surface.pixel(45, 3);
-    EXPECT_GT(edge.blue, edge.red + 100);  // the blue ground reaches the straight edge
-    EXPECT_EQ(edge.alpha, 255);
-    render::Pixel bubble = surface.pixel(45, 30);
-    EXPECT_GT(bubble.red + bubble.green + bubble.blue, 3 * 240);
-    EXPECT_EQ(surface.pixel(95, 45), white);  // nothing spills past the 45-point square
-}
-
-TEST_F(ImageDrawingTest, DataImageIsDecodedAndPlacedByTheContentMode) {
+TEST_F(ImageDrawingTest, DataImageIsDecodedAndPlacedByTheContentModeInItsTint) {
     auto image = kit::Image::imageWithData(redPng(40, 20));
     ASSERT_TRUE(image);
-    auto view = addImageView(image, {0, 0, 100, 100}, kit::ContentMode::scaleAspectFit);
+    auto view = std::make_shared<kit::ImageView>(image);
+    view->setFrame({0, 0, 100, 100});
+    view->setContentMode(kit::ContentMode::scaleAspectFit);
+    root->addSubview(view);
 
     render::Surface fitted = draw(*root);
     EXPECT_TRUE(near(fitted.pixel(50, 50), 255, 0, 0));
@@ -175,6 +76,9 @@ TEST_F(ImageDrawingTest, DataImageIsDecodedAndPlacedByTheContentMode) {
     render::Surface filled = draw(*root);
     EXPECT_TRUE(near(filled.pixel(1, 1), 255, 0, 0));
     EXPECT_TRUE(near(filled.pixel(98, 98), 255, 0, 0));
+
+    view->setImage(image->imageWithTintColor(Color::rgba(0, 0, 1)));
+    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 0, 0, 255)) << "a tinted image, in the tint";
 }
 
 TEST_F(ImageDrawingTest, DecodedPicturesAreKeptPerImageAndNeverConfusedWithANewOne) {
@@ -200,15 +104,6 @@ TEST_F(ImageDrawingTest, DecodedPicturesAreKeptPerImageAndNeverConfusedWithANewO
         std::string("\xFF\xD8\xFF\xC0\x00\x0B\x08\x00\x02\x00\x02\x01\x01\x11\x00", 15));
     ASSERT_TRUE(jpeg);
     EXPECT_FALSE(cache.pixels(*jpeg));
-}
-
-TEST_F(ImageDrawingTest, ImageGivenAColourIsDrawnInThatColourOnly) {
-    auto image = kit::Image::imageWithData(redPng(10, 10));
-    ASSERT_TRUE(image);
-    addImageView(image->imageWithTintColor(Color::rgba(0, 0, 1)), {0, 0, 100, 100},
-                 kit::ContentMode::scaleToFill);
-
-    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 0, 0, 255));
 }
 
 }  // namespace

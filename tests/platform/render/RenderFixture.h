@@ -41,6 +41,18 @@ class RenderFixture : public testing::Test {
                std::abs(pixel.blue - blue) <= tolerance && pixel.alpha == 255;
     }
 
+    // Pixels of the whole surface for which `test` holds.
+    template <typename Test>
+    static int countIf(const render::Surface& surface, Test test) {
+        int count = 0;
+        for (int y = 0; y < surface.height(); ++y) {
+            for (int x = 0; x < surface.width(); ++x) {
+                count += test(surface.pixel(x, y)) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
     // Pixels in [x0, x1) × [y0, y1) that differ from `background`.
     static int inkCount(const render::Surface& surface, int x0, int y0, int x1, int y1,
                         render::Pixel background) {
