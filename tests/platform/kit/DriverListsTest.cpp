@@ -158,18 +158,6 @@ TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuAndDeleteRunsOnThatTile) 
     ASSERT_TRUE(driver->tap("Delete").ok());
     EXPECT_EQ(lists->deleted, std::vector<std::int64_t>{3});
     EXPECT_TRUE(lists->viewed.empty());
-    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr);
-}
-
-TEST_F(DriverListsTest, TheGridShowsTwoTilesARowUnderTheLargeTitle) {
-    navigation->navigationBar()->setPrefersLargeTitles(true);
-    screen->navigationItem().setTitle("Setup");
-    driver->settle();
-    auto texts = driver->textsOnScreen();
-    std::vector<std::string> expected{"Setup", "Setup 0", "Setup 1", "Setup 2", "Setup 3"};
-    EXPECT_EQ(texts, expected);
-    auto second = screen->grid->cellForItem(IndexPath::forItem(1, 0));
-    EXPECT_DOUBLE_EQ(second->frame().width(), 390 * 0.5 - 15);
 }
 
 }  // namespace
