@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
 #include "platform/kit/CollectionView.h"
 #include "platform/kit/CollectionViewDataSource.h"
 #include "platform/kit/CollectionViewDelegate.h"
@@ -16,7 +15,7 @@
 #include "platform/kit/TableViewCell.h"
 #include "platform/kit/TableViewDataSource.h"
 #include "platform/kit/TableViewDelegate.h"
-#include "platform/kit/Window.h"
+#include "tests/platform/kit/KitScreen.h"
 
 using kit::CollectionView;
 using kit::IndexPath;
@@ -100,15 +99,9 @@ class ListScreen final : public kit::ViewController {
     std::shared_ptr<Lists> lists_;
 };
 
-class DriverListsTest : public testing::Test {
+class DriverListsTest : public kittest::DrivenTest {
   protected:
-    void SetUp() override {
-        foundation::MainQueue::main().reset();
-        window->setRootViewController(navigation);
-        window->makeKeyAndVisible();
-        driver = std::make_unique<kit::Driver>(window);
-    }
-    void TearDown() override { foundation::MainQueue::main().reset(); }
+    void SetUp() override { show(navigation); }
 
     void pushTable() {
         auto files = std::make_shared<kit::ViewController>();
@@ -122,12 +115,10 @@ class DriverListsTest : public testing::Test {
         driver->settle();
     }
 
-    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
     std::shared_ptr<Lists> lists = std::make_shared<Lists>();
     std::shared_ptr<ListScreen> screen = std::make_shared<ListScreen>(lists);
     std::shared_ptr<kit::NavigationController> navigation = kit::NavigationController::make(screen);
     std::shared_ptr<TableView> table;
-    std::unique_ptr<kit::Driver> driver;
 };
 
 TEST_F(DriverListsTest, TapsATableRowAfterScrollingItOnScreen) {

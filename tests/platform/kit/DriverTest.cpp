@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
 #include "platform/kit/Button.h"
 #include "platform/kit/ContextMenuView.h"
 #include "platform/kit/Driver.h"
@@ -12,8 +11,7 @@
 #include "platform/kit/ScrollView.h"
 #include "platform/kit/TextField.h"
 #include "platform/kit/Toolbar.h"
-#include "platform/kit/Window.h"
-#include "tests/platform/kit/RecordingController.h"
+#include "tests/platform/kit/KitScreen.h"
 
 using kit::Button;
 using kit::ControlEvents;
@@ -65,28 +63,20 @@ class SampleScreen final : public kit::ViewController {
     std::vector<std::string> tapped;
 };
 
-class DriverTest : public testing::Test {
+class DriverTest : public kittest::DrivenTest {
   protected:
-    void SetUp() override {
-        foundation::MainQueue::main().reset();
-        window->setRootViewController(screen);
-        window->makeKeyAndVisible();
-        driver = std::make_unique<Driver>(window);
-    }
-    void TearDown() override { foundation::MainQueue::main().reset(); }
+    void SetUp() override { show(screen); }
 
-    std::shared_ptr<Label> addLabel(const std::string& text, Rect frame) {
+    std::shared_ptr<Label> addLabel(const std::string& text, Rect frame,
+                                    const std::shared_ptr<kit::View>& parent = nullptr) {
         auto label = std::make_shared<Label>();
         label->setText(text);
         label->setFrame(frame);
-        screen->view()->addSubview(label);
-        driver->settle();
+        (parent ? parent : screen->view())->addSubview(label);
         return label;
     }
 
-    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
     std::shared_ptr<SampleScreen> screen = std::make_shared<SampleScreen>();
-    std::unique_ptr<Driver> driver;
 };
 
 TEST_F(DriverTest, TapsARowAfterScrollingItIntoView) {
@@ -137,17 +127,14 @@ TEST_F(DriverTest, HiddenTransparentClippedAndCoveredViewsAreNeverFound) {
     addLabel("Hidden", {10, 600, 100, 20})->setHidden(true);
     addLabel("Faded", {10, 620, 100, 20})->setAlpha(0);
     addLabel("Off screen", {500, 620, 100, 20});
-    auto covered = addLabel("Covered", {10, 640, 100, 20});
+    addLabel("Covered", {10, 640, 100, 20});
     auto lid = std::make_shared<kit::View>(Rect{0, 630, 390, 40});
     lid->setBackgroundColor(kit::Color::whiteColor());
     screen->view()->addSubview(lid);
     auto parent = std::make_shared<kit::View>(Rect{0, 670, 10, 10});
     parent->setClipsToBounds(true);
     screen->view()->addSubview(parent);
-    auto clipped = std::make_shared<Label>();
-    clipped->setText("Clipped");
-    clipped->setFrame({50, 0, 100, 20});
-    parent->addSubview(clipped);
+    addLabel("Clipped", {50, 0, 100, 20}, parent);
     driver->settle();
 
     for (const char* text : {"Hidden", "Faded", "Off screen", "Covered", "Clipped"}) {
@@ -188,7 +175,6 @@ TEST_F(DriverTest, ListsTheTextsOnScreenInReadingOrder) {
 
 TEST_F(DriverTest, WaitingRunsTimedWorkAndLaysOutAfterEachTurn) {
     auto label = addLabel("Before", {10, 600, 200, 20});
-    std::vector<double> frames;
     foundation::MainQueue::main().after(0.3, [&] {
         label->setText("After");
         label->setFrame({10, 620, 200, 20});
@@ -251,10 +237,6 @@ TEST_F(DriverTest, LongPressBringsUpTheItemsMenuAndAnActionRunsAfterItCloses) {
     ASSERT_TRUE(driver->longPressAt({100, 350}).ok());
     EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "no item there";
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(DriverTest, AFieldsKeyboardBarShowsWhileItIsEditedAndItsItemsCanBeTapped) {
     int done = 0;
