@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/kit/Button.h"
 #include "platform/kit/CollectionView.h"
 #include "platform/kit/CollectionViewDataSource.h"
 #include "platform/kit/CollectionViewDelegate.h"
@@ -135,20 +136,33 @@ TEST_F(DriverListsTest, TapsATableRowAfterScrollingItOnScreen) {
     EXPECT_DOUBLE_EQ(table->contentOffset().y, offset) << "a failed search scrolls back";
 }
 
-TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuAndDeleteRunsOnThatTile) {
+TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuBesideItAndActionsRunOnThatTile) {
     ASSERT_TRUE(driver->longPress("Setup 3").ok());
     auto menu = kit::ContextMenuView::showing(*window);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->menu().title, "Setup 3");
+    EXPECT_FALSE(driver->isShowing("Setup 0")) << "the menu covers the rest of the screen";
     // The tile itself stays bright and uncovered: the menu sits beside it.
     auto tile = screen->grid->cellForItem(IndexPath::forItem(3, 0));
     Rect tileRect{tile->convertToWindow({0, 0}), tile->bounds().size};
     Rect panel = menu->panelView()->frame();
     EXPECT_TRUE(panel.minY() >= tileRect.maxY() || panel.maxY() <= tileRect.minY());
+    auto destructive = std::dynamic_pointer_cast<kit::Button>(driver->find("Delete"));
+    ASSERT_NE(destructive, nullptr);
+    EXPECT_EQ(destructive->currentTitleColor(), kit::Color::systemRedColor());
 
     ASSERT_TRUE(driver->tap("Delete").ok());
     EXPECT_EQ(lists->deleted, std::vector<std::int64_t>{3});
+    driver->wait(1);
+    EXPECT_TRUE(driver->isShowing("Setup 0")) << "the action ran after the menu closed";
+
+    ASSERT_TRUE(driver->longPress("Setup 0").ok());
+    ASSERT_NE(kit::ContextMenuView::showing(*window), nullptr);
+    ASSERT_TRUE(driver->tapAt({195, 830}).ok());
+    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "a tap outside closes it";
     EXPECT_TRUE(lists->viewed.empty());
+    ASSERT_TRUE(driver->longPressAt({195, 700}).ok());
+    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "no tile there";
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/kit/Button.h"
-#include "platform/kit/ContextMenuView.h"
 #include "platform/kit/Driver.h"
 #include "platform/kit/Label.h"
 #include "platform/kit/ScrollView.h"
@@ -184,58 +183,6 @@ TEST_F(DriverTest, WaitingRunsTimedWorkAndLaysOutAfterEachTurn) {
     driver->wait(0.1);
     EXPECT_TRUE(driver->isShowing("After"));
     EXPECT_DOUBLE_EQ(foundation::MainQueue::main().now(), 0.3);
-}
-
-// A view whose two halves are items that offer a context menu.
-class MenuGrid final : public kit::View, public kit::ContextMenuSource {
-  public:
-    std::optional<kit::ContextMenuRequest> contextMenuRequestAt(kit::Point point) override {
-        kit::Point local = convertFromWindow(point);
-        if (local.y > 100) {
-            return std::nullopt;
-        }
-        int item = local.x < 195 ? 0 : 1;
-        kit::ContextMenuConfiguration configuration;
-        configuration.actionProvider = [this, item] {
-            return kit::Menu{
-                "Item " + std::to_string(item),
-                {{"View", "eye.fill", false, [this, item] { viewed.push_back(item); }},
-                 {"Delete", "trash.fill", true, [this, item] { deleted.push_back(item); }}}};
-        };
-        kit::Point origin = convertToWindow({item * 195.0, 0});
-        return kit::ContextMenuRequest{configuration, {origin, {195, 100}}, nullptr};
-    }
-    std::vector<int> viewed;
-    std::vector<int> deleted;
-};
-
-TEST_F(DriverTest, LongPressBringsUpTheItemsMenuAndAnActionRunsAfterItCloses) {
-    auto grid = std::make_shared<MenuGrid>();
-    grid->setFrame({0, 200, 390, 200});
-    screen->view()->addSubview(grid);
-    driver->settle();
-
-    ASSERT_TRUE(driver->longPressAt({300, 250}).ok());
-    EXPECT_TRUE(driver->isShowing("Item 1"));
-    EXPECT_FALSE(driver->isShowing("Row 0")) << "the menu covers the screen";
-    auto destructive = std::dynamic_pointer_cast<Button>(driver->find("Delete"));
-    ASSERT_NE(destructive, nullptr);
-    EXPECT_EQ(destructive->currentTitleColor(), kit::Color::systemRedColor());
-
-    ASSERT_TRUE(driver->tap("Delete").ok());
-    EXPECT_EQ(grid->deleted, std::vector<int>{1});
-    EXPECT_FALSE(driver->isShowing("Item 1"));
-    driver->wait(1);
-    EXPECT_TRUE(driver->isShowing("Row 0"));
-
-    ASSERT_TRUE(driver->longPressAt({100, 250}).ok());
-    ASSERT_TRUE(driver->isShowing("Item 0"));
-    ASSERT_TRUE(driver->tapAt({195, 800}).ok());
-    EXPECT_FALSE(driver->isShowing("Item 0")) << "a tap outside closes the menu";
-    EXPECT_TRUE(grid->viewed.empty());
-
-    ASSERT_TRUE(driver->longPressAt({100, 350}).ok());
-    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "no item there";
 }
 
 TEST_F(DriverTest, AFieldsKeyboardBarShowsWhileItIsEditedAndItsItemsCanBeTapped) {
