@@ -325,55 +325,48 @@ TEST_F(TableViewTest, GroupedSectionsStackUnderTheirHeadersBelowTheTableHeader) 
     EXPECT_EQ(table->rectForHeader(0), (Rect{0, 120, 390, 40}));
 }
 
-TEST_F(TableViewTest, ScrollsToTheTopOfASectionInsideTheContentInset) {
+TEST_F(TableViewTest, ScrollingToASectionOrRowMovesOnlyAsFarAsNeededWithinTheContent) {
     rows->rowCounts = {10, 10, 3};
     rows->headerHeight = 40;
     table->setContentInset({56, 0, 70, 0});
     layout();
     EXPECT_EQ(table->contentOffset(), (Point{0, -56}));  // starts at the top, inside the inset
-
-    table->scrollToRow({1, IndexPath::notFound}, kit::TableViewScrollPosition::top, false);
-    EXPECT_EQ(table->contentOffset(), (Point{0, 740 - 56}));
+    auto scrollTo = [this](IndexPath path, kit::TableViewScrollPosition position) {
+        table->scrollToRow(path, position, false);
+        return table->contentOffset().y;
+    };
+    const auto top = kit::TableViewScrollPosition::top;
+    EXPECT_EQ(scrollTo({1, IndexPath::notFound}, top), 740 - 56);
     EXPECT_NE(table->headerView(1), nullptr);
-
     // The last section cannot come to the top: the content stops at its end.
-    table->scrollToRow({2, IndexPath::notFound}, kit::TableViewScrollPosition::top, false);
-    EXPECT_EQ(table->contentOffset(), (Point{0, 1730 + 70 - 844}));
-
-    table->scrollToRow({0, IndexPath::notFound}, kit::TableViewScrollPosition::top, true);
-    EXPECT_EQ(table->contentOffset(), (Point{0, -56}));
-
+    EXPECT_EQ(scrollTo({2, IndexPath::notFound}, top), 1730 + 70 - 844);
     testsupport::LogCapture log;
-    table->scrollToRow({7, 0}, kit::TableViewScrollPosition::top, false);
-    EXPECT_EQ(table->contentOffset(), (Point{0, -56}));
+    EXPECT_EQ(scrollTo({7, 0}, top), 1730 + 70 - 844);
     EXPECT_EQ(log.lines().size(), 1u);
-}
 
-TEST_F(TableViewTest, ScrollingARowIntoViewMovesOnlyAsFarAsNeeded) {
+    // Without a position: a row in view stays, one below comes up to the bottom edge (inside
+    // the inset), and a row taller than the table whose top is at the top must not jump to
+    // its end.
+    const auto none = kit::TableViewScrollPosition::none;
+    table->setContentOffset({0, 140});
+    EXPECT_EQ(scrollTo({0, 5}, none), 140);
+    EXPECT_EQ(scrollTo({1, 9}, none), 40 + 10 * 70 + 40 + 10 * 70 - 56 - (844 - 56 - 70));
     rows->rowCounts = {3};
-    rows->rowHeight = 1000;  // taller than the table
+    rows->headerHeight = 0;
+    rows->rowHeight = 1000;
+    table->setContentInset({});
+    table->reloadData();
     layout();
     struct Case {
         double from;
         std::int64_t row;
         double expected;
     };
-    // A row starting exactly at the top is in view: the list must not jump to its end.
     for (Case check :
          {Case{0, 0, 0}, Case{1000, 1, 1000}, Case{1500, 1, 1000}, Case{500, 1, 2000 - 844}}) {
         table->setContentOffset({0, check.from});
-        table->scrollToRow({0, check.row}, kit::TableViewScrollPosition::none, false);
-        EXPECT_EQ(table->contentOffset().y, check.expected) << check.from;
+        EXPECT_EQ(scrollTo({0, check.row}, none), check.expected) << check.from;
     }
-    rows->rowCounts = {100};
-    rows->rowHeight = 70;
-    table->reloadData();
-    layout();
-    table->setContentOffset({0, 140});
-    table->scrollToRow({0, 5}, kit::TableViewScrollPosition::none, false);
-    EXPECT_EQ(table->contentOffset().y, 140) << "a row already in view";
-    table->scrollToRow({0, 20}, kit::TableViewScrollPosition::none, false);
-    EXPECT_EQ(table->contentOffset().y, 21 * 70 - 844) << "brought up to the bottom edge";
 }
 
 TEST_F(TableViewTest, ReloadAsksAgainClearsTheSelectionAndComesBackWithinTheContent) {
