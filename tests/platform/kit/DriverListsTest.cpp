@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/kit/Button.h"
 #include "platform/kit/CollectionView.h"
 #include "platform/kit/CollectionViewDataSource.h"
 #include "platform/kit/CollectionViewDelegate.h"
@@ -16,7 +16,7 @@
 #include "platform/kit/TableViewCell.h"
 #include "platform/kit/TableViewDataSource.h"
 #include "platform/kit/TableViewDelegate.h"
-#include "platform/kit/Window.h"
+#include "tests/platform/kit/KitScreen.h"
 
 using kit::CollectionView;
 using kit::IndexPath;
@@ -100,15 +100,9 @@ class ListScreen final : public kit::ViewController {
     std::shared_ptr<Lists> lists_;
 };
 
-class DriverListsTest : public testing::Test {
+class DriverListsTest : public kittest::DrivenTest {
   protected:
-    void SetUp() override {
-        foundation::MainQueue::main().reset();
-        window->setRootViewController(navigation);
-        window->makeKeyAndVisible();
-        driver = std::make_unique<kit::Driver>(window);
-    }
-    void TearDown() override { foundation::MainQueue::main().reset(); }
+    void SetUp() override { show(navigation); }
 
     void pushTable() {
         auto files = std::make_shared<kit::ViewController>();
@@ -122,12 +116,10 @@ class DriverListsTest : public testing::Test {
         driver->settle();
     }
 
-    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
     std::shared_ptr<Lists> lists = std::make_shared<Lists>();
     std::shared_ptr<ListScreen> screen = std::make_shared<ListScreen>(lists);
     std::shared_ptr<kit::NavigationController> navigation = kit::NavigationController::make(screen);
     std::shared_ptr<TableView> table;
-    std::unique_ptr<kit::Driver> driver;
 };
 
 TEST_F(DriverListsTest, TapsATableRowAfterScrollingItOnScreen) {
@@ -144,32 +136,33 @@ TEST_F(DriverListsTest, TapsATableRowAfterScrollingItOnScreen) {
     EXPECT_DOUBLE_EQ(table->contentOffset().y, offset) << "a failed search scrolls back";
 }
 
-TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuAndDeleteRunsOnThatTile) {
+TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuBesideItAndActionsRunOnThatTile) {
     ASSERT_TRUE(driver->longPress("Setup 3").ok());
     auto menu = kit::ContextMenuView::showing(*window);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->menu().title, "Setup 3");
+    EXPECT_FALSE(driver->isShowing("Setup 0")) << "the menu covers the rest of the screen";
     // The tile itself stays bright and uncovered: the menu sits beside it.
     auto tile = screen->grid->cellForItem(IndexPath::forItem(3, 0));
     Rect tileRect{tile->convertToWindow({0, 0}), tile->bounds().size};
     Rect panel = menu->panelView()->frame();
     EXPECT_TRUE(panel.minY() >= tileRect.maxY() || panel.maxY() <= tileRect.minY());
+    auto destructive = std::dynamic_pointer_cast<kit::Button>(driver->find("Delete"));
+    ASSERT_NE(destructive, nullptr);
+    EXPECT_EQ(destructive->currentTitleColor(), kit::Color::systemRedColor());
 
     ASSERT_TRUE(driver->tap("Delete").ok());
     EXPECT_EQ(lists->deleted, std::vector<std::int64_t>{3});
-    EXPECT_TRUE(lists->viewed.empty());
-    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr);
-}
+    driver->wait(1);
+    EXPECT_TRUE(driver->isShowing("Setup 0")) << "the action ran after the menu closed";
 
-TEST_F(DriverListsTest, TheGridShowsTwoTilesARowUnderTheLargeTitle) {
-    navigation->navigationBar()->setPrefersLargeTitles(true);
-    screen->navigationItem().setTitle("Setup");
-    driver->settle();
-    auto texts = driver->textsOnScreen();
-    std::vector<std::string> expected{"Setup", "Setup 0", "Setup 1", "Setup 2", "Setup 3"};
-    EXPECT_EQ(texts, expected);
-    auto second = screen->grid->cellForItem(IndexPath::forItem(1, 0));
-    EXPECT_DOUBLE_EQ(second->frame().width(), 390 * 0.5 - 15);
+    ASSERT_TRUE(driver->longPress("Setup 0").ok());
+    ASSERT_NE(kit::ContextMenuView::showing(*window), nullptr);
+    ASSERT_TRUE(driver->tapAt({195, 830}).ok());
+    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "a tap outside closes it";
+    EXPECT_TRUE(lists->viewed.empty());
+    ASSERT_TRUE(driver->longPressAt({195, 700}).ok());
+    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "no tile there";
 }
 
 }  // namespace

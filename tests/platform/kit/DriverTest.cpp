@@ -4,16 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
 #include "platform/kit/Button.h"
-#include "platform/kit/ContextMenuView.h"
 #include "platform/kit/Driver.h"
 #include "platform/kit/Label.h"
 #include "platform/kit/ScrollView.h"
 #include "platform/kit/TextField.h"
 #include "platform/kit/Toolbar.h"
-#include "platform/kit/Window.h"
-#include "tests/platform/kit/RecordingController.h"
+#include "tests/platform/kit/KitScreen.h"
 
 using kit::Button;
 using kit::ControlEvents;
@@ -65,28 +62,20 @@ class SampleScreen final : public kit::ViewController {
     std::vector<std::string> tapped;
 };
 
-class DriverTest : public testing::Test {
+class DriverTest : public kittest::DrivenTest {
   protected:
-    void SetUp() override {
-        foundation::MainQueue::main().reset();
-        window->setRootViewController(screen);
-        window->makeKeyAndVisible();
-        driver = std::make_unique<Driver>(window);
-    }
-    void TearDown() override { foundation::MainQueue::main().reset(); }
+    void SetUp() override { show(screen); }
 
-    std::shared_ptr<Label> addLabel(const std::string& text, Rect frame) {
+    std::shared_ptr<Label> addLabel(const std::string& text, Rect frame,
+                                    const std::shared_ptr<kit::View>& parent = nullptr) {
         auto label = std::make_shared<Label>();
         label->setText(text);
         label->setFrame(frame);
-        screen->view()->addSubview(label);
-        driver->settle();
+        (parent ? parent : screen->view())->addSubview(label);
         return label;
     }
 
-    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
     std::shared_ptr<SampleScreen> screen = std::make_shared<SampleScreen>();
-    std::unique_ptr<Driver> driver;
 };
 
 TEST_F(DriverTest, TapsARowAfterScrollingItIntoView) {
@@ -137,17 +126,14 @@ TEST_F(DriverTest, HiddenTransparentClippedAndCoveredViewsAreNeverFound) {
     addLabel("Hidden", {10, 600, 100, 20})->setHidden(true);
     addLabel("Faded", {10, 620, 100, 20})->setAlpha(0);
     addLabel("Off screen", {500, 620, 100, 20});
-    auto covered = addLabel("Covered", {10, 640, 100, 20});
+    addLabel("Covered", {10, 640, 100, 20});
     auto lid = std::make_shared<kit::View>(Rect{0, 630, 390, 40});
     lid->setBackgroundColor(kit::Color::whiteColor());
     screen->view()->addSubview(lid);
     auto parent = std::make_shared<kit::View>(Rect{0, 670, 10, 10});
     parent->setClipsToBounds(true);
     screen->view()->addSubview(parent);
-    auto clipped = std::make_shared<Label>();
-    clipped->setText("Clipped");
-    clipped->setFrame({50, 0, 100, 20});
-    parent->addSubview(clipped);
+    addLabel("Clipped", {50, 0, 100, 20}, parent);
     driver->settle();
 
     for (const char* text : {"Hidden", "Faded", "Off screen", "Covered", "Clipped"}) {
@@ -157,20 +143,6 @@ TEST_F(DriverTest, HiddenTransparentClippedAndCoveredViewsAreNeverFound) {
     lid->setAlpha(0.5);
     driver->settle();
     EXPECT_TRUE(driver->isShowing("Covered")) << "a see-through view does not hide it";
-}
-
-TEST_F(DriverTest, TypesIntoTheFieldAndPressesKeys) {
-    EXPECT_FALSE(driver->type("x").ok()) << "nothing is being edited yet";
-    ASSERT_TRUE(driver->tap("Setup name...").ok());
-    ASSERT_TRUE(driver->type("Works").ok());
-    ASSERT_TRUE(driver->press(Key::backspace).ok());
-    EXPECT_EQ(screen->field->text(), "Work");
-    EXPECT_TRUE(driver->isShowing("Work"));
-    EXPECT_FALSE(driver->isShowing("Setup name..."));
-
-    ASSERT_TRUE(driver->press(Key::escape).ok());
-    EXPECT_FALSE(screen->field->isFirstResponder());
-    EXPECT_FALSE(driver->press(Key::returnKey).ok());
 }
 
 TEST_F(DriverTest, ListsTheTextsOnScreenInReadingOrder) {
@@ -188,7 +160,6 @@ TEST_F(DriverTest, ListsTheTextsOnScreenInReadingOrder) {
 
 TEST_F(DriverTest, WaitingRunsTimedWorkAndLaysOutAfterEachTurn) {
     auto label = addLabel("Before", {10, 600, 200, 20});
-    std::vector<double> frames;
     foundation::MainQueue::main().after(0.3, [&] {
         label->setText("After");
         label->setFrame({10, 620, 200, 20});
@@ -200,84 +171,33 @@ TEST_F(DriverTest, WaitingRunsTimedWorkAndLaysOutAfterEachTurn) {
     EXPECT_DOUBLE_EQ(foundation::MainQueue::main().now(), 0.3);
 }
 
-// A view whose two halves are items that offer a context menu.
-class MenuGrid final : public kit::View, public kit::ContextMenuSource {
-  public:
-    std::optional<kit::ContextMenuRequest> contextMenuRequestAt(kit::Point point) override {
-        kit::Point local = convertFromWindow(point);
-        if (local.y > 100) {
-            return std::nullopt;
-        }
-        int item = local.x < 195 ? 0 : 1;
-        kit::ContextMenuConfiguration configuration;
-        configuration.actionProvider = [this, item] {
-            return kit::Menu{
-                "Item " + std::to_string(item),
-                {{"View", "eye.fill", false, [this, item] { viewed.push_back(item); }},
-                 {"Delete", "trash.fill", true, [this, item] { deleted.push_back(item); }}}};
-        };
-        kit::Point origin = convertToWindow({item * 195.0, 0});
-        return kit::ContextMenuRequest{configuration, {origin, {195, 100}}, nullptr};
-    }
-    std::vector<int> viewed;
-    std::vector<int> deleted;
-};
-
-TEST_F(DriverTest, LongPressBringsUpTheItemsMenuAndAnActionRunsAfterItCloses) {
-    auto grid = std::make_shared<MenuGrid>();
-    grid->setFrame({0, 200, 390, 200});
-    screen->view()->addSubview(grid);
-    driver->settle();
-
-    ASSERT_TRUE(driver->longPressAt({300, 250}).ok());
-    EXPECT_TRUE(driver->isShowing("Item 1"));
-    EXPECT_FALSE(driver->isShowing("Row 0")) << "the menu covers the screen";
-    auto destructive = std::dynamic_pointer_cast<Button>(driver->find("Delete"));
-    ASSERT_NE(destructive, nullptr);
-    EXPECT_EQ(destructive->currentTitleColor(), kit::Color::systemRedColor());
-
-    ASSERT_TRUE(driver->tap("Delete").ok());
-    EXPECT_EQ(grid->deleted, std::vector<int>{1});
-    EXPECT_FALSE(driver->isShowing("Item 1"));
-    driver->wait(1);
-    EXPECT_TRUE(driver->isShowing("Row 0"));
-
-    ASSERT_TRUE(driver->longPressAt({100, 250}).ok());
-    ASSERT_TRUE(driver->isShowing("Item 0"));
-    ASSERT_TRUE(driver->tapAt({195, 800}).ok());
-    EXPECT_FALSE(driver->isShowing("Item 0")) << "a tap outside closes the menu";
-    EXPECT_TRUE(grid->viewed.empty());
-
-    ASSERT_TRUE(driver->longPressAt({100, 350}).ok());
-    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "no item there";
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(DriverTest, AFieldsKeyboardBarShowsWhileItIsEditedAndItsItemsCanBeTapped) {
-    int done = 0;
+TEST_F(DriverTest, TypesIntoTheFieldWhoseKeyboardBarShowsOnlyWhileItIsEdited) {
     auto bar = kit::Toolbar::make();
-    auto item = kit::BarButtonItem::withSystemItem(kit::BarButtonSystemItem::done, {}, "");
-    item->setHandler([&] {
-        ++done;
-        screen->field->resignFirstResponder();
-    });
+    auto done = kit::BarButtonItem::withSystemItem(kit::BarButtonSystemItem::done, {}, "");
+    done->setHandler([&] { screen->field->resignFirstResponder(); });
     bar->setItems(
         {kit::BarButtonItem::withSystemItem(kit::BarButtonSystemItem::flexibleSpace, {}, ""),
-         item});
+         done});
     screen->field->setInputAccessoryView(bar);
     EXPECT_FALSE(driver->isShowing("Done"));
+    EXPECT_FALSE(driver->type("x").ok()) << "nothing is being edited yet";
 
     ASSERT_TRUE(driver->tap("Setup name...").ok());
+    ASSERT_TRUE(driver->type("Works").ok());
+    ASSERT_TRUE(driver->press(Key::backspace).ok());
+    EXPECT_EQ(screen->field->text(), "Work");
+    EXPECT_TRUE(driver->isShowing("Work"));
+    EXPECT_FALSE(driver->isShowing("Setup name..."));
     ASSERT_TRUE(driver->isShowing("Done"));
     EXPECT_DOUBLE_EQ(bar->frame().maxY(), 844 - 34);
     ASSERT_TRUE(driver->tap("Done").ok());
-
-    EXPECT_EQ(done, 1);
     EXPECT_FALSE(screen->field->isFirstResponder());
     EXPECT_FALSE(driver->isShowing("Done")) << "the bar leaves with the keyboard";
+
+    ASSERT_TRUE(driver->tap("Work").ok());
+    ASSERT_TRUE(driver->press(Key::escape).ok());
+    EXPECT_FALSE(screen->field->isFirstResponder());
+    EXPECT_FALSE(driver->press(Key::returnKey).ok());
 }
 
 }  // namespace

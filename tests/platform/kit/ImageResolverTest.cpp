@@ -23,22 +23,17 @@ class ImageResolverTest : public ::testing::Test {
     kit::Image::Resolver previous;
 };
 
-TEST_F(ImageResolverTest, WithAResolverOnlyKnownNamesGiveImagesAndAssetsHaveTheirSize) {
+TEST_F(ImageResolverTest, WithAResolverOnlyKnownNamesGiveImagesAndWithoutOneAllWellFormedDo) {
     install();
     EXPECT_TRUE(kit::Image::systemImageNamed("gear"));
     EXPECT_FALSE(kit::Image::systemImageNamed("gear.wide"));
     EXPECT_FALSE(kit::Image::systemImageNamed("Gear")) << "a malformed name stays refused";
-
-    auto icon = kit::Image::imageNamed("kelvora");
-    ASSERT_TRUE(icon);
-    EXPECT_EQ(icon->size(), (kit::Size{60, 60}));
+    ASSERT_TRUE(kit::Image::imageNamed("kelvora"));
+    EXPECT_EQ(kit::Image::imageNamed("kelvora")->size(), (kit::Size{60, 60}));
     EXPECT_FALSE(kit::Image::imageNamed("missing-picture"));
-}
 
-TEST_F(ImageResolverTest, WithoutOneEveryWellFormedNameIsTakenAndReplacingHandsTheOldBack) {
-    install();
     auto mine = kit::Image::setResolver({});
-    ASSERT_TRUE(mine.hasSymbol && mine.assetSize);
+    ASSERT_TRUE(mine.hasSymbol && mine.assetSize) << "replacing hands the old one back";
     EXPECT_FALSE(mine.hasSymbol("gear.wide"));
     EXPECT_TRUE(kit::Image::systemImageNamed("gear.wide"));
     auto unknown = kit::Image::imageNamed("missing-picture");

