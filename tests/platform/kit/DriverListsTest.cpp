@@ -6,16 +6,10 @@
 
 #include "platform/kit/Button.h"
 #include "platform/kit/CollectionView.h"
-#include "platform/kit/CollectionViewDataSource.h"
-#include "platform/kit/CollectionViewDelegate.h"
 #include "platform/kit/ContextMenuView.h"
-#include "platform/kit/Driver.h"
 #include "platform/kit/Label.h"
 #include "platform/kit/NavigationController.h"
 #include "platform/kit/TableView.h"
-#include "platform/kit/TableViewCell.h"
-#include "platform/kit/TableViewDataSource.h"
-#include "platform/kit/TableViewDelegate.h"
 #include "tests/platform/kit/KitScreen.h"
 
 using kit::CollectionView;
@@ -55,7 +49,7 @@ class Lists final : public kit::TableViewDataSource,
     std::optional<double> heightForRow(TableView&, IndexPath) override { return 70; }
     void didSelectRow(TableView&, IndexPath path) override { selectedRows.push_back(path.row); }
 
-    std::int64_t numberOfItems(CollectionView&, std::int64_t) override { return tiles; }
+    std::int64_t numberOfItems(CollectionView&, std::int64_t) override { return 4; }
     std::shared_ptr<kit::CollectionViewCell> cellForItem(CollectionView& grid,
                                                          IndexPath path) override {
         return labelled(grid.dequeueReusableCell("Cell", path),
@@ -77,7 +71,6 @@ class Lists final : public kit::TableViewDataSource,
             {}};
     }
 
-    std::int64_t tiles = 4;
     std::vector<std::int64_t> selectedRows;
     std::vector<std::int64_t> viewed;
     std::vector<std::int64_t> deleted;
@@ -136,7 +129,9 @@ TEST_F(DriverListsTest, TapsATableRowAfterScrollingItOnScreen) {
     EXPECT_DOUBLE_EQ(table->contentOffset().y, offset) << "a failed search scrolls back";
 }
 
-TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuBesideItAndActionsRunOnThatTile) {
+// Deleting and viewing through the menu is the Setups screen's road; here, where the menu
+// sits and how it closes.
+TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuBesideItAndATapOutsideClosesIt) {
     ASSERT_TRUE(driver->longPress("Setup 3").ok());
     auto menu = kit::ContextMenuView::showing(*window);
     ASSERT_NE(menu, nullptr);
@@ -151,16 +146,9 @@ TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuBesideItAndActionsRunOnTh
     ASSERT_NE(destructive, nullptr);
     EXPECT_EQ(destructive->currentTitleColor(), kit::Color::systemRedColor());
 
-    ASSERT_TRUE(driver->tap("Delete").ok());
-    EXPECT_EQ(lists->deleted, std::vector<std::int64_t>{3});
-    driver->wait(1);
-    EXPECT_TRUE(driver->isShowing("Setup 0")) << "the action ran after the menu closed";
-
-    ASSERT_TRUE(driver->longPress("Setup 0").ok());
-    ASSERT_NE(kit::ContextMenuView::showing(*window), nullptr);
     ASSERT_TRUE(driver->tapAt({195, 830}).ok());
     EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "a tap outside closes it";
-    EXPECT_TRUE(lists->viewed.empty());
+    EXPECT_TRUE(lists->viewed.empty() && lists->deleted.empty());
     ASSERT_TRUE(driver->longPressAt({195, 700}).ok());
     EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "no tile there";
 }
