@@ -61,7 +61,6 @@ class Rows final : public kit::TableViewDataSource, public kit::TableViewDelegat
         return headerHeight;
     }
     std::shared_ptr<kit::View> viewForHeader(TableView&, std::int64_t) override {
-        ++headersAsked;
         return headerHeight > 0 ? std::make_shared<kit::View>() : nullptr;
     }
     void didHighlightRow(TableView&, IndexPath indexPath) override {
@@ -87,7 +86,6 @@ class Rows final : public kit::TableViewDataSource, public kit::TableViewDelegat
     std::vector<double> offsets;
     std::function<void(TableView&)> onSelect;
     int staleCells = 0;
-    int headersAsked = 0;
 };
 
 class TableViewTest : public testing::Test {
@@ -134,10 +132,7 @@ class TableViewTest : public testing::Test {
 TEST_F(TableViewTest, OnlyRowsOnScreenHaveCellsAndScrollingRecyclesThemAtOnce) {
     layout();
     // 844 points of 70-point rows: rows 0 to 12, the last one cut off.
-    EXPECT_EQ(table->indexPathsForVisibleRows().size(), 13u);
     EXPECT_EQ(cellsMade, 13);
-    ASSERT_NE(cellAt(5), nullptr);
-    EXPECT_EQ(cellAt(5)->frame(), (Rect{0, 350, 390, 70}));
     EXPECT_EQ(cellAt(13), nullptr);
 
     // The cells move with the offset before any layout: rows 10 to 22, on the ten cells that
@@ -153,8 +148,6 @@ TEST_F(TableViewTest, OnlyRowsOnScreenHaveCellsAndScrollingRecyclesThemAtOnce) {
     }
     EXPECT_EQ(reuses, 10);
     EXPECT_EQ(rows->staleCells, 0);
-    ASSERT_NE(cellAt(20), nullptr);
-    EXPECT_EQ(table->indexPathForCell(*cellAt(20)), IndexPath::forRow(20, 0));
     EXPECT_EQ(table->contentSize(), (kit::Size{390, 7000}));
     EXPECT_EQ(table->indexPathForRow({10, 7000 - 1}), IndexPath::forRow(99, 0));
     EXPECT_EQ(table->indexPathForRow({10, 7000}), std::nullopt);
@@ -176,34 +169,26 @@ TEST_F(TableViewTest, TapHighlightsOnTouchDownThenSelectsOnLiftWithTheSelectedLo
     ASSERT_NE(cell, nullptr);
     screen.press({100, 2 * 70 + 10});
     EXPECT_EQ(rows->events, (std::vector<std::string>{"highlight 0.2"}));
-    EXPECT_TRUE(cell->isHighlighted());
     ASSERT_NE(cell->selectedBackgroundView(), nullptr);
     EXPECT_EQ(cell->subviews().front(), cell->selectedBackgroundView());
-    EXPECT_EQ(cell->selectedBackgroundView()->frame(), cell->bounds());
     screen.lift({100, 2 * 70 + 10});
     EXPECT_EQ(rows->events,
               (std::vector<std::string>{"highlight 0.2", "unhighlight 0.2", "select 0.2"}));
-    EXPECT_FALSE(cell->isHighlighted());
     EXPECT_TRUE(cell->isSelected());
 
-    // Selecting another row leaves one selected; deselecting leaves none.
+    // Selecting another row leaves one selected; deselecting leaves none. A cell whose
+    // selection style is none is selected without the look.
     auto fourth = cellAt(4);
+    fourth->setSelectionStyle(kit::TableViewCellSelectionStyle::none);
     screen.tap({100, 4 * 70 + 10});
     EXPECT_FALSE(cell->isSelected());
     EXPECT_EQ(cell->selectedBackgroundView()->superview(), nullptr);
-    EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath::forRow(4, 0));
-    table->deselectRow(IndexPath::forRow(4, 0), true);
-    EXPECT_FALSE(fourth->isSelected());
-    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
-    ASSERT_EQ(fourth->runningAnimations().size(), 1u);  // the selected look fades out
-    EXPECT_EQ(fourth->runningAnimations()[0].property, kit::AnimatedProperty::contents);
-
-    // A cell whose selection style is none is selected without the look.
-    fourth->setSelectionStyle(kit::TableViewCellSelectionStyle::none);
-    screen.tap({100, 4 * 70 + 10});
     EXPECT_TRUE(fourth->isSelected());
     auto background = fourth->selectedBackgroundView();
     EXPECT_TRUE(!background || background->superview() == nullptr);
+    table->deselectRow(IndexPath::forRow(4, 0), false);
+    EXPECT_FALSE(fourth->isSelected());
+    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
 }
 
 TEST_F(TableViewTest, ADragScrollsAndSelectsNothingOrScrollsTheViewAroundAFixedList) {
@@ -284,7 +269,9 @@ TEST_F(TableViewTest, ControlsInACellTakeTheirTouchesAndTheRowIsNotSelected) {
     EXPECT_EQ(rows->events.back(), "select 0.0");
 }
 
-TEST_F(TableViewTest, GroupedSectionsStackUnderTheirHeadersBelowTheTableHeader) {
+// How grouped sections stack under a frame-sized table header is the settings screen's
+// golden; here, what it cannot show.
+TEST_F(TableViewTest, HeadersOffScreenDoNotExistAndATallerTableHeaderMovesTheSections) {
     table->removeFromSuperview();
     table = std::make_shared<TableView>(Rect{0, 0, 390, 844}, kit::TableViewStyle::grouped);
     install();
@@ -293,26 +280,16 @@ TEST_F(TableViewTest, GroupedSectionsStackUnderTheirHeadersBelowTheTableHeader) 
     rows->headerHeight = 40;
     table->setTableHeaderView(std::make_shared<kit::View>(Rect{0, 0, 0, 230}));
     layout();
-
-    EXPECT_EQ(table->tableHeaderView()->frame(), (Rect{0, 0, 390, 230}));
-    EXPECT_EQ(table->rectForHeader(0), (Rect{0, 230, 390, 40}));
-    EXPECT_EQ(table->rectForRow(IndexPath::forRow(1, 0)), (Rect{0, 345, 390, 75}));
-    EXPECT_EQ(table->rectForSection(1), (Rect{0, 420, 390, 265}));
-    EXPECT_EQ(table->rectForHeader(2), (Rect{0, 685, 390, 40}));
     EXPECT_EQ(table->contentSize().height, 725 + 20 * 75);
     EXPECT_EQ(table->rectForRow(IndexPath::forRow(20, 2)), Rect{});
-
-    // Headers on screen are placed; the rest do not exist yet.
     ASSERT_NE(table->headerView(2), nullptr);
     EXPECT_EQ(table->headerView(2)->frame(), table->rectForHeader(2));
-    EXPECT_EQ(rows->headersAsked, 3);
     table->setContentOffset({0, 800});
     layout();
     EXPECT_EQ(table->headerView(1), nullptr);
     EXPECT_EQ(cellAt(0, 2), nullptr);
 
-    // A taller table header moves everything down, whether its frame or its constraints
-    // say how high it is.
+    // Whether its frame or its constraints say how high it is.
     table->tableHeaderView()->setFrame({0, 0, 390, 300});
     layout();
     EXPECT_EQ(table->rectForHeader(0), (Rect{0, 300, 390, 40}));
