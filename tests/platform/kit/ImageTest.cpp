@@ -34,64 +34,73 @@ TEST(Image, PngAndJpegDataKeepTheirBytesAndDecodedSize) {
     EXPECT_EQ(jpeg->size(), (kit::Size{640, 480})) << "from the frame header";
 }
 
-TEST(Image, DataThatIsNotAWholeImageGivesNoImage) {
+TEST(Image, DataThatIsNotAWholeImageOrClaimsTooManyPixelsGivesNoImage) {
     std::string png = pngBytes(4, 4);
     std::string jpeg = jpegHeader();
     std::string overlongSegment = jpeg.substr(0, 4) + std::string("\x7F\xFF", 2) + jpeg.substr(6);
     std::string corruptPng = png;
     std::size_t pixels = png.find("IDAT") + 6;
     corruptPng[pixels] = static_cast<char>(corruptPng[pixels] ^ 0x5A);
+    // Width and height in the headers become 100000 x 100000 and 65535 x 65535.
+    std::string hugePng = png;
+    hugePng.replace(16, 8, std::string("\x00\x01\x86\xA0\x00\x01\x86\xA0", 8));
+    std::string hugeJpeg = jpeg;
+    hugeJpeg.replace(25, 4, std::string("\xFF\xFF\xFF\xFF", 4));
     for (const std::string& bytes :
          {std::string(), std::string("not an image"), png.substr(0, png.size() - 20), corruptPng,
-          jpeg.substr(0, 14), overlongSegment, std::string("\xFF\xD8\xFF\xD9", 4)}) {
+          jpeg.substr(0, 14), overlongSegment, std::string("\xFF\xD8\xFF\xD9", 4), hugePng,
+          hugeJpeg}) {
         EXPECT_FALSE(Image::imageWithData(bytes)) << bytes.size() << " bytes";
     }
 }
 
-TEST(Image, PicturesClaimingTooManyPixelsAreRefusedUnread) {
-    std::string png = pngBytes(2, 2);
-    // Width and height in the header become 100000 x 100000.
-    png.replace(16, 8, std::string("\x00\x01\x86\xA0\x00\x01\x86\xA0", 8));
-    EXPECT_FALSE(Image::imageWithData(png));
-    std::string jpeg = jpegHeader();
-    jpeg.replace(25, 4, std::string("\xFF\xFF\xFF\xFF", 4));
-    EXPECT_FALSE(Image::imageWithData(jpeg));
-}
+// Installs a resolver that knows two symbols and one asset, and puts the previous one back.
+class ImageNames : public testing::Test {
+  protected:
+    void TearDown() override { Image::setResolver(previous); }
+    void install() {
+        previous = Image::setResolver(
+            {[](std::string_view name) { return name == "gear" || name == "plus"; },
+             [](std::string_view name) -> std::optional<kit::Size> {
+                 return name == "kelvora" ? std::optional(kit::Size{60, 60}) : std::nullopt;
+             }});
+    }
+    Image::Resolver previous;
+};
 
-TEST(Image, SymbolsTakeTheirSizeFromTheConfiguration) {
-    std::optional<Image> plain = Image::systemImageNamed("folder.fill.badge.plus");
-    ASSERT_TRUE(plain);
-    EXPECT_EQ(plain->kind(), Image::Kind::symbol);
-    EXPECT_EQ(plain->name(), "folder.fill.badge.plus");
-    EXPECT_EQ(plain->size(), (kit::Size{17, 17}));
-    EXPECT_TRUE(plain->isTemplate());
-    auto configuration = kit::ImageSymbolConfiguration::configurationWithPointSize(20);
-    EXPECT_EQ(Image::systemImageNamed("magnifyingglass", configuration)->size(),
-              (kit::Size{20, 20}));
-}
-
-TEST(Image, NamesThatCannotBeSymbolsOrAssetsGiveNoImage) {
+TEST_F(ImageNames, OnlyWellFormedNamesGiveImagesAndWithAResolverOnlyKnownOnes) {
     for (std::string_view name : {"", "gear fill", "../gear", "Gear", ".gear", "gear.", "a/b"}) {
         EXPECT_FALSE(Image::systemImageNamed(name)) << name;
     }
     for (std::string_view name : {"", "..", "../kelvora", "a/b", "bell\n"}) {
         EXPECT_FALSE(Image::imageNamed(name)) << name;
     }
-    EXPECT_TRUE(Image::imageNamed("colour-wheel"));
+    EXPECT_EQ(Image::systemImageNamed("gear.wide")->size(), (kit::Size{17, 17}));
+    auto configuration = kit::ImageSymbolConfiguration::configurationWithPointSize(20);
+    EXPECT_EQ(Image::systemImageNamed("gear", configuration)->size(), (kit::Size{20, 20}));
+    ASSERT_TRUE(Image::imageNamed("missing-picture"));
+    EXPECT_EQ(Image::imageNamed("missing-picture")->size(), (kit::Size{}));
+
+    install();
+    EXPECT_TRUE(Image::systemImageNamed("gear"));
+    EXPECT_FALSE(Image::systemImageNamed("gear.wide"));
+    EXPECT_FALSE(Image::systemImageNamed("Gear")) << "a malformed name stays refused";
+    ASSERT_TRUE(Image::imageNamed("kelvora"));
+    EXPECT_EQ(Image::imageNamed("kelvora")->size(), (kit::Size{60, 60}));
+    EXPECT_FALSE(Image::imageNamed("missing-picture"));
+    auto mine = Image::setResolver(previous);
+    ASSERT_TRUE(mine.hasSymbol && mine.assetSize) << "replacing hands the old one back";
+    EXPECT_FALSE(mine.hasSymbol("gear.wide"));
 }
 
-TEST(Image, TintedCopyKeepsSizeAndLeavesTheOriginalAlone) {
+TEST(Image, TintedCopyKeepsSizeAndPixelsAndLeavesTheOriginalAlone) {
     Image symbol = *Image::systemImageNamed("gear");
     Image tinted = symbol.imageWithTintColor(kit::Color::whiteColor());
     EXPECT_EQ(tinted.size(), symbol.size());
-    EXPECT_EQ(tinted.tintColor(), kit::Color::whiteColor());
     EXPECT_FALSE(tinted.isTemplate());
-    EXPECT_FALSE(symbol.tintColor());
-
+    EXPECT_TRUE(symbol.isTemplate() && !symbol.tintColor());
     Image picture = *Image::imageWithData(pngBytes(7, 9));
-    Image tintedPicture = picture.imageWithTintColor(kit::Color::systemRedColor());
-    EXPECT_EQ(tintedPicture.size(), (kit::Size{7, 9}));
-    EXPECT_EQ(tintedPicture.data(), picture.data());
+    EXPECT_EQ(picture.imageWithTintColor(kit::Color::systemRedColor()).data(), picture.data());
 }
 
 }  // namespace

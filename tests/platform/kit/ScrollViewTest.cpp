@@ -47,46 +47,36 @@ class ScrollViewTest : public testing::Test {
     std::shared_ptr<OffsetRecorder> recorder = std::make_shared<OffsetRecorder>();
 };
 
-TEST_F(ScrollViewTest, DelegateHearsOfEveryOffsetChangeAndOnlyOfChanges) {
+TEST_F(ScrollViewTest, DraggingMovesContentWithTheFingerBouncesBackAndTellsOnlyOfChanges) {
     scroll->setContentOffset({0, 100});
     scroll->setContentOffset({0, 100});
-    scroll->scrollBy({0, 50});
     scroll->setContentOffset({0, 0}, true);
-
-    EXPECT_EQ(recorder->offsets, (std::vector<Point>{{0, 100}, {0, 150}, {0, 0}}));
-    recorder.reset();
-    scroll->setContentOffset({0, 10});  // a delegate that has gone is simply not told
-}
-
-TEST_F(ScrollViewTest, DraggingMovesContentWithTheFingerAndBouncesBackPastTheTop) {
     drag({100, 500}, {100, 380});  // over the label, which passes touches up
     EXPECT_TRUE(scroll->isDragging());
     window->sendTouch(TouchPhase::ended, {100, 380});
     EXPECT_FALSE(scroll->isDragging());
-    EXPECT_EQ(scroll->contentOffset(), (Point{0, 120}));
+    EXPECT_EQ(recorder->offsets, (std::vector<Point>{{0, 100}, {0, 0}, {0, 120}}));
 
-    // Pulled past its top, the content bounces back when released.
+    // Pulled past its top, the content slides back when released; without bounces it stops.
     drag({100, 100}, {100, 470});
     EXPECT_EQ(scroll->contentOffset(), (Point{0, -250}));
-    EXPECT_EQ(recorder->offsets.back(), (Point{0, -250}));
-
     window->sendTouch(TouchPhase::ended, {100, 470});
-    EXPECT_EQ(scroll->contentOffset(), (Point{0, 0}));
     EXPECT_EQ(recorder->offsets.back(), (Point{0, 0}));
-    EXPECT_FALSE(scroll->runningAnimations().empty());  // it slides back on screen
-}
-
-TEST_F(ScrollViewTest, WithoutBouncesOrScrollingTheContentStaysInRange) {
+    EXPECT_FALSE(scroll->runningAnimations().empty());
     scroll->setBounces(false);
     drag({100, 100}, {100, 350});
     EXPECT_EQ(scroll->contentOffset(), (Point{0, 0}));
     window->sendTouch(TouchPhase::ended, {100, 350});
 
+    recorder->offsets.clear();
     scroll->setScrollEnabled(false);
     drag({100, 500}, {100, 100});
     scroll->scrollBy({0, 300});
     EXPECT_EQ(scroll->contentOffset(), (Point{0, 0}));
     EXPECT_TRUE(recorder->offsets.empty());
+    recorder.reset();
+    scroll->setScrollEnabled(true);
+    scroll->setContentOffset({0, 10});  // a delegate that has gone is simply not told
 }
 
 TEST_F(ScrollViewTest, TheWheelGoesToTheNearestViewThatScrolls) {
@@ -136,7 +126,6 @@ TEST_F(ScrollViewTest, RestingRangeAllowsForInsetsTheSafeAreaAndContentSize) {
 TEST_F(ScrollViewTest, TheIndicatorRunsWithinItsInsetsAndShowsOnlyAroundScrolling) {
     scroll->setContentInset({56, 0, 70, 0});
     scroll->setScrollIndicatorInsets({56, 0, 70, 0});
-    scroll->setContentOffset(scroll->minimumContentOffset());
     auto& queue = foundation::MainQueue::main();
     EXPECT_EQ(scroll->indicatorAlpha(queue.now()), 0) << "a list that was only laid out";
 
