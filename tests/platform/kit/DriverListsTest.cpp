@@ -8,7 +8,6 @@
 #include "platform/kit/CollectionView.h"
 #include "platform/kit/ContextMenuView.h"
 #include "platform/kit/Label.h"
-#include "platform/kit/NavigationController.h"
 #include "platform/kit/TableView.h"
 #include "tests/platform/kit/KitScreen.h"
 
@@ -35,7 +34,7 @@ std::shared_ptr<Cell> labelled(const std::shared_ptr<Cell>& cell, const std::str
     return cell;
 }
 
-// A file list in a table pushed over a grid of tiles whose items offer "View" and "Delete".
+// A grid of tiles whose items offer "View" and "Delete", and a file list to lay over it.
 class Lists final : public kit::TableViewDataSource,
                     public kit::TableViewDelegate,
                     public kit::CollectionViewDataSource,
@@ -76,47 +75,36 @@ class Lists final : public kit::TableViewDataSource,
     std::vector<std::int64_t> deleted;
 };
 
-class ListScreen final : public kit::ViewController {
-  public:
-    explicit ListScreen(std::shared_ptr<Lists> lists) : lists_(std::move(lists)) {}
-    void viewDidLoad() override {
-        grid = std::make_shared<CollectionView>(view()->bounds(),
-                                                std::make_shared<kit::CollectionViewFlowLayout>());
-        grid->registerCell("Cell", [] { return kit::CollectionViewCell::make("Cell"); });
-        grid->setDataSource(lists_);
-        grid->setDelegate(lists_);
-        view()->addSubview(grid);
-    }
-    std::shared_ptr<CollectionView> grid;
-
-  private:
-    std::shared_ptr<Lists> lists_;
-};
-
 class DriverListsTest : public kittest::DrivenTest {
   protected:
-    void SetUp() override { show(navigation); }
+    void SetUp() override {
+        show(screen);
+        grid = std::make_shared<CollectionView>(window->bounds(), nullptr);
+        grid->registerCell("Cell", [] { return kit::CollectionViewCell::make("Cell"); });
+        grid->setDataSource(lists);
+        grid->setDelegate(lists);
+        screen->view()->addSubview(grid);
+        driver->settle();
+    }
 
-    void pushTable() {
-        auto files = std::make_shared<kit::ViewController>();
-        files->setTitle("Files");
+    // A file list laid over the grid.
+    void addTable() {
         table = std::make_shared<TableView>(window->bounds());
         table->registerCell("Cell", [] { return kit::TableViewCell::make("Cell"); });
         table->setDataSource(lists);
         table->setDelegate(lists);
-        files->view()->addSubview(table);
-        navigation->pushViewController(files, false);
+        screen->view()->addSubview(table);
         driver->settle();
     }
 
     std::shared_ptr<Lists> lists = std::make_shared<Lists>();
-    std::shared_ptr<ListScreen> screen = std::make_shared<ListScreen>(lists);
-    std::shared_ptr<kit::NavigationController> navigation = kit::NavigationController::make(screen);
+    std::shared_ptr<kit::ViewController> screen = std::make_shared<kit::ViewController>();
+    std::shared_ptr<CollectionView> grid;
     std::shared_ptr<TableView> table;
 };
 
 TEST_F(DriverListsTest, TapsATableRowAfterScrollingItOnScreen) {
-    pushTable();
+    addTable();
     EXPECT_FALSE(driver->isShowing("File 20")) << "rows off screen have no cells";
 
     ASSERT_TRUE(driver->tap("File 3").ok());
@@ -138,7 +126,7 @@ TEST_F(DriverListsTest, LongPressOnATileBringsUpItsMenuBesideItAndATapOutsideClo
     EXPECT_EQ(menu->menu().title, "Setup 3");
     EXPECT_FALSE(driver->isShowing("Setup 0")) << "the menu covers the rest of the screen";
     // The tile itself stays bright and uncovered: the menu sits beside it.
-    auto tile = screen->grid->cellForItem(IndexPath::forItem(3, 0));
+    auto tile = grid->cellForItem(IndexPath::forItem(3, 0));
     Rect tileRect{tile->convertToWindow({0, 0}), tile->bounds().size};
     Rect panel = menu->panelView()->frame();
     EXPECT_TRUE(panel.minY() >= tileRect.maxY() || panel.maxY() <= tileRect.minY());

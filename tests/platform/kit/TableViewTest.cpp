@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/kit/Button.h"
 #include "platform/kit/LayoutConstraint.h"
 #include "tests/platform/kit/KitScreen.h"
 #include "tests/support/LogCapture.h"
@@ -191,35 +190,7 @@ TEST_F(TableViewTest, TapHighlightsOnTouchDownThenSelectsOnLiftWithTheSelectedLo
     EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
 }
 
-TEST_F(TableViewTest, ADragScrollsAndSelectsNothingOrScrollsTheViewAroundAFixedList) {
-    layout();
-    screen.press({100, 500});
-    screen.move({100, 400});
-    screen.lift({100, 400});
-    EXPECT_EQ(rows->events, (std::vector<std::string>{"highlight 0.7", "unhighlight 0.7"}));
-    EXPECT_EQ(table->contentOffset(), (Point{0, 100}));
-    EXPECT_EQ(rows->offsets, (std::vector<double>{100}));  // the delegate hears of scrolling
-    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
-
-    // With scrolling off, the drag goes on up to the scroll view holding the list.
-    auto form = std::make_shared<kit::ScrollView>(Rect{0, 0, 390, 844});
-    form->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
-    form->setContentSize({390, 2000});
-    screen.root->addSubview(form);
-    form->addSubview(table);
-    table->setScrollEnabled(false);
-    table->setContentOffset({0, 0});
-    layout();
-    screen.press({50, 150});
-    screen.move({50, 50});
-    screen.lift({50, 50});
-    EXPECT_EQ(form->contentOffset(), (Point{0, 100}));
-    EXPECT_FALSE(form->isDragging());
-    EXPECT_EQ(table->contentOffset(), (Point{0, 0}));
-    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
-}
-
-TEST_F(TableViewTest, ADragGoesOnAfterTheTouchedRowOrHeaderHasScrolledAway) {
+TEST_F(TableViewTest, ADragScrollsAndSelectsNothingEvenOnceWhatItTouchedHasScrolledAway) {
     rows->rowCounts = {10};
     table->setFrame({0, 200, 390, 400});
     layout();
@@ -234,8 +205,10 @@ TEST_F(TableViewTest, ADragGoesOnAfterTheTouchedRowOrHeaderHasScrolledAway) {
         screen.lift({100, y - 600});
     };
     dragFrom(230);  // on row 0
+    EXPECT_EQ(rows->events, (std::vector<std::string>{"highlight 0.0", "unhighlight 0.0"}));
     EXPECT_FALSE(table->isDragging());
     EXPECT_EQ(table->contentOffset(), (Point{0, 700 - 400}));  // settled back at the end
+    EXPECT_EQ(rows->offsets.back(), 700 - 400);                // the delegate hears of scrolling
 
     rows->headerHeight = 40;
     table->reloadData();
@@ -245,28 +218,24 @@ TEST_F(TableViewTest, ADragGoesOnAfterTheTouchedRowOrHeaderHasScrolledAway) {
     EXPECT_FALSE(table->isDragging());
     EXPECT_EQ(table->contentOffset(), (Point{0, 740 - 400}));
     EXPECT_EQ(table->headerView(0), nullptr);  // let go once the touch ended
-}
+    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
 
-TEST_F(TableViewTest, ControlsInACellTakeTheirTouchesAndTheRowIsNotSelected) {
-    rows->rowCounts = {1};
+    // With scrolling off, the drag goes on up to the scroll view holding the list.
+    auto form = std::make_shared<kit::ScrollView>(Rect{0, 0, 390, 844});
+    form->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
+    form->setContentSize({390, 2000});
+    screen.root->addSubview(form);
+    form->addSubview(table);
+    table->setScrollEnabled(false);
+    table->setContentOffset({0, 0});
     layout();
-    auto cell = cellAt(0);
-    ASSERT_NE(cell, nullptr);
-    cell->addSubview(std::make_shared<kit::View>(Rect{0, 0, 390, 70}));  // a card on the cell
-    auto button = kit::Button::buttonWithType(kit::ButtonType::custom);
-    button->setFrame({300, 10, 60, 50});
-    int presses = 0;
-    button->addAction([&presses](const auto&) { ++presses; }, kit::ControlEvents::touchUpInside);
-    cell->contentView()->addSubview(button);
-    layout();
-
-    // The content view stays in front of the card, so the button can be pressed.
-    EXPECT_EQ(cell->subviews().back(), cell->contentView());
-    screen.tap({320, 30});
-    EXPECT_EQ(presses, 1);
-    EXPECT_TRUE(rows->events.empty());
-    screen.tap({100, 30});
-    EXPECT_EQ(rows->events.back(), "select 0.0");
+    screen.press({50, 350});
+    screen.move({50, 250});
+    screen.lift({50, 250});
+    EXPECT_EQ(form->contentOffset(), (Point{0, 100}));
+    EXPECT_FALSE(form->isDragging());
+    EXPECT_EQ(table->contentOffset(), (Point{0, 0}));
+    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
 }
 
 // How grouped sections stack under a frame-sized table header is the settings screen's
