@@ -7,7 +7,6 @@
 #include "platform/kit/Button.h"
 #include "platform/kit/CollectionView.h"
 #include "platform/kit/ContextMenuView.h"
-#include "platform/kit/Label.h"
 #include "platform/kit/TableView.h"
 #include "tests/platform/kit/KitScreen.h"
 
@@ -18,19 +17,10 @@ using kit::TableView;
 
 namespace {
 
-// A cell that shows one text in a label.
+// A cell read out by its text, as a person using the screen reader hears it.
 template <class Cell>
 std::shared_ptr<Cell> labelled(const std::shared_ptr<Cell>& cell, const std::string& text) {
-    std::shared_ptr<kit::Label> label;
-    for (const auto& subview : cell->contentView()->subviews()) {
-        label = std::dynamic_pointer_cast<kit::Label>(subview);
-    }
-    if (!label) {
-        label = std::make_shared<kit::Label>();
-        label->setFrame({10, 5, 200, 20});
-        cell->contentView()->addSubview(label);
-    }
-    label->setText(text);
+    cell->setAccessibilityLabel(text);
     return cell;
 }
 

@@ -142,21 +142,9 @@ TEST_F(DriverTest, FindsOnlyWhatAPersonSeesExactTextsFirstInReadingOrder) {
     EXPECT_TRUE(driver->isShowing("Covered")) << "a see-through view does not hide it";
 }
 
-TEST_F(DriverTest, WaitingRunsTimedWorkAndLaysOutAfterEachTurn) {
-    auto label = addLabel("Before", {10, 600, 200, 20});
-    foundation::MainQueue::main().after(0.3, [&] {
-        label->setText("After");
-        label->setFrame({10, 620, 200, 20});
-    });
-    driver->wait(0.2);
-    EXPECT_TRUE(driver->isShowing("Before"));
-    driver->wait(0.1);
-    EXPECT_TRUE(driver->isShowing("After"));
-    EXPECT_DOUBLE_EQ(foundation::MainQueue::main().now(), 0.3);
-}
-
-// Typing, deleting and leaving a field are the create-Setup road's; here, what fails when
-// nothing is edited and where the keyboard's bar stands.
+// Typing, deleting, leaving a field and waiting to the hundredth of a second are the
+// create-Setup road's; here, what fails when nothing is edited and where the keyboard's bar
+// stands.
 TEST_F(DriverTest, KeysNeedAFieldBeingEditedWhoseKeyboardBarShowsOnlyMeanwhile) {
     auto bar = kit::Toolbar::make();
     bar->setItems({kit::BarButtonItem::withSystemItem(kit::BarButtonSystemItem::done, {}, "")});
