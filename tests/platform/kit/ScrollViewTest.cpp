@@ -111,7 +111,6 @@ TEST_F(ScrollViewTest, RestingRangeAllowsForInsetsTheSafeAreaAndContentSize) {
 
     // Automatic adjustment adds the safe area to the insets.
     scroll->setContentInset({10, 0, 10, 0});
-    EXPECT_EQ(scroll->adjustedContentInset(), (kit::EdgeInsets{10, 0, 10, 0}));
     scroll->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::automatic);
     EXPECT_EQ(scroll->adjustedContentInset(), (kit::EdgeInsets{57, 0, 44, 0}));
     scroll->setScrollEnabled(false);
