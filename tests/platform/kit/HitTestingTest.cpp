@@ -49,7 +49,7 @@ class HitTestingTest : public testing::Test {
     std::shared_ptr<RecordingView> front = std::make_shared<RecordingView>(Rect{50, 150, 100, 100});
 };
 
-TEST_F(HitTestingTest, TheFrontmostViewShownInsideItsSuperviewThatTakesTouchesIsHit) {
+TEST_F(HitTestingTest, TheFrontmostViewShownWhereItIsDrawnInsideItsSuperviewThatTakesTouchesIsHit) {
     Point inBoth{100, 200};
     EXPECT_EQ(hitAt(inBoth), front);
     EXPECT_EQ(hitAt({10, 110}), back);
@@ -77,10 +77,9 @@ TEST_F(HitTestingTest, TheFrontmostViewShownInsideItsSuperviewThatTakesTouchesIs
     front->addSubview(overhang);
     EXPECT_EQ(hitAt({140, 240}), overhang);
     EXPECT_EQ(hitAt({190, 290}), back);
-}
 
-// Scrolled content is hit where it is shown on the driver's roads through scrolled lists.
-TEST_F(HitTestingTest, ScaledViewsAreHitWhereTheyAreShown) {
+    // A scaled view is hit where it is shown (scrolled content is, on the driver's roads
+    // through scrolled lists).
     auto dot = std::make_shared<View>(Rect{45, 45, 10, 10});
     front->addSubview(dot);
     // The dot spans 95...105 x 195...205 in window points; doubled, 90...110 x 190...210.
