@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "platform/kit/Button.h"
+#include "platform/kit/ContextMenuView.h"
 #include "tests/platform/kit/KitScreen.h"
 
 namespace {
@@ -11,17 +14,22 @@ namespace {
 using kit::CollectionView;
 using kit::IndexPath;
 using kit::Point;
-using kit::Size;
+using kit::Rect;
 
-// Five tiles two to a row, spaced and inset by the delegate, all but the first with a menu.
+// Five tiles two to a row, spaced and inset by the delegate, all but the first offering
+// "View" and "Delete".
 class Tiles final : public kit::CollectionViewDataSource, public kit::CollectionViewDelegate {
   public:
     std::int64_t numberOfItems(CollectionView&, std::int64_t) override { return 5; }
     std::shared_ptr<kit::CollectionViewCell> cellForItem(CollectionView& grid,
                                                          IndexPath indexPath) override {
-        return grid.dequeueReusableCell("Cell", indexPath);
+        auto cell = grid.dequeueReusableCell("Cell", indexPath);
+        cell->setAccessibilityLabel("Tile " + std::to_string(indexPath.item()));
+        return cell;
     }
-    std::optional<Size> sizeForItem(CollectionView&, IndexPath) override { return Size{180, 105}; }
+    std::optional<kit::Size> sizeForItem(CollectionView&, IndexPath) override {
+        return kit::Size{180, 105};
+    }
     std::optional<kit::EdgeInsets> insetForSection(CollectionView&, std::int64_t) override {
         return kit::EdgeInsets{20, 10, 20, 10};
     }
@@ -36,25 +44,40 @@ class Tiles final : public kit::CollectionViewDataSource, public kit::Collection
             return std::nullopt;
         }
         std::string title = "Tile " + std::to_string(indexPath.item());
-        return kit::ContextMenuConfiguration{[title] { return kit::Menu{title, {}}; }, {}};
+        auto run = [this, title] { ran.push_back(title); };
+        return kit::ContextMenuConfiguration{
+            [title, run] {
+                return kit::Menu{
+                    title, {{"View", "eye.fill", false, run}, {"Delete", "trash.fill", true, run}}};
+            },
+            {}};
     }
 
     Point pressedAt;
+    std::vector<std::string> ran;
+};
+
+class CollectionViewTest : public kittest::DrivenTest {
+  protected:
+    void SetUp() override {
+        show(screen);
+        grid->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
+        grid->registerCell("Cell", [] { return kit::CollectionViewCell::make("Cell"); });
+        grid->setDataSource(tiles);
+        grid->setDelegate(tiles);
+        screen->view()->addSubview(grid);
+        driver->settle();
+    }
+
+    std::shared_ptr<kit::ViewController> screen = std::make_shared<kit::ViewController>();
+    std::shared_ptr<Tiles> tiles = std::make_shared<Tiles>();
+    std::shared_ptr<CollectionView> grid =
+        std::make_shared<CollectionView>(Rect{0, 0, 390, 844}, nullptr);
 };
 
 // Where the delegate's sizes, insets and spacings put the tiles decides which one a press
 // opens a menu for; the gaps and a tile without a menu open none.
-TEST(CollectionView, ContextMenuComesFromTheItemUnderThePointAndNotFromBetweenItems) {
-    kittest::KitScreen screen;
-    auto tiles = std::make_shared<Tiles>();
-    auto grid = std::make_shared<CollectionView>(kit::Rect{0, 0, 390, 844}, nullptr);
-    grid->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
-    grid->registerCell("Cell", [] { return kit::CollectionViewCell::make("Cell"); });
-    grid->setDataSource(tiles);
-    grid->setDelegate(tiles);
-    screen.root->addSubview(grid);
-    screen.window->layoutIfNeeded();
-
+TEST_F(CollectionViewTest, ContextMenuComesFromTheItemUnderThePointAndNotFromBetweenItems) {
     EXPECT_EQ(grid->contentSize().height, 250 + 105 + 20);
     auto menu = grid->contextMenuConfigurationAt({250, 50});
     ASSERT_TRUE(menu.has_value());
@@ -75,7 +98,31 @@ TEST(CollectionView, ContextMenuComesFromTheItemUnderThePointAndNotFromBetweenIt
     ASSERT_TRUE(scrolled.has_value());
     EXPECT_EQ(scrolled->first, IndexPath::forItem(3, 0));
     ASSERT_NE(grid->cellForItem(IndexPath::forItem(4, 0)), nullptr);
-    EXPECT_EQ(grid->cellForItem(IndexPath::forItem(4, 0))->frame(), (kit::Rect{10, 250, 180, 105}));
+    EXPECT_EQ(grid->cellForItem(IndexPath::forItem(4, 0))->frame(), (Rect{10, 250, 180, 105}));
+}
+
+// Deleting and viewing through the menu is the Setups screen's road; here, where the menu
+// sits and how it closes.
+TEST_F(CollectionViewTest, LongPressOnATileBringsUpItsMenuBesideItAndATapOutsideClosesIt) {
+    ASSERT_TRUE(driver->longPress("Tile 3").ok());
+    auto menu = kit::ContextMenuView::showing(*window);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->menu().title, "Tile 3");
+    EXPECT_FALSE(driver->isShowing("Tile 0")) << "the menu covers the rest of the screen";
+    // The tile itself stays bright and uncovered: the menu sits beside it.
+    auto tile = grid->cellForItem(IndexPath::forItem(3, 0));
+    Rect tileRect{tile->convertToWindow({0, 0}), tile->bounds().size};
+    Rect panel = menu->panelView()->frame();
+    EXPECT_TRUE(panel.minY() >= tileRect.maxY() || panel.maxY() <= tileRect.minY());
+    auto destructive = std::dynamic_pointer_cast<kit::Button>(driver->find("Delete"));
+    ASSERT_NE(destructive, nullptr);
+    EXPECT_EQ(destructive->currentTitleColor(), kit::Color::systemRedColor());
+
+    ASSERT_TRUE(driver->tapAt({195, 830}).ok());
+    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "a tap outside closes it";
+    EXPECT_TRUE(tiles->ran.empty());
+    ASSERT_TRUE(driver->longPressAt({195, 700}).ok());
+    EXPECT_EQ(kit::ContextMenuView::showing(*window), nullptr) << "no tile there";
 }
 
 }  // namespace
