@@ -8,6 +8,7 @@
 #include "platform/kit/Driver.h"
 #include "platform/kit/Label.h"
 #include "platform/kit/ScrollView.h"
+#include "platform/kit/TableView.h"
 #include "platform/kit/TextField.h"
 #include "platform/kit/Toolbar.h"
 #include "tests/platform/kit/KitScreen.h"
@@ -20,6 +21,24 @@ using kit::Label;
 using kit::Rect;
 
 namespace {
+
+// Thirty files, each row read out by its name, recording which are chosen.
+class Files final : public kit::TableViewDataSource, public kit::TableViewDelegate {
+  public:
+    std::int64_t numberOfRows(kit::TableView&, std::int64_t) override { return 30; }
+    std::shared_ptr<kit::TableViewCell> cellForRow(kit::TableView& table,
+                                                   kit::IndexPath path) override {
+        auto cell = table.dequeueReusableCell("Cell", path);
+        cell->setAccessibilityLabel("File " + std::to_string(path.row));
+        return cell;
+    }
+    std::optional<double> heightForRow(kit::TableView&, kit::IndexPath) override { return 70; }
+    void didSelectRow(kit::TableView&, kit::IndexPath path) override {
+        selectedRows.push_back(path.row);
+    }
+
+    std::vector<std::int64_t> selectedRows;
+};
 
 // A text field at the top, twenty rows of buttons in a scroll view, a symbol-only button and
 // two labels on one line.
@@ -94,6 +113,25 @@ TEST_F(DriverTest, TapsScrollingJustFarEnoughThroughEveryScrollViewThatCanMove) 
     auto missing = driver->tap("Row 99");
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.error().description, "No visible view shows \"Row 99\"");
+}
+
+TEST_F(DriverTest, TapsAListRowThatHasNoCellUntilTheListIsScrolled) {
+    auto files = std::make_shared<Files>();
+    auto table = std::make_shared<kit::TableView>(window->bounds());
+    table->registerCell("Cell", [] { return kit::TableViewCell::make("Cell"); });
+    table->setDataSource(files);
+    table->setDelegate(files);
+    view->addSubview(table);
+    driver->settle();
+    EXPECT_FALSE(driver->isShowing("File 20")) << "rows off screen have no cells";
+
+    ASSERT_TRUE(driver->tap("File 3").ok());
+    ASSERT_TRUE(driver->tap("File 20").ok());
+    EXPECT_EQ(files->selectedRows, (std::vector<std::int64_t>{3, 20}));
+    EXPECT_GT(table->contentOffset().y, 0);
+    double offset = table->contentOffset().y;
+    EXPECT_FALSE(driver->tap("File 99").ok());
+    EXPECT_DOUBLE_EQ(table->contentOffset().y, offset) << "a failed search scrolls back";
 }
 
 TEST_F(DriverTest, FindsOnlyWhatAPersonSeesExactTextsFirstInReadingOrder) {
