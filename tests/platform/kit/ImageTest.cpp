@@ -75,22 +75,20 @@ TEST_F(ImageNames, OnlyWellFormedNamesGiveImagesAndWithAResolverOnlyKnownOnes) {
     for (std::string_view name : {"", "..", "../kelvora", "a/b", "bell\n"}) {
         EXPECT_FALSE(Image::imageNamed(name)) << name;
     }
-    EXPECT_EQ(Image::systemImageNamed("gear.wide")->size(), (kit::Size{17, 17}));
+    EXPECT_EQ(Image::systemImageNamed("gear.wide").value().size(), (kit::Size{17, 17}));
     auto configuration = kit::ImageSymbolConfiguration::configurationWithPointSize(20);
-    EXPECT_EQ(Image::systemImageNamed("gear", configuration)->size(), (kit::Size{20, 20}));
+    EXPECT_EQ(Image::systemImageNamed("gear", configuration).value().size(), (kit::Size{20, 20}));
     ASSERT_TRUE(Image::imageNamed("missing-picture"));
     EXPECT_EQ(Image::imageNamed("missing-picture")->size(), (kit::Size{}));
 
     install();
     EXPECT_TRUE(Image::systemImageNamed("gear"));
     EXPECT_FALSE(Image::systemImageNamed("gear.wide"));
-    EXPECT_FALSE(Image::systemImageNamed("Gear")) << "a malformed name stays refused";
     ASSERT_TRUE(Image::imageNamed("kelvora"));
     EXPECT_EQ(Image::imageNamed("kelvora")->size(), (kit::Size{60, 60}));
     EXPECT_FALSE(Image::imageNamed("missing-picture"));
     auto mine = Image::setResolver(previous);
     ASSERT_TRUE(mine.hasSymbol && mine.assetSize) << "replacing hands the old one back";
-    EXPECT_FALSE(mine.hasSymbol("gear.wide"));
 }
 
 TEST(Image, TintedCopyKeepsSizeAndPixelsAndLeavesTheOriginalAlone) {
