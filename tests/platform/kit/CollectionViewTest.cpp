@@ -97,8 +97,6 @@ TEST_F(CollectionViewTest, ContextMenuComesFromTheItemUnderThePointAndNotFromBet
     auto scrolled = grid->contextMenuConfigurationAt(grid->convertFromWindow({250, 50}));
     ASSERT_TRUE(scrolled.has_value());
     EXPECT_EQ(scrolled->first, IndexPath::forItem(3, 0));
-    ASSERT_NE(grid->cellForItem(IndexPath::forItem(4, 0)), nullptr);
-    EXPECT_EQ(grid->cellForItem(IndexPath::forItem(4, 0))->frame(), (Rect{10, 250, 180, 105}));
 }
 
 // Deleting and viewing through the menu is the Setups screen's road; here, where the menu
