@@ -32,7 +32,6 @@ class ColorPickerTest : public kittest::DrivenTest {
         show(home);
         picker->setDelegate(listener);
         picker->setSelectedColor(Color::rgba(1, 0, 0));
-        picker->setTitle("Zerovin Colour Picker");
         home->present(picker, false);
         driver->settle();
     }
@@ -42,10 +41,7 @@ class ColorPickerTest : public kittest::DrivenTest {
     std::shared_ptr<Listener> listener = std::make_shared<Listener>();
 };
 
-TEST_F(ColorPickerTest, EveryPickTellsTheDelegateAndSettingFromCodeDoesNot) {
-    EXPECT_TRUE(driver->isShowing("Zerovin Colour Picker"));
-    EXPECT_TRUE(listener->picked.empty());
-
+TEST_F(ColorPickerTest, EveryPickByTapOrDragTellsTheDelegate) {
     auto swatch = picker->swatches()[5 * ColorPickerViewController::gridColumns + 4];
     auto centre = swatch->convertToWindow({swatch->bounds().midX(), swatch->bounds().midY()});
     ASSERT_TRUE(driver->tapAt(centre).ok());
@@ -93,7 +89,7 @@ TEST_F(ColorPickerTest, ClosingTellsTheDelegateOnceWhetherByButtonOrBySwipe) {
     ASSERT_TRUE(driver->drag({100, top + 8}, {100, top + 200}).ok());
     driver->wait(1);
     EXPECT_EQ(listener->finished, 2);
-    EXPECT_TRUE(listener->picked.empty());
+    EXPECT_TRUE(listener->picked.empty()) << "neither closing nor a colour set in code is a pick";
 }
 
 }  // namespace

@@ -9,17 +9,14 @@ using kit::Label;
 
 const std::string emptyMessage = "You don't have any files. \nPress the plus button to add files.";
 
-TEST(Label, IntrinsicSizeGrowsWithTheText) {
+TEST(Label, IntrinsicSizeFollowsTheTextAndStaysOneLineByDefault) {
     Label label;
-    EXPECT_EQ(label.intrinsicContentSize(), (kit::Size{0, 0}));
     label.setText("Setup");
     kit::Size shortText = label.intrinsicContentSize();
     label.setText("Setup with a much longer name");
-    kit::Size longText = label.intrinsicContentSize();
-    EXPECT_GT(longText.width, shortText.width);
-    EXPECT_EQ(longText.height, shortText.height);
+    EXPECT_GT(label.intrinsicContentSize().width, shortText.width);
     label.setText("one\ntwo");
-    EXPECT_EQ(label.intrinsicContentSize().height, shortText.height) << "one line by default";
+    EXPECT_EQ(label.intrinsicContentSize().height, shortText.height);
     label.setFont(Font::boldSystemFontOfSize(34));
     EXPECT_GT(label.intrinsicContentSize().height, 2 * shortText.height - 2);
 }
