@@ -7,7 +7,6 @@
 #include "platform/foundation/MainQueue.h"
 #include "platform/kit/Application.h"
 #include "platform/kit/Window.h"
-#include "tests/platform/kit/RecordingController.h"
 #include "tests/support/LogCapture.h"
 
 using kit::Application;
@@ -28,12 +27,9 @@ class ShellScene final : public kit::WindowSceneDelegate {
   public:
     void willConnect(const std::shared_ptr<kit::WindowScene>& scene) override {
         window = scene->makeWindow();
-        window->setRootViewController(root);
         window->makeKeyAndVisible();
     }
     std::shared_ptr<kit::Window> window;
-    std::shared_ptr<kittest::RecordingController> root =
-        std::make_shared<kittest::RecordingController>("Root");
 };
 
 class ApplicationTest : public testing::Test {
@@ -57,25 +53,21 @@ class ApplicationTest : public testing::Test {
     std::shared_ptr<ShellScene> scene;
 };
 
-TEST_F(ApplicationTest, LaunchConnectsASceneWhoseDelegateShowsTheKeyWindow) {
-    auto connected = app->launch(kit::Screen::classic());
-    ASSERT_TRUE(connected.ok()) << connected.error().description;
+// The app's own launch, showing its tabs, is the start-up road.
+TEST_F(ApplicationTest, LaunchConnectsTheNamedSceneOnTheScreenOrFailsClearly) {
+    delegate->name = "Other";
+    auto missing = app->launch(kit::Screen::notched());
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().description, "No scene configuration is named \"Other\"");
+    EXPECT_TRUE(app->windows().empty());
 
-    EXPECT_EQ(delegate->roles, std::vector<std::string>{kit::windowApplicationRole});
+    delegate->name = "Default Configuration";
+    ASSERT_TRUE(app->launch(kit::Screen::classic()).ok());
+    EXPECT_EQ(delegate->roles.back(), kit::windowApplicationRole);
     ASSERT_NE(scene, nullptr);
-    EXPECT_EQ(app->keyWindow(), scene->window);
     EXPECT_EQ(scene->window->bounds().size, (kit::Size{375, 667}));
-    EXPECT_EQ(scene->root->count("willAppear"), 1);
     // The window hands unhandled actions on to the application.
     EXPECT_EQ(scene->window->nextResponder(), app);
-}
-
-TEST_F(ApplicationTest, AConfigurationMissingFromTheManifestIsAClearFailure) {
-    delegate->name = "Other";
-    auto connected = app->launch(kit::Screen::notched());
-    ASSERT_FALSE(connected.ok());
-    EXPECT_EQ(connected.error().description, "No scene configuration is named \"Other\"");
-    EXPECT_TRUE(app->windows().empty());
 }
 
 TEST_F(ApplicationTest, OpeningAURLGoesToTheInstalledOpenerAndReportsLater) {

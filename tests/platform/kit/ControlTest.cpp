@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,40 @@ TEST(Control, ASwitchFlipsOnlyOnATapAndReportsTheNewValue) {
     screen.tap({200, 300});
     EXPECT_TRUE(toggle->isOn());
     EXPECT_EQ(reported.size(), 2u);
+}
+
+TEST(Button, StatesWithoutTheirOwnValuesShowTheNormalOnes) {
+    auto button = kit::Button::buttonWithType(kit::ButtonType::custom);
+    button->setTitle("Cancel", kit::ControlState::normal);
+    kit::Color accent = kit::Color::systemTealColor();
+    button->setTitleColor(accent, kit::ControlState::normal);
+    button->setTitleColor(accent.withAlpha(0.5), kit::ControlState::highlighted);
+
+    EXPECT_EQ(button->titleForState(kit::ControlState::highlighted), "Cancel");
+    EXPECT_EQ(button->titleColorForState(kit::ControlState::disabled), accent);
+    button->setHighlighted(true);
+    EXPECT_EQ(button->currentTitleColor(), accent.withAlpha(0.5));
+    button->setHighlighted(false);
+    EXPECT_EQ(button->currentTitleColor(), accent);
+
+    button->setTitle("Abort", kit::ControlState::disabled);
+    button->setEnabled(false);
+    EXPECT_EQ(button->currentTitle(), "Abort");
+    button->setEnabled(true);
+    button->setTitle(std::nullopt, kit::ControlState::normal);
+    EXPECT_FALSE(button->currentTitle());
+}
+
+// The measured title itself is fixed by the navigation bar goldens.
+TEST(Button, IntrinsicSizeAddsTheInsetsAndTheImageBesideTheTitle) {
+    auto button = kit::Button::buttonWithType(kit::ButtonType::custom);
+    button->setTitle("Cancel", kit::ControlState::normal);
+    kit::Size plain = button->intrinsicContentSize();
+    EXPECT_EQ(plain.width, std::ceil(plain.width)) << "rounded up to whole points";
+    button->setContentEdgeInsets({4, 5, 6, 7});
+    EXPECT_EQ(button->intrinsicContentSize(), (kit::Size{plain.width + 12, plain.height + 10}));
+    button->setImage(kit::Image::systemImageNamed("xmark"), kit::ControlState::normal);
+    EXPECT_EQ(button->intrinsicContentSize().width, plain.width + 12 + 17);
 }
 
 class Listener {

@@ -10,7 +10,6 @@
 #include "platform/kit/LayoutConstraint.h"
 #include "platform/kit/ScrollView.h"
 #include "platform/kit/View.h"
-#include "platform/kit/Window.h"
 #include "tests/support/LogCapture.h"
 
 using kit::LayoutConstraint;
@@ -64,15 +63,6 @@ class LayoutSolverTest : public testing::Test {
 
     static void activate(std::initializer_list<std::shared_ptr<LayoutConstraint>> list) {
         LayoutConstraint::activateConstraints(list);
-    }
-
-    // Pins the four edges of `view` to those of `to`, a view or a layout guide.
-    template <class Area>
-    static void fill(const std::shared_ptr<View>& view, const Area& to) {
-        activate({view->topAnchor().constraintEqualToAnchor(to.topAnchor()),
-                  view->bottomAnchor().constraintEqualToAnchor(to.bottomAnchor()),
-                  view->leadingAnchor().constraintEqualToAnchor(to.leadingAnchor()),
-                  view->trailingAnchor().constraintEqualToAnchor(to.trailingAnchor())});
     }
 
     static bool anyConstraintMentions(const View& holder, const View& view) {
@@ -251,8 +241,11 @@ TEST_F(LayoutSolverTest, ScrollViewEdgesMeanItsContentSoTheLastViewSetsTheConten
     auto last = addTo(scroll);
     auto badge = addTo(scroll);
     scroll->setContentOffset({0, 200});
-    fill(scroll, *root);
-    activate({first->topAnchor().constraintEqualToAnchor(scroll->topAnchor(), 100),
+    activate({scroll->topAnchor().constraintEqualToAnchor(root->topAnchor()),
+              scroll->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
+              scroll->widthAnchor().constraintEqualToAnchor(root->widthAnchor()),
+              scroll->heightAnchor().constraintEqualToAnchor(root->heightAnchor()),
+              first->topAnchor().constraintEqualToAnchor(scroll->topAnchor(), 100),
               first->heightAnchor().constraintEqualToConstant(300),
               // Width and centre of a scroll view mean its frame.
               first->widthAnchor().constraintEqualToAnchor(scroll->widthAnchor(), -20),
@@ -290,15 +283,6 @@ TEST_F(LayoutSolverTest, ContentSizeTheConstraintsLeaveOpenIsKept) {
     EXPECT_EQ(scroll->contentSize(), (Size{390, 1500}));
     EXPECT_EQ(row->frame(), Rect(20, 10, 100, 50));
     EXPECT_TRUE(log.lines().empty());
-}
-
-TEST_F(LayoutSolverTest, SafeAreaGuideKeepsContentClearOfNotchAndHomeIndicator) {
-    auto window = std::make_shared<kit::Window>(kit::Screen::notched());
-    window->setRootView(root);
-    auto content = addTo(root);
-    fill(content, root->safeAreaLayoutGuide());
-    window->layoutIfNeeded();
-    EXPECT_EQ(content->frame(), Rect(0, 47, 390, 844 - 47 - 34));
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ class ResponderChainTest : public testing::Test {
     std::shared_ptr<View> button = std::make_shared<View>();
 };
 
-TEST_F(ResponderChainTest, ActionReachesTheFirstThatDefinesItThroughControllerAndWindow) {
+TEST_F(ResponderChainTest, ActionReachesTheFirstThatDefinesItAndMayTearDownItsSender) {
     // A controller's root view hands on to its controller before its superview.
     EXPECT_EQ(screenView->nextResponder(), controller);
     EXPECT_EQ(window->nextResponder(), application);
@@ -70,10 +70,8 @@ TEST_F(ResponderChainTest, ActionReachesTheFirstThatDefinesItThroughControllerAn
     EXPECT_FALSE(button->tryToPerform("saveChange", button));
     auto loose = std::make_shared<View>();
     EXPECT_FALSE(loose->tryToPerform("saveChanges", loose));
-}
 
-TEST_F(ResponderChainTest, ActionMayTearDownTheViewsThatSentIt) {
-    // Closing a screen releases its views while the action is still running.
+    // Closing a screen releases its views while the action that closes it is still running.
     std::weak_ptr<View> weakButton = button;
     controller->define("dismissVC", [this] {
         window->setRootView(nullptr);
@@ -81,9 +79,9 @@ TEST_F(ResponderChainTest, ActionMayTearDownTheViewsThatSentIt) {
         bar.reset();
     });
     auto sender = std::move(button);
-
     EXPECT_TRUE(sender->tryToPerform("dismissVC", sender));
     controller->senders.clear();
+    application->senders.clear();
     sender.reset();
     EXPECT_TRUE(weakButton.expired());
 }
