@@ -14,11 +14,6 @@ using kit::TextLayout;
 
 const std::string ellipsis = "\u2026";
 
-bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 TextLayout::Options options(std::optional<double> width, int lines,
                             LineBreakMode mode = LineBreakMode::byTruncatingTail) {
     TextLayout::Options result;
@@ -33,7 +28,7 @@ TEST(TextLayout, OneLineTooWideEndsInAnEllipsisWithinTheWidth) {
     TextLayout layout(title, Font::systemFontOfSize(18, kit::FontWeight::semibold),
                       options(150, 1));
     EXPECT_TRUE(layout.isTruncated());
-    EXPECT_TRUE(endsWith(layout.shownText(), ellipsis)) << layout.shownText();
+    EXPECT_TRUE(layout.shownText().ends_with(ellipsis)) << layout.shownText();
     std::string kept = layout.shownText().substr(0, layout.shownText().size() - ellipsis.size());
     EXPECT_EQ(title.rfind(kept, 0), 0u) << "the kept part starts the title";
     EXPECT_GT(kept.size(), 3u);
@@ -62,7 +57,7 @@ TEST(TextLayout, LineLimitCountsParagraphsAndWrappedLinesAlike) {
     TextLayout wrapped(message, Font::systemFontOfSize(18), options(200, 2));
     EXPECT_EQ(wrapped.numberOfLines(), 2);
     EXPECT_TRUE(wrapped.isTruncated());
-    EXPECT_TRUE(endsWith(wrapped.shownText(), ellipsis));
+    EXPECT_TRUE(wrapped.shownText().ends_with(ellipsis));
     EXPECT_LE(wrapped.size().width, 200);
     // A kept line that wrapped after a space must not wrap again once cut there.
     TextLayout cut("You don't have any files. \nPress the plus button to add files.",
