@@ -1,53 +1,15 @@
 #include "platform/kit/Font.h"
 
 #include <gtest/gtest.h>
-#include <pango/pango.h>
 
 #include <string>
-
-#include "platform/kit/TextLayout.h"
 
 namespace {
 
 using kit::Font;
-using kit::FontWeight;
-using kit::TextLayout;
 
-struct UsedFont {
-    std::string family;
-    PangoWeight weight;
-    double pixelSize;
-};
-
-// Reads back what Pango resolved, so a silent fallback to another family shows up.
-UsedFont usedFont(const Font& font) {
-    TextLayout layout("Cancel", font);
-    PangoFontDescription* description =
-        pango_font_description_from_string(layout.describeUsedFont().c_str());
-    UsedFont used{pango_font_description_get_family(description),
-                  pango_font_description_get_weight(description),
-                  pango_font_description_get_size(description) / double(PANGO_SCALE)};
-    pango_font_description_free(description);
-    return used;
-}
-
-TEST(Font, EveryWeightResolvesToInterAtThatWeight) {
-    struct Case {
-        FontWeight weight;
-        PangoWeight expected;
-    };
-    for (Case check : {Case{FontWeight::regular, PANGO_WEIGHT_NORMAL},
-                       Case{FontWeight::medium, PANGO_WEIGHT_MEDIUM},
-                       Case{FontWeight::semibold, PANGO_WEIGHT_SEMIBOLD},
-                       Case{FontWeight::bold, PANGO_WEIGHT_BOLD}}) {
-        UsedFont used = usedFont(Font::systemFontOfSize(17, check.weight));
-        EXPECT_EQ(used.family, "Inter");
-        EXPECT_EQ(used.weight, check.expected);
-        // Pango describes sizes in points at 96 dpi: 17 px is 12.75 pt.
-        EXPECT_DOUBLE_EQ(used.pixelSize, 12.75);
-    }
-}
-
+// Which family and weight Pango resolves, and at what size, shows in every golden file's
+// measured text.
 TEST(Font, SizesThatAreNotPositiveFallBackToTheDefault) {
     Font fallback = Font::systemFontOfSize(kit::Font::defaultSize);
     for (double size : {0.0, -4.0, std::numeric_limits<double>::quiet_NaN(),
