@@ -16,11 +16,11 @@ namespace {
 class Delegate final : public kit::ApplicationDelegate {
   public:
     kit::SceneConfiguration configurationForConnecting(const std::string& role) override {
-        roles.push_back(role);
+        asked = role;
         return {name, role};
     }
     std::string name = "Default Configuration";
-    std::vector<std::string> roles;
+    std::string asked;
 };
 
 class ShellScene final : public kit::WindowSceneDelegate {
@@ -63,7 +63,7 @@ TEST_F(ApplicationTest, LaunchConnectsTheNamedSceneOnTheScreenOrFailsClearly) {
 
     delegate->name = "Default Configuration";
     ASSERT_TRUE(app->launch(kit::Screen::classic()).ok());
-    EXPECT_EQ(delegate->roles.back(), kit::windowApplicationRole);
+    EXPECT_EQ(delegate->asked, kit::windowApplicationRole);
     ASSERT_NE(scene, nullptr);
     EXPECT_EQ(scene->window->bounds().size, (kit::Size{375, 667}));
     // The window hands unhandled actions on to the application.
