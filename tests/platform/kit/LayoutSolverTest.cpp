@@ -10,7 +10,6 @@
 #include "platform/kit/LayoutConstraint.h"
 #include "platform/kit/ScrollView.h"
 #include "platform/kit/View.h"
-#include "platform/kit/Window.h"
 #include "tests/support/LogCapture.h"
 
 using kit::LayoutConstraint;
@@ -21,33 +20,27 @@ using kit::View;
 namespace {
 
 // A view with a fixed content size, like an image or a one-line label.
-class SizedView final : public View {
-  public:
-    explicit SizedView(Size size) : size_(size) {}
-    Size intrinsicContentSize() const override { return size_; }
-    void setSize(Size size) {
-        size_ = size;
+struct SizedView final : View {
+    explicit SizedView(Size size) : size(size) {}
+    Size intrinsicContentSize() const override { return size; }
+    void resize(Size to) {
+        size = to;
         invalidateIntrinsicContentSize();
     }
-
-  private:
-    Size size_;
+    Size size;
 };
 
 // Text that wraps: ten points per character, twenty per line, as wide as it is given.
-class WrappingView final : public View {
-  public:
-    explicit WrappingView(int characters) : characters_(characters) {}
-    Size intrinsicContentSize() const override { return {characters_ * 10.0, 20}; }
+struct WrappingView final : View {
+    explicit WrappingView(int characters) : characters(characters) {}
+    Size intrinsicContentSize() const override { return {characters * 10.0, 20}; }
     std::optional<double> heightForWidth(double width) const override {
         measuredAt = width;
         int perLine = std::max(1, static_cast<int>(width / 10));
-        return 20.0 * ((characters_ + perLine - 1) / perLine);
+        return 20.0 * ((characters + perLine - 1) / perLine);
     }
+    int characters;
     mutable double measuredAt = -1;
-
-  private:
-    int characters_;
 };
 
 class LayoutSolverTest : public testing::Test {
@@ -100,93 +93,60 @@ TEST_F(LayoutSolverTest, ChainedAnchorsStackViewsAndOpenSidesKeepTheirFrame) {
     EXPECT_TRUE(log.lines().empty());
 }
 
-TEST_F(LayoutSolverTest, CentredBoxWithALabelUnderItIsPlacedAsWorkedOutByHand) {
-    auto box = addTo(root);
-    auto label = addTo<SizedView>(root, Size{80, 20});
-    auto image = addTo<SizedView>(root, Size{80, 20});
-    activate({box->widthAnchor().constraintEqualToConstant(120),
-              box->heightAnchor().constraintEqualToConstant(120),
-              box->centerXAnchor().constraintEqualToAnchor(root->centerXAnchor()),
-              box->centerYAnchor().constraintEqualToAnchor(root->centerYAnchor()),
-              label->topAnchor().constraintEqualToAnchor(box->bottomAnchor(), 8),
-              label->centerXAnchor().constraintEqualToAnchor(box->centerXAnchor()),
-              image->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
-              image->topAnchor().constraintEqualToAnchor(root->topAnchor()),
-              image->widthAnchor().constraintEqualToConstant(200)});
-    root->layoutIfNeeded();
-
-    EXPECT_EQ(box->frame(), Rect(135, 362, 120, 120));
-    // The label's size comes from its content: 80 x 20, centred under the box.
-    EXPECT_EQ(label->frame(), Rect(155, 490, 80, 20));
-    // Content size fills only what the constraints leave open, and follows its changes.
-    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 20));
-    image->setSize({80, 64});
-    root->layoutIfNeeded();
-    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 64));
-}
-
-TEST_F(LayoutSolverTest, ProgressPanelWithSpinnerAndWrappedMessageMatchesHandLayout) {
-    // A 120-high panel centred on the screen and 40 in from each side, a 70 x 70 spinner at
-    // its top and a two-line message 10 above its bottom.
+TEST_F(LayoutSolverTest, ProgressPanelWithWrappedMessageAndCaptionMatchesHandLayout) {
+    // A 120-high panel centred on the screen and 40 in from each side, a message 10 above its
+    // bottom, a caption centred 8 below it, and an image whose height comes from its content.
     auto panel = addTo(root);
-    auto spinner = addTo(panel);
     auto message = addTo<WrappingView>(panel, 40);
+    auto caption = addTo<SizedView>(root, Size{80, 20});
+    auto image = addTo<SizedView>(root, Size{80, 20});
     activate({panel->heightAnchor().constraintEqualToConstant(120),
               panel->centerXAnchor().constraintEqualToAnchor(root->centerXAnchor()),
               panel->centerYAnchor().constraintEqualToAnchor(root->centerYAnchor()),
               panel->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 40),
               panel->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor(), -40),
-              spinner->widthAnchor().constraintEqualToConstant(70),
-              spinner->heightAnchor().constraintEqualToConstant(70),
-              spinner->centerXAnchor().constraintEqualToAnchor(panel->centerXAnchor()),
-              spinner->topAnchor().constraintEqualToAnchor(panel->topAnchor(), 5),
               message->centerXAnchor().constraintEqualToAnchor(panel->centerXAnchor()),
               message->bottomAnchor().constraintEqualToAnchor(panel->bottomAnchor(), -10),
               message->leadingAnchor().constraintEqualToAnchor(panel->leadingAnchor(), 20),
-              message->trailingAnchor().constraintEqualToAnchor(panel->trailingAnchor(), -20)});
+              message->trailingAnchor().constraintEqualToAnchor(panel->trailingAnchor(), -20),
+              caption->topAnchor().constraintEqualToAnchor(panel->bottomAnchor(), 8),
+              caption->centerXAnchor().constraintEqualToAnchor(panel->centerXAnchor()),
+              image->topAnchor().constraintEqualToAnchor(root->topAnchor()),
+              image->widthAnchor().constraintEqualToConstant(200)});
     root->layoutIfNeeded();
 
     EXPECT_EQ(panel->frame(), Rect(40, 362, 310, 120));
-    EXPECT_EQ(spinner->frame(), Rect(120, 5, 70, 70));
     // 40 characters at 27 per line of 270 points: two lines, measured at the real width.
     EXPECT_EQ(message->measuredAt, 270);
     EXPECT_EQ(message->frame(), Rect(20, 70, 270, 40));
+    EXPECT_EQ(caption->frame(), Rect(155, 490, 80, 20));
+    // Content size fills only what the constraints leave open, and follows its changes.
+    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 20));
+    image->resize({80, 64});
+    root->layoutIfNeeded();
+    EXPECT_EQ(image->frame(), Rect(0, 0, 200, 64));
     // Centring a view pinned on both sides says nothing new: no conflict is reported.
     EXPECT_TRUE(log.lines().empty());
 }
 
-TEST_F(LayoutSolverTest, ConstraintsThatCannotHoldAreDroppedAndLoggedOnce) {
+// What cannot hold is dropped and logged once: a contradiction, a value that is not a
+// number, a dimension equated across axes; against what came first or a frame set in code.
+TEST_F(LayoutSolverTest, ConstraintsThatCannotHoldAreDroppedFirstComeFirstServedAndLoggedOnce) {
     auto box = addTo(root);
     box->setFrame({1, 2, 3, 4});
     auto first = box->heightAnchor().constraintEqualToConstant(100);
-    auto contradiction = box->heightAnchor().constraintEqualToConstant(200);
-    auto broken = box->widthAnchor().constraintEqualToConstant(std::nan(""));
-    auto square = box->widthAnchor().constraintEqualToAnchor(box->heightAnchor());
-    activate({first, contradiction, broken, square});
-    root->layoutIfNeeded();
-
-    EXPECT_EQ(box->frame(), Rect(1, 2, 3, 100));
-    EXPECT_FALSE(first->wasDropped());
-    EXPECT_TRUE(contradiction->wasDropped());
-    EXPECT_TRUE(broken->wasDropped());
-    EXPECT_TRUE(square->wasDropped());  // a dimension equated across axes
-    ASSERT_EQ(log.lines().size(), 3u);
-    EXPECT_NE(log.lines().back().find("height = 200"), std::string::npos) << log.lines().back();
-
-    // Later passes do not repeat the lines.
-    root->setNeedsLayout();
-    root->layoutIfNeeded();
-    EXPECT_EQ(log.lines().size(), 3u);
-}
-
-TEST_F(LayoutSolverTest, EarlierActivationAndFramesWinOverLaterConstraints) {
-    // The width is held by the box itself and activated first; the later pins are held by
-    // the root, which the solver meets first when it walks the hierarchy.
-    auto box = addTo(root);
-    activate({box->widthAnchor().constraintEqualToConstant(50)});
-    auto trailing = box->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor());
-    activate({box->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 10), trailing});
-    // A view placed by its frame keeps it against a constraint on it.
+    activate({first});
+    auto dropped = {box->heightAnchor().constraintEqualToConstant(200),
+                    box->widthAnchor().constraintEqualToConstant(std::nan("")),
+                    box->widthAnchor().constraintEqualToAnchor(box->heightAnchor())};
+    activate(dropped);
+    // The width is held by the pinned view itself and activated first; the later pins are
+    // held by the root, which the solver meets first when it walks the hierarchy.
+    auto pinned = addTo(root);
+    activate({pinned->widthAnchor().constraintEqualToConstant(50)});
+    auto trailing = pinned->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor());
+    activate(
+        {pinned->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 10), trailing});
     auto placed = std::make_shared<View>(Rect{10, 20, 30, 40});
     root->addSubview(placed);
     auto follower = addTo(root);
@@ -195,54 +155,51 @@ TEST_F(LayoutSolverTest, EarlierActivationAndFramesWinOverLaterConstraints) {
               follower->topAnchor().constraintEqualToAnchor(placed->bottomAnchor(), 1)});
     root->layoutIfNeeded();
 
-    EXPECT_EQ(box->frame().minX(), 10);
-    EXPECT_EQ(box->frame().width(), 50);
+    EXPECT_EQ(box->frame(), Rect(1, 2, 3, 100));
+    EXPECT_FALSE(first->wasDropped());
+    for (const auto& constraint : dropped) {
+        EXPECT_TRUE(constraint->wasDropped());
+    }
+    EXPECT_EQ(pinned->frame().minX(), 10);
+    EXPECT_EQ(pinned->frame().width(), 50);
     EXPECT_TRUE(trailing->wasDropped());
     EXPECT_EQ(placed->frame(), Rect(10, 20, 30, 40));
     EXPECT_TRUE(fight->wasDropped());
     EXPECT_EQ(follower->frame().origin, (kit::Point{40, 61}));
-    EXPECT_EQ(log.lines().size(), 2u);
+    ASSERT_EQ(log.lines().size(), 5u);
+    EXPECT_TRUE(std::any_of(log.lines().begin(), log.lines().end(), [](const auto& line) {
+        return line.find("height = 200") != std::string::npos;
+    })) << "the line names the constraint";
+    root->setNeedsLayout();
+    root->layoutIfNeeded();
+    EXPECT_EQ(log.lines().size(), 5u) << "later passes do not repeat the lines";
 }
 
-TEST_F(LayoutSolverTest, ConstraintsAreHeldByTheNearestCommonAncestorOrRefused) {
-    auto left = addTo(root);
-    auto leftChild = addTo(left);
-    auto right = addTo(root);
-    auto across = leftChild->topAnchor().constraintEqualToAnchor(right->topAnchor());
-    auto inside = leftChild->topAnchor().constraintEqualToAnchor(left->topAnchor());
-    auto own = leftChild->widthAnchor().constraintEqualToConstant(5);
-    activate({across, inside, own});
-    EXPECT_EQ(across->holder(), root);
-    EXPECT_EQ(inside->holder(), left);
-    EXPECT_EQ(own->holder(), leftChild);
-
-    auto stranger = std::make_shared<View>();
-    auto apart = left->topAnchor().constraintEqualToAnchor(stranger->topAnchor());
-    apart->setActive(true);
-    EXPECT_FALSE(apart->isActive());
-    EXPECT_EQ(log.lines().size(), 1u);
-}
-
-TEST_F(LayoutSolverTest, RemovingAViewRemovesEveryConstraintThatMentionsItsSubtree) {
+TEST_F(LayoutSolverTest, ConstraintsLiveWithTheNearestCommonAncestorAndLeaveWithTheirViews) {
     auto container = addTo(root);
     auto child = addTo(container);
     auto sibling = addTo(root);
-    activate({container->topAnchor().constraintEqualToAnchor(root->topAnchor(), 10),
-              child->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor(), 5),
-              sibling->topAnchor().constraintEqualToAnchor(container->bottomAnchor()),
+    activate({sibling->topAnchor().constraintEqualToAnchor(child->bottomAnchor()),
+              child->topAnchor().constraintEqualToAnchor(container->topAnchor()),
               child->widthAnchor().constraintEqualToConstant(12),
-              sibling->heightAnchor().constraintEqualToConstant(8)});
+              sibling->heightAnchor().constraintEqualToConstant(8),
+              container->topAnchor().constraintEqualToAnchor(root->topAnchor(), 10)});
+    auto apart =
+        container->topAnchor().constraintEqualToAnchor(std::make_shared<View>()->topAnchor());
+    apart->setActive(true);
+    EXPECT_FALSE(apart->isActive()) << "views with no common ancestor cannot be related";
     root->layoutIfNeeded();
 
     container->removeFromSuperview();
-
     EXPECT_FALSE(anyConstraintMentions(*root, *container));
     EXPECT_FALSE(anyConstraintMentions(*root, *child));
-    // What lies wholly inside the removed subtree, and what does not touch it, stays.
+    // What lies wholly inside the removed subtree, and what does not touch it, stays with
+    // the nearest view holding all it mentions.
     EXPECT_EQ(child->constraints().size(), 1u);
+    EXPECT_EQ(container->constraints().size(), 1u);
     EXPECT_EQ(sibling->constraints().size(), 1u);
     root->layoutIfNeeded();
-    EXPECT_TRUE(log.lines().empty());
+    EXPECT_EQ(log.lines().size(), 1u) << "only the refused constraint is reported";
 }
 
 TEST_F(LayoutSolverTest, ChangesMoveTheViewOnTheNextPassAndOnlyResizedViewsLayOutAgain) {
@@ -257,7 +214,6 @@ TEST_F(LayoutSolverTest, ChangesMoveTheViewOnTheNextPassAndOnlyResizedViewsLayOu
     root->layoutIfNeeded();
     ASSERT_EQ(box->frame().minY(), 10);
     int afterFirst = box->runs;
-    EXPECT_GE(afterFirst, 1);
     root->layoutIfNeeded();
     EXPECT_EQ(box->runs, afterFirst);  // nothing changed, nothing to do
 
@@ -277,32 +233,27 @@ TEST_F(LayoutSolverTest, ScrollViewEdgesMeanItsContentSoTheLastViewSetsTheConten
     auto scroll = addTo<kit::ScrollView>(root);
     auto first = addTo(scroll);
     auto last = addTo(scroll);
-    auto badge = addTo(scroll);
     scroll->setContentOffset({0, 200});
-    activate({scroll->topAnchor().constraintEqualToAnchor(root->topAnchor()),
-              scroll->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
-              scroll->trailingAnchor().constraintEqualToAnchor(root->trailingAnchor()),
-              scroll->bottomAnchor().constraintEqualToAnchor(root->bottomAnchor()),
-              first->topAnchor().constraintEqualToAnchor(scroll->topAnchor(), 100),
-              first->heightAnchor().constraintEqualToConstant(300),
-              // Width and centre of a scroll view mean its frame.
-              first->widthAnchor().constraintEqualToAnchor(scroll->widthAnchor(), -20),
-              first->centerXAnchor().constraintEqualToAnchor(scroll->centerXAnchor()),
-              last->topAnchor().constraintEqualToAnchor(first->bottomAnchor(), 20),
-              last->heightAnchor().constraintEqualToConstant(500),
-              last->bottomAnchor().constraintEqualToAnchor(scroll->bottomAnchor()),
-              badge->widthAnchor().constraintEqualToConstant(10),
-              badge->heightAnchor().constraintEqualToConstant(10),
-              badge->centerYAnchor().constraintEqualToAnchor(scroll->centerYAnchor())});
+    activate({
+        scroll->topAnchor().constraintEqualToAnchor(root->topAnchor()),
+        scroll->leadingAnchor().constraintEqualToAnchor(root->leadingAnchor()),
+        scroll->widthAnchor().constraintEqualToAnchor(root->widthAnchor()),
+        scroll->heightAnchor().constraintEqualToAnchor(root->heightAnchor()),
+        first->topAnchor().constraintEqualToAnchor(scroll->topAnchor(), 100),
+        first->heightAnchor().constraintEqualToConstant(300),
+        // Width and centre of a scroll view mean its frame.
+        first->widthAnchor().constraintEqualToAnchor(scroll->widthAnchor(), -20),
+        first->centerXAnchor().constraintEqualToAnchor(scroll->centerXAnchor()),
+        last->topAnchor().constraintEqualToAnchor(first->bottomAnchor(), 20),
+        last->heightAnchor().constraintEqualToConstant(500),
+        last->bottomAnchor().constraintEqualToAnchor(scroll->bottomAnchor()),
+    });
     root->layoutIfNeeded();
 
-    EXPECT_EQ(scroll->frame(), Rect(0, 0, 390, 844));
     EXPECT_EQ(scroll->contentSize().height, 920);
     EXPECT_EQ(first->frame(), Rect(10, 100, 370, 300));
     EXPECT_EQ(last->frame().minY(), 420);
-    // Frames are in content coordinates, whatever the offset.
-    EXPECT_EQ(badge->frame().minY(), 417);
-    EXPECT_EQ(scroll->contentOffset().y, 200);
+    EXPECT_EQ(scroll->contentOffset().y, 200) << "laying out keeps the offset";
     EXPECT_TRUE(log.lines().empty());
 }
 
@@ -322,27 +273,6 @@ TEST_F(LayoutSolverTest, ContentSizeTheConstraintsLeaveOpenIsKept) {
     EXPECT_EQ(scroll->contentSize(), (Size{390, 1500}));
     EXPECT_EQ(row->frame(), Rect(20, 10, 100, 50));
     EXPECT_TRUE(log.lines().empty());
-}
-
-TEST_F(LayoutSolverTest, SafeAreaGuideKeepsContentClearOfNotchAndHomeIndicator) {
-    for (auto screen : {kit::Screen::notched(), kit::Screen::classic()}) {
-        auto window = std::make_shared<kit::Window>(screen);
-        auto rootView = std::make_shared<View>();
-        window->setRootView(rootView);
-        auto content = addTo(rootView);
-        const auto& guide = rootView->safeAreaLayoutGuide();
-        activate({content->topAnchor().constraintEqualToAnchor(guide.topAnchor()),
-                  content->bottomAnchor().constraintEqualToAnchor(guide.bottomAnchor()),
-                  content->leadingAnchor().constraintEqualToAnchor(guide.leadingAnchor()),
-                  content->trailingAnchor().constraintEqualToAnchor(guide.trailingAnchor())});
-        window->layoutIfNeeded();
-
-        Rect bounds = screen.bounds();
-        kit::EdgeInsets insets = screen.safeAreaInsets();
-        EXPECT_EQ(rootView->frame(), bounds);
-        EXPECT_EQ(content->frame(), Rect(0, insets.top, bounds.width(),
-                                         bounds.height() - insets.top - insets.bottom));
-    }
 }
 
 }  // namespace

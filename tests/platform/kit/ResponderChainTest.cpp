@@ -33,29 +33,19 @@ class Performer final : public Responder {
     std::weak_ptr<Responder> next_;
 };
 
-class ResponderChainTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        window->setApplication(application);
-        window->setRootView(screenView);
-        screenView->setOwningController(controller);
-        screenView->addSubview(bar);
-        bar->addSubview(button);
-    }
-
-    std::shared_ptr<Performer> application = std::make_shared<Performer>();
-    std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>();
+TEST(ResponderChainTest, ActionReachesTheFirstThatDefinesItAndMayTearDownItsSender) {
+    auto application = std::make_shared<Performer>();
+    auto window = std::make_shared<kit::Window>();
     // The controller's next responder is the window, as for a window's root controller.
-    std::shared_ptr<Performer> controller = std::make_shared<Performer>(window);
-    std::shared_ptr<View> screenView = std::make_shared<View>();
-    std::shared_ptr<View> bar = std::make_shared<View>();
-    std::shared_ptr<View> button = std::make_shared<View>();
-};
-
-TEST_F(ResponderChainTest, ActionReachesTheFirstThatDefinesItThroughControllerAndWindow) {
-    // A controller's root view hands on to its controller before its superview.
-    EXPECT_EQ(screenView->nextResponder(), controller);
-    EXPECT_EQ(window->nextResponder(), application);
+    auto controller = std::make_shared<Performer>(window);
+    auto screenView = std::make_shared<View>();
+    auto bar = std::make_shared<View>();
+    auto button = std::make_shared<View>();
+    window->setApplication(application);
+    window->setRootView(screenView);
+    screenView->setOwningController(controller);
+    screenView->addSubview(bar);
+    bar->addSubview(button);
     application->define("openSettings");
     controller->define("saveChanges");
     application->define("saveChanges");
@@ -65,25 +55,22 @@ TEST_F(ResponderChainTest, ActionReachesTheFirstThatDefinesItThroughControllerAn
     EXPECT_EQ(controller->performed, std::vector<std::string>{"saveChanges"});
     EXPECT_EQ(controller->senders, std::vector<std::shared_ptr<Responder>>{button});
     EXPECT_EQ(application->performed, std::vector<std::string>{"openSettings"});
-
     // An action nobody defines is dropped without effect, inside a window or not.
     EXPECT_FALSE(button->tryToPerform("saveChange", button));
     auto loose = std::make_shared<View>();
     EXPECT_FALSE(loose->tryToPerform("saveChanges", loose));
-}
 
-TEST_F(ResponderChainTest, ActionMayTearDownTheViewsThatSentIt) {
-    // Closing a screen releases its views while the action is still running.
+    // Closing a screen releases its views while the action that closes it is still running.
     std::weak_ptr<View> weakButton = button;
-    controller->define("dismissVC", [this] {
+    controller->define("dismissVC", [&] {
         window->setRootView(nullptr);
         screenView.reset();
         bar.reset();
     });
     auto sender = std::move(button);
-
     EXPECT_TRUE(sender->tryToPerform("dismissVC", sender));
     controller->senders.clear();
+    application->senders.clear();
     sender.reset();
     EXPECT_TRUE(weakButton.expired());
 }

@@ -15,9 +15,12 @@ using kit::View;
 
 namespace {
 
-class TintWatcher final : public View {
+// Writes down each window it moves to and each tint it is told of.
+class Watcher final : public View {
   public:
+    void didMoveToWindow() override { windows.push_back(window()); }
     void tintColorDidChange() override { seen = tintColor(); }
+    std::vector<std::shared_ptr<kit::Window>> windows;
     std::optional<Color> seen;
 };
 
@@ -43,8 +46,6 @@ TEST(ViewHierarchyTest, AViewHasOneSuperviewCannotContainItsAncestorAndOutlivesI
     b->addSubview(front);
     b->insertSubview(a, 0);
     EXPECT_EQ(b->subviews(), (std::vector<std::shared_ptr<View>>{a, child, front}));
-    b->bringSubviewToFront(a);
-    EXPECT_EQ(b->subviews(), (std::vector<std::shared_ptr<View>>{child, front, a}));
 
     child->addSubview(b);  // would make a cycle
     child->addSubview(child);
@@ -56,62 +57,32 @@ TEST(ViewHierarchyTest, AViewHasOneSuperviewCannotContainItsAncestorAndOutlivesI
     EXPECT_EQ(child->superview(), nullptr);
 }
 
-TEST(ViewHierarchyTest, ViewsHearOfAWindowChangeOnlyWhenTheirWindowChanges) {
-    struct Watcher final : View {
-        void didMoveToWindow() override { windows.push_back(window()); }
-        std::vector<std::shared_ptr<kit::Window>> windows;
-    };
-    auto window = std::make_shared<kit::Window>();
-    auto root = std::make_shared<View>();
-    auto panel = std::make_shared<View>();
-    auto watcher = std::make_shared<Watcher>();
-    panel->addSubview(watcher);
-    EXPECT_TRUE(watcher->windows.empty());
-
-    root->addSubview(panel);
-    window->setRootView(root);  // the grandparent arrives in a window
-    root->addSubview(watcher);  // moved, but within the same window
-    watcher->removeFromSuperview();
-    EXPECT_EQ(watcher->windows, (std::vector<std::shared_ptr<kit::Window>>{window, nullptr}));
-}
-
-TEST(ViewAppearanceTest, TintIsInheritedDownTheTreeUntilAViewSetsItsOwn) {
+TEST(ViewHierarchyTest, AViewHearsOfAWindowOrTintChangeOnlyWhenItsOwnChanges) {
     auto window = std::make_shared<kit::Window>();
     auto root = std::make_shared<View>();
     auto own = std::make_shared<View>();
-    auto watcher = std::make_shared<TintWatcher>();
-    window->setRootView(root);
-    root->addSubview(own);
+    auto watcher = std::make_shared<Watcher>();
     own->addSubview(watcher);
-
-    EXPECT_EQ(watcher->tintColor(), Color::systemBlueColor());
+    root->addSubview(own);
+    EXPECT_TRUE(watcher->windows.empty());
+    window->setRootView(root);  // the grandparent arrives in a window
     window->setTintColor(Color::systemPinkColor());
-    EXPECT_EQ(watcher->tintColor(), Color::systemPinkColor());
     EXPECT_EQ(watcher->seen, Color::systemPinkColor());
 
     own->setTintColor(Color::systemGreenColor());
     EXPECT_EQ(watcher->seen, Color::systemGreenColor());
-    // Below a view with its own tint, an ancestor's change is not felt.
     watcher->seen.reset();
     window->setTintColor(Color::systemRedColor());
-    EXPECT_FALSE(watcher->seen.has_value());
-    EXPECT_EQ(watcher->tintColor(), Color::systemGreenColor());
-
-    // Moving to another tree changes the tint in effect, and the view is told.
-    root->addSubview(watcher);
+    EXPECT_FALSE(watcher->seen.has_value()) << "below its own tint, an ancestor's is not felt";
+    root->addSubview(watcher);  // moved, but within the same window
     EXPECT_EQ(watcher->seen, Color::systemRedColor());
-}
+    watcher->removeFromSuperview();
+    EXPECT_EQ(watcher->windows, (std::vector<std::shared_ptr<kit::Window>>{window, nullptr}));
 
-TEST(ViewAppearanceTest, DynamicColoursResolveByTheWindowStyle) {
-    auto window = std::make_shared<kit::Window>();
-    auto view = std::make_shared<View>();
-    Color label = Color::labelColor();
-    EXPECT_EQ(view->resolvedColor(label), label.resolved(kit::InterfaceStyle::light));
-
-    window->setRootView(view);
+    // Dynamic colours are resolved as drawn (the renderer's test): a new style asks a redraw.
+    root->clearNeedsDisplay();
     window->setOverrideInterfaceStyle(kit::InterfaceStyle::dark);
-    EXPECT_EQ(view->resolvedColor(label), label.resolved(kit::InterfaceStyle::dark));
-    EXPECT_TRUE(view->needsDisplay());
+    EXPECT_TRUE(root->needsDisplay());
 }
 
 TEST(ViewGeometryTest, SafeAreaInsetsAreWhatAViewOverlapsOfTheWindowsBands) {
@@ -119,15 +90,12 @@ TEST(ViewGeometryTest, SafeAreaInsetsAreWhatAViewOverlapsOfTheWindowsBands) {
     auto root = std::make_shared<View>();
     window->setRootView(root);
     auto top = std::make_shared<View>(Rect{0, 30, 390, 100});
-    auto middle = std::make_shared<View>(Rect{0, 300, 390, 100});
     auto bottom = std::make_shared<View>(Rect{0, 780, 390, 64});
     root->addSubview(top);
-    root->addSubview(middle);
     root->addSubview(bottom);
 
     EXPECT_EQ(root->safeAreaInsets(), (kit::EdgeInsets{47, 0, 34, 0}));
     EXPECT_EQ(top->safeAreaInsets(), (kit::EdgeInsets{17, 0, 0, 0}));
-    EXPECT_EQ(middle->safeAreaInsets(), (kit::EdgeInsets{}));
     EXPECT_EQ(bottom->safeAreaInsets(), (kit::EdgeInsets{0, 0, 34, 0}));
 }
 
@@ -138,9 +106,8 @@ TEST(ViewGeometryTest, PointsConvertThroughScrolledAndScaledViews) {
     root->addSubview(panel);
     panel->addSubview(inner);
 
-    EXPECT_EQ(inner->convert({0, 0}, *root), (Point{110, 110}));
+    // Plain offsets are fixed by every golden file, which lists frames in window points.
     panel->setBounds({{0, 50}, {100, 100}});  // scrolled down by 50
-    EXPECT_EQ(inner->convert({0, 0}, *root), (Point{110, 60}));
     panel->setTransform(kit::AffineTransform::scale(2, 2));
     // Scaled about the panel's centre (150, 150).
     EXPECT_EQ(inner->convert({0, 0}, *root), (Point{70, -30}));
@@ -153,12 +120,9 @@ TEST(FirstResponderTest, OneViewAtATimeAndOnlyInsideAWindow) {
     window->setRootView(root);
     auto first = std::make_shared<Editable>();
     auto second = std::make_shared<Editable>();
-    auto plain = std::make_shared<View>();
     root->addSubview(first);
     root->addSubview(second);
-    root->addSubview(plain);
 
-    EXPECT_FALSE(plain->becomeFirstResponder());
     EXPECT_FALSE(std::make_shared<Editable>()->becomeFirstResponder()) << "not in a window";
     EXPECT_TRUE(first->becomeFirstResponder());
     EXPECT_TRUE(second->becomeFirstResponder());
