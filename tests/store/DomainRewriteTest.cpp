@@ -5,8 +5,8 @@
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/PropertyList.h"
 #include "store/SetupManager.h"
-#include "tests/store/Python.h"
 #include "tests/support/DeviceRoot.h"
+#include "tests/support/Python.h"
 
 namespace kelvora {
 
@@ -52,8 +52,8 @@ class DomainRewriteTest : public testing::Test {
         std::string prelude =
             "import datetime, plistlib, sys\nFORM = " + form + "\n" + kTweakValues;
         auto written =
-            storetest::runPython(prelude + "with open('" + file +
-                                 "', 'wb') as f: plistlib.dump(values, f, fmt=" + form + ")\n");
+            testsupport::runPython(prelude + "with open('" + file +
+                                   "', 'wb') as f: plistlib.dump(values, f, fmt=" + form + ")\n");
         if (!written) {
             GTEST_SKIP() << "python3 is not available";
         }
@@ -61,7 +61,7 @@ class DomainRewriteTest : public testing::Test {
 
         store.setBool(true, "addedByKelvora", kTweak);
 
-        auto check = storetest::runPython(prelude + R"(
+        auto check = testsupport::runPython(prelude + R"(
 values['addedByKelvora'] = True
 with open(')" + file + R"(', 'rb') as f: read = plistlib.load(f)
 for key in sorted(set(values) | set(read)):

@@ -1,4 +1,4 @@
-#include "tests/store/Python.h"
+#include "tests/support/Python.h"
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -9,12 +9,10 @@
 #include <filesystem>
 #include <fstream>
 
-namespace kelvora {
-
-namespace storetest {
+namespace testsupport {
 
 std::optional<PythonRun> runPython(const std::string& script) {
-    if (std::system("python3 -c '' >/dev/null 2>&1") != 0) {
+    if (std::system("python3 -c 'import plistlib' >/dev/null 2>&1") != 0) {
         return std::nullopt;
     }
     std::string path = (std::filesystem::temp_directory_path() / "kelvora-py-XXXXXX").string();
@@ -37,6 +35,4 @@ std::optional<PythonRun> runPython(const std::string& script) {
     return run;
 }
 
-}  // namespace storetest
-
-}  // namespace kelvora
+}  // namespace testsupport
