@@ -79,8 +79,9 @@ TEST_F(SetupExplorerTest, ToolbarFollowsTheEmptyBrowsingAndEditingStates) {
     EXPECT_EQ(checkOf("a.plist"), "circle") << "a new editing session starts unchecked";
 }
 
-// Odd names are deleted as they are, never read as options or split at spaces.
-TEST_F(SetupExplorerTest, DeletingAsksWithTheCountAndPostsOnce) {
+// Odd names are deleted as they are, never read as options or split at spaces; a delete that
+// fails part way says so and the list shows what is on disk.
+TEST_F(SetupExplorerTest, DeletingAsksWithTheCountAndAFailureListsWhatIsLeft) {
     for (const char* name : {"-rf.plist", "two  spaces.plist", "c.plist"}) {
         setupFile(name);
         filetests::setModified(root.host(setup + name), filetests::utc(2026, 12, 6, 9, 30, 0));
@@ -93,33 +94,17 @@ TEST_F(SetupExplorerTest, DeletingAsksWithTheCountAndPostsOnce) {
     tap("two  spaces.plist");
     tap("-rf.plist");
     testsupport::expectScreenMatchesGolden(window, "files-explorer-notched-light");
+    failUnder(foundation::FaultKind::remove, setup + "two  spaces.plist", EACCES);
     tapAndWait("Delete");
     EXPECT_TRUE(driver->isShowing("Are you sure you want to delete 2 files?"));
-    tapAndWait("Delete");
-
-    EXPECT_EQ(listed(setup), Lines{"c.plist"});
-    EXPECT_EQ(refreshes, std::vector<const void*>{explorer.get()});
-    EXPECT_EQ(rows(), Lines{"c.plist"});
-    EXPECT_EQ(toolbar(), browsing);
-}
-
-// The list shows what is on disk after a delete that failed part way.
-TEST_F(SetupExplorerTest, ADeleteThatFailsSaysSoAndListsWhatIsLeft) {
-    setupFile("a.plist");
-    setupFile("b.plist");
-    openExplorer();
-    tapAndWait("Edit");
-    tap("a.plist");
-    tap("b.plist");
-    failUnder(foundation::FaultKind::remove, setup + "b.plist", EACCES);
-    tapAndWait("Delete");
     tap("Delete");
     EXPECT_TRUE(driver->isShowing("Error"));
     tapAndWait("Okay");
 
-    EXPECT_EQ(rows(), Lines{"b.plist"});
-    EXPECT_EQ(refreshes.size(), 1u);
-    EXPECT_FALSE(explorer->isInEditingMode());
+    EXPECT_EQ(listed(setup), (Lines{"c.plist", "two  spaces.plist"}));
+    EXPECT_EQ(rows(), (Lines{"c.plist", "two  spaces.plist"}));
+    EXPECT_EQ(refreshes, std::vector<const void*>{explorer.get()});
+    EXPECT_EQ(toolbar(), browsing);
 }
 
 // Every entry is restored, whatever its name; the list and the message count the plists, names
@@ -150,21 +135,6 @@ TEST_F(SetupExplorerTest, RestoreCopiesEveryEntryCountsThePlistsAndCanBeUndone) 
     EXPECT_EQ(listed(prefs), Lines{"a.plist"});
     EXPECT_EQ(root.read(prefs + "a.plist"), "theirs a");
     EXPECT_TRUE(driver->isShowing("Undo Setup Work Bench"));
-}
-
-TEST_F(SetupExplorerTest, ARestoreWithAFailureSaysSoAndNeverClaimsSuccess) {
-    setupFile("a.plist");
-    setupFile("b.plist");
-    openExplorer();
-    failUnder(foundation::FaultKind::copy, prefs + "a.plist", EACCES);
-    tapAndWait("Restore");
-    tapAndWait("Restore Work Bench Setup");
-    EXPECT_TRUE(driver->isShowing("Error"));
-    tapAndWait("Okay");
-
-    EXPECT_EQ(listed(prefs), Lines{"b.plist"}) << "the walk went on after the failure";
-    EXPECT_FALSE(driver->isShowing("Successfully restore"));
-    EXPECT_FALSE(driver->isShowing("Copying")) << "the closing step still hid the overlay";
 }
 
 // From the restore confirmation to the review, into one file's keys and back, then the restore.
