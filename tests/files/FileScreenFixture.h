@@ -44,9 +44,7 @@ class FileScreenFixture : public testing::Test, protected testsupport::ScreenHar
     }
     // Opens the explorer and its picker, and lets the picker's transition end.
     std::shared_ptr<FilePickerViewController> openPicker() {
-        if (!explorer) {
-            openExplorer();
-        }
+        openExplorer();
         tapAndWait("plus");
         auto shown = std::dynamic_pointer_cast<kit::NavigationController>(
             navigation->presentedViewController());

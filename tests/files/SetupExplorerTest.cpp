@@ -18,7 +18,6 @@ namespace kelvora {
 namespace {
 
 const std::optional<std::string> kPrefsID = "com.zerovin.KelvoraPrefs";
-const std::string kEmpty = "You don't have any files. \nPress the plus button to add files.";
 
 class SetupExplorerTest : public FileScreenFixture {
   protected:
@@ -53,41 +52,25 @@ class SetupExplorerTest : public FileScreenFixture {
     const Lines browsing{"Edit", "|", "Restore", "|", "Sort"};
 };
 
-TEST_F(SetupExplorerTest, ToolbarFollowsTheEmptyBrowsingAndEditingStates) {
-    pref("a.plist");
-    openExplorer();
-    EXPECT_TRUE(driver->isShowing(kEmpty));
-    EXPECT_EQ(toolbar(), Lines{});
-
-    openPicker();
-    tap("a.plist");
-    tapAndWait("Add");
-    EXPECT_EQ(toolbar(), browsing);
-    EXPECT_FALSE(driver->isShowing(kEmpty));
-    tap("a.plist");
-    EXPECT_TRUE(explorer->addedArray().empty()) << "taps do nothing while browsing";
-    EXPECT_EQ(checkOf("a.plist"), "") << "no check marks while browsing";
-
-    tapAndWait("Edit");
-    EXPECT_EQ(checkOf("a.plist"), "circle");
-    tap("a.plist");
-    EXPECT_EQ(checkOf("a.plist"), "checkmark.circle.fill");
-    EXPECT_EQ(toolbar(), (Lines{"Cancel", "|", "|", "|", "Delete"}));
-    tapAndWait("Cancel");
-    EXPECT_EQ(toolbar(), browsing);
-    tapAndWait("Edit");
-    EXPECT_EQ(checkOf("a.plist"), "circle") << "a new editing session starts unchecked";
-}
-
-// Odd names are deleted as they are, never read as options or split at spaces; a delete that
-// fails part way says so and the list shows what is on disk.
-TEST_F(SetupExplorerTest, DeletingAsksWithTheCountAndAFailureListsWhatIsLeft) {
+// The empty explorer's road to browsing is the picker's copy road. Odd names are deleted as
+// they are, never read as options or split at spaces; a delete that fails part way says so and
+// the list shows what is on disk.
+TEST_F(SetupExplorerTest, EditingChecksRowsAndADeleteThatFailsListsWhatIsLeft) {
     for (const char* name : {"-rf.plist", "two  spaces.plist", "c.plist"}) {
         setupFile(name);
         filetests::setModified(root.host(setup + name), filetests::utc(2026, 12, 6, 9, 30, 0));
     }
     openExplorer();
+    EXPECT_EQ(toolbar(), browsing);
+    tap("c.plist");
+    EXPECT_EQ(checkOf("c.plist"), "") << "taps do nothing while browsing";
     tapAndWait("Edit");
+    tap("c.plist");
+    EXPECT_EQ(checkOf("c.plist"), "checkmark.circle.fill");
+    tapAndWait("Cancel");
+    EXPECT_EQ(toolbar(), browsing);
+    tapAndWait("Edit");
+    EXPECT_EQ(checkOf("c.plist"), "circle") << "a new editing session starts unchecked";
     tapAndWait("Delete");
     EXPECT_TRUE(driver->isShowing("You haven't select any files you want to delete."));
     tapAndWait("Okay");
