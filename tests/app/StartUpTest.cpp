@@ -47,41 +47,15 @@ class AppLaunch {
 constexpr const char* kPreferences = "/var/jb/vmo/Library/Preferences/";
 constexpr const char* kPrefsFile = "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraPrefs.plist";
 
-bool exists(const AppLaunch& app, const std::string& devicePath) {
-    return std::filesystem::exists(app.root.host(devicePath));
-}
-
 void writePrefs(const testsupport::DeviceRoot& root, foundation::PlistDictionary values) {
     root.makeFolder(kPreferences);
     ASSERT_TRUE(foundation::writeToFile(values, kPrefsFile).ok());
 }
 
-// What a copy killed half-way left behind goes at the next launch.
-TEST(StartUpTest, OneSnapshotOfTheTweakFilesThatNoLaterLaunchRetakesAndLeftoversGo) {
-    AppLaunch app;
-    const std::string tweak = std::string(kPreferences) + "com.example.tweak.plist";
-    const std::string leftover =
-        std::string(kPreferences) + ".com.example.tweak.plist.kelvora-Ab12Cd";
-    const std::string original = "/var/mobile/Kelvora/Original/";
-    app.root.write(tweak, "first");
-    app.root.write(std::string(kPreferences) + "com.apple.springboard.plist", "<plist/>");
-    auto& queue = foundation::MainQueue::main();
-    queue.advance(1);
-    EXPECT_TRUE(exists(app, "/var/mobile/Kelvora/Setup"));
-    EXPECT_EQ(app.root.read(original + "com.example.tweak.plist"), "first");
-    EXPECT_FALSE(exists(app, original + "com.apple.springboard.plist"));
-
-    app.root.write(tweak, "second");
-    app.root.write(leftover, "half");
-    app.relaunch();
-    queue.advance(1);
-    EXPECT_EQ(app.root.read(original + "com.example.tweak.plist"), "first");
-    EXPECT_FALSE(exists(app, leftover));
-}
-
 // An Original folder made by an older version holds copies of the app's own files. Restoring
 // the originals must not put them back: the flag would be lost, the next launch would copy
-// today's values over the originals, and the Setup list would rewind.
+// today's values over the originals, and the Setup list would rewind. What a copy killed
+// half-way left behind goes at the next launch.
 TEST(StartUpTest, RestoringTheOriginalsThenRelaunchingKeepsTheOriginalsAndTheSetupList) {
     AppLaunch app;
     const std::string original = "/var/mobile/Kelvora/Original/";
@@ -101,8 +75,12 @@ TEST(StartUpTest, RestoringTheOriginalsThenRelaunchingKeepsTheOriginalsAndTheSet
     settings->beginRestoreOriginalFiles();
     EXPECT_EQ(app.root.read(std::string(kPreferences) + "com.example.tweak.plist"), "original");
     app.root.write(std::string(kPreferences) + "com.example.tweak.plist", "changed again");
+    const std::string leftover = original + ".com.example.tweak.plist.kelvora-Ab12Cd";
+    app.root.write(leftover, "half");
     app.relaunch();
     foundation::MainQueue::main().advance(1);
+
+    EXPECT_FALSE(std::filesystem::exists(app.root.host(leftover)));
 
     EXPECT_EQ(app.root.read(original + "com.example.tweak.plist"), "original");
     EXPECT_EQ(app.root.read(list), "today's list");
