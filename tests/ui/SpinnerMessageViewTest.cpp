@@ -6,7 +6,6 @@
 #include <cmath>
 #include <memory>
 #include <string>
-#include <tuple>
 
 #include "appearance/SetupAppearance.h"
 #include "platform/foundation/MainQueue.h"
@@ -54,34 +53,28 @@ class SpinnerMessageViewTest : public testing::Test {
     std::shared_ptr<SpinnerMessageView> overlay = SpinnerMessageView::init();
 };
 
-// A long message takes two lines, cut at the end, standing on the panel's bottom.
-TEST_F(SpinnerMessageViewTest, PanelSpinnerAndALongMessageSitWhereTheyBelongOnAPhoneScreen) {
-    overlay->beginAnimateWithMessage(kLongText);
-    queue.advance(0.2);
-    ui.window->layoutIfNeeded();
-    testsupport::expectScreenMatchesGolden(ui.window, "ui-spinner-notched-light");
-    auto label = overlay->messageLabel();
-    EXPECT_TRUE(
-        kit::TextLayout(label->text(), label->font(), label->layoutOptions(270)).isTruncated());
-}
-
-// Stopped before it was ever shown, it stays hidden rather than flashing; the message stays
-// while it fades.
-TEST_F(SpinnerMessageViewTest, ShowingAndHidingFadeInTheStoredAccent) {
+// Stopped before it was ever shown, it stays hidden rather than flashing. A long message takes
+// two lines, cut at the end, standing on the panel's bottom, and stays while the overlay fades.
+TEST_F(SpinnerMessageViewTest, ShowsALongMessageOnItsPanelAndFadesInTheStoredAccent) {
     overlay->stopAnimate();
     queue.advance(0.2);
     EXPECT_EQ(overlay->presentationAlpha(), 0);
     EXPECT_TRUE(overlay->spinner()->isHidden());
 
-    overlay->beginAnimateWithMessage("Deleting");
+    overlay->beginAnimateWithMessage(kLongText);
     EXPECT_FALSE(overlay->spinner()->isHidden());
     queue.advance(0.2);
     EXPECT_EQ(overlay->presentationAlpha(), 1);
+    ui.window->layoutIfNeeded();
+    testsupport::expectScreenMatchesGolden(ui.window, "ui-spinner-notched-light");
+    auto label = overlay->messageLabel();
+    EXPECT_TRUE(
+        kit::TextLayout(label->text(), label->font(), label->layoutOptions(270)).isTruncated());
     overlay->stopAnimate();
     EXPECT_TRUE(overlay->spinner()->isHidden());
     EXPECT_FALSE(overlay->spinner()->isAnimating());
     queue.advance(0.1);
-    EXPECT_EQ(overlay->messageLabel()->text(), "Deleting");
+    EXPECT_EQ(label->text(), kLongText);
     queue.advance(0.1);
     EXPECT_EQ(overlay->presentationAlpha(), 0);
 
@@ -117,14 +110,12 @@ TEST(SectionTitleView, TitlesCanBeReadOnTheFormInBothAppearances) {
         kit::Rgba back = SetupAppearance::primaryColour().resolved(style);
         kit::Rgba text = title.resolved(style);
         auto luminance = [&](double alpha) {
-            double sum = 0;
-            for (auto [front, behind, weight] : {std::tuple{text.red, back.red, 0.2126},
-                                                 {text.green, back.green, 0.7152},
-                                                 {text.blue, back.blue, 0.0722}}) {
+            auto channel = [alpha](double front, double behind) {
                 double c = front * alpha + behind * (1 - alpha);
-                sum += weight * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
-            }
-            return sum;
+                return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(text.red, back.red) + 0.7152 * channel(text.green, back.green) +
+                   0.0722 * channel(text.blue, back.blue);
         };
         double shown = luminance(text.alpha);
         double behind = luminance(0);
