@@ -109,13 +109,6 @@ TEST_F(PickersTest, IconSquareTakesTheAccentWithAWhiteSymbolAndGivesItBackOnTheN
     EXPECT_EQ(choices->received, (std::vector<std::string>{"gear", "No Such Symbol"}));
 }
 
-TEST(IconCell, ReuseClearsTheSymbol) {
-    auto square = IconCell::make();
-    square->iconLabel->setAttachmentImage(kit::Image::systemImageNamed("gear"));
-    square->prepareForReuse();
-    EXPECT_FALSE(square->iconLabel->attachmentImage());
-}
-
 }  // namespace
 
 }  // namespace kelvora
