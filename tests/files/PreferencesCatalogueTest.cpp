@@ -105,21 +105,20 @@ TEST_F(PreferencesCatalogueTest, SearchFoldsCaseFullyButNeedsANameAtLeastAsLongA
     preference("ß.plist");
     preference("Kelvin.plist");
     catalogue.loadPrefsData();
-    catalogue.updateSearchResultWithString("STRASSE");
-    EXPECT_EQ(shownNames(), (Names{"straße.plist"}));
-    // The Kelvin sign folds to an ASCII "k", so it finds a plain ASCII name.
-    catalogue.updateSearchResultWithString("\u212Aelvin");
-    EXPECT_EQ(shownNames(), (Names{"Kelvin.plist"}));
-    // "ß.plist" folds to "ss.plist" but is one UTF-16 unit shorter than the text.
-    catalogue.updateSearchResultWithString("ss.PLIST");
-    EXPECT_EQ(shownNames(), (Names{"SS.plist"}));
-    catalogue.updateSearchResultWithString("ß.plist");
-    EXPECT_EQ(shownNames(), (Names{"SS.plist", "ß.plist"}));
-    catalogue.updateSearchResultWithString(".");
-    EXPECT_EQ(shownNames().size(), 4u) << "the text is no pattern";
+    const std::vector<std::pair<std::string, Names>> cases{
+        {"STRASSE", {"straße.plist"}},
+        // The Kelvin sign folds to an ASCII "k", so it finds a plain ASCII name.
+        {"\u212Aelvin", {"Kelvin.plist"}},
+        // "ß.plist" folds to "ss.plist" but is one UTF-16 unit shorter than the text.
+        {"ss.PLIST", {"SS.plist"}},
+        {"ß.plist", {"SS.plist", "ß.plist"}},
+        {".", {"Kelvin.plist", "SS.plist", "straße.plist", "ß.plist"}}};
+    for (const auto& [text, found] : cases) {
+        catalogue.updateSearchResultWithString(text);
+        EXPECT_EQ(shownNames(), found) << text;
+    }
 }
 
-// A file where the folder should be cannot be listed.
 TEST_F(PreferencesCatalogueTest, AnUnlistableFolderGivesAnEmptyCatalogue) {
     std::filesystem::remove_all(root.host(kPreferences));
     root.write("/var/jb/vmo/Library/Preferences", "not a folder");

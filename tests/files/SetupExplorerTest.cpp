@@ -90,47 +90,28 @@ TEST_F(SetupExplorerTest, EditingChecksRowsAndADeleteThatFailsListsWhatIsLeft) {
     EXPECT_EQ(toolbar(), browsing);
 }
 
-// Every entry is restored, whatever its name; the list and the message count the plists, names
-// the picker leaves out included, and the message's Undo puts the former files back.
-TEST_F(SetupExplorerTest, RestoreCopiesEveryEntryCountsThePlistsAndCanBeUndone) {
-    const Lines names{"-rf.plist",         "B.PLIST",    "a.plist",
-                      "com.apple.x.plist", "readme.txt", "Ünïcödé tweak ✓.plist"};
+// From the restore confirmation to the review, which lists every entry the restore copies, into
+// one file's keys and back, then the restore. Every entry is restored, whatever its name; the
+// message counts the plists, names the picker leaves out included, and its Undo puts the former
+// files back.
+TEST_F(SetupExplorerTest, TheReviewLeadsToARestoreOfEveryEntryThatCanBeUndone) {
+    ASSERT_TRUE(foundation::writeToFile({{"enabled", true}}, prefs + "edited.plist"));
+    ASSERT_TRUE(foundation::writeToFile({{"enabled", false}}, setup + "edited.plist"));
+    const std::string theirs = root.read(prefs + "edited.plist");
+    const Lines names{"-rf.plist", "B.PLIST", "com.apple.x.plist", "readme.txt",
+                      "Ünïcödé tweak ✓.plist"};
     for (const auto& name : names) {
         setupFile(name, "mine " + name);
     }
-    pref("a.plist", "theirs a");
-    openExplorer();
-    EXPECT_EQ(rows(), (Lines{"-rf.plist", "B.PLIST", "a.plist", "com.apple.x.plist",
-                             "Ünïcödé tweak ✓.plist"}));
-    tapAndWait("Restore");
-    EXPECT_TRUE(driver->isShowing("Are you sure you want to restore this setup to Preferences?"));
-    tapAndWait("Restore Work Bench Setup");
-
-    for (const auto& name : names) {
-        EXPECT_EQ(root.read(prefs + name), "mine " + name);
-    }
-    EXPECT_TRUE(driver->isShowing(
-        "Successfully restore 5 files to Preferences folder and you will need to respring your "
-        "device for the tweak settings to take effect."));
-    EXPECT_TRUE(refreshes.empty()) << "a restore changes no Setup";
-
-    tapAndWait("Undo");
-    EXPECT_EQ(listed(prefs), Lines{"a.plist"});
-    EXPECT_EQ(root.read(prefs + "a.plist"), "theirs a");
-    EXPECT_TRUE(driver->isShowing("Undo Setup Work Bench"));
-}
-
-// From the restore confirmation to the review, into one file's keys and back, then the restore.
-TEST_F(SetupExplorerTest, TheReviewShowsEachGroupAndAFilesKeysAndCanStartTheRestore) {
-    ASSERT_TRUE(foundation::writeToFile({{"enabled", true}}, prefs + "edited.plist"));
-    ASSERT_TRUE(foundation::writeToFile({{"enabled", false}}, setup + "edited.plist"));
-    setupFile("new.plist", "new");
     setupFile("same.plist", "same");
     pref("same.plist", "same");
     openExplorer();
+    EXPECT_EQ(rows(), (Lines{"-rf.plist", "B.PLIST", "com.apple.x.plist", "edited.plist",
+                             "same.plist", "Ünïcödé tweak ✓.plist"}));
     tapAndWait("Restore");
+    EXPECT_TRUE(driver->isShowing("Are you sure you want to restore this setup to Preferences?"));
     tapAndWait("Review Changes");
-    for (const char* heading : {"Will Change (1)", "Will Be Added (1)", "Already the Same (1)"}) {
+    for (const char* heading : {"Will Change (1)", "Will Be Added (5)", "Already the Same (1)"}) {
         EXPECT_TRUE(driver->isShowing(heading)) << heading;
     }
     tapAndWait("edited.plist");
@@ -140,8 +121,17 @@ TEST_F(SetupExplorerTest, TheReviewShowsEachGroupAndAFilesKeysAndCanStartTheRest
     tapAndWait("Restore");
 
     EXPECT_EQ(navigation->topViewController(), explorer);
-    EXPECT_EQ(root.read(prefs + "new.plist"), "new");
-    EXPECT_TRUE(driver->isShowing("Successfully restore 3 files to Preferences folder"));
+    for (const auto& name : names) {
+        EXPECT_EQ(root.read(prefs + name), "mine " + name);
+    }
+    EXPECT_TRUE(driver->isShowing(
+        "Successfully restore 6 files to Preferences folder and you will need to respring your "
+        "device for the tweak settings to take effect."));
+    EXPECT_TRUE(refreshes.empty()) << "a restore changes no Setup";
+    tapAndWait("Undo");
+    EXPECT_EQ(listed(prefs), (Lines{"edited.plist", "same.plist"}));
+    EXPECT_EQ(root.read(prefs + "edited.plist"), theirs);
+    EXPECT_TRUE(driver->isShowing("Undo Setup Work Bench"));
 }
 
 // The picker's choice is not the explorer's, and the explorer's own choice outlives the screen.
