@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/FilePickerViewController.h"
 #include "files/PlistFileCell.h"
 #include "store/SetupManager.h"
 #include "tests/files/FileScreenFixture.h"
@@ -20,9 +21,15 @@ class FilePickerTest : public FileScreenFixture {
   protected:
     std::shared_ptr<FilePickerViewController> picker;
 
+    // Opens the explorer and its picker, and lets the picker's transition end.
     void open() {
-        picker = openPicker();
-        ASSERT_NE(picker, nullptr) << "the picker is not on screen";
+        openExplorer();
+        tapAndWait("plus");
+        auto shown = std::dynamic_pointer_cast<kit::NavigationController>(
+            navigation->presentedViewController());
+        ASSERT_NE(shown, nullptr) << "the picker is not on screen";
+        picker = std::dynamic_pointer_cast<FilePickerViewController>(shown->topViewController());
+        ASSERT_NE(picker, nullptr);
     }
     Lines shownRows() const {
         Lines names;

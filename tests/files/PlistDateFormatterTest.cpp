@@ -54,12 +54,6 @@ TEST(PlistDateFormatterTest, GivesTheFullFormatsOutputForEveryInstantInEveryZone
     for (int i = 0; i < 3000; ++i) {
         instants.push_back(at(years(random)) + microseconds(withinHour(random) % 1'000'000));
     }
-    struct Reset {
-        ~Reset() {
-            DateFormatter::setDeviceTimeZone("");
-            DateFormatter::setDeviceLocale("");
-        }
-    } reset;
     for (std::string zone : {"America/New_York", "Australia/Lord_Howe", "Asia/Kathmandu",
                              "Pacific/Apia", "America/Sao_Paulo"}) {
         for (std::string locale : {"en_US", "ar_EG"}) {
@@ -80,6 +74,8 @@ TEST(PlistDateFormatterTest, GivesTheFullFormatsOutputForEveryInstantInEveryZone
                 << key;
         }
     }
+    DateFormatter::setDeviceTimeZone("");
+    DateFormatter::setDeviceLocale("");
 }
 
 }  // namespace
