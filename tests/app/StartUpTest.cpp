@@ -47,11 +47,6 @@ class AppLaunch {
 constexpr const char* kPreferences = "/var/jb/vmo/Library/Preferences/";
 constexpr const char* kPrefsFile = "/var/jb/vmo/Library/Preferences/com.zerovin.KelvoraPrefs.plist";
 
-void writePrefs(const testsupport::DeviceRoot& root, foundation::PlistDictionary values) {
-    root.makeFolder(kPreferences);
-    ASSERT_TRUE(foundation::writeToFile(values, kPrefsFile).ok());
-}
-
 // An Original folder made by an older version holds copies of the app's own files. Restoring
 // the originals must not put them back: the flag would be lost, the next launch would copy
 // today's values over the originals, and the Setup list would rewind. What a copy killed
@@ -63,7 +58,7 @@ TEST(StartUpTest, RestoringTheOriginalsThenRelaunchingKeepsTheOriginalsAndTheSet
     app.root.write(original + "com.example.tweak.plist", "original");
     app.root.write(original + "com.zerovin.KelvoraPrefs.plist", "<plist><dict/></plist>");
     app.root.write(original + "com.zerovin.KelvoraList.plist", "<plist><dict/></plist>");
-    writePrefs(app.root, {{"didCopiedOriginalFiles", true}});
+    ASSERT_TRUE(foundation::writeToFile({{"didCopiedOriginalFiles", true}}, kPrefsFile).ok());
     app.root.write(list, "today's list");
     app.relaunch();
     foundation::MainQueue::main().advance(1);
@@ -95,7 +90,7 @@ TEST(StartUpTest, TheAccentStoredIsTheOneTheAppStartsIn) {
         return SetupManager::sharedInstance().hexStringFromColor(colour);
     };
     EXPECT_EQ(hex(app.window->tintColor()), "04C7BE");
-    writePrefs(app.root, {{"accentColour", "FF9F0A"}});
+    ASSERT_TRUE(foundation::writeToFile({{"accentColour", "FF9F0A"}}, kPrefsFile).ok());
     app.relaunch();
     EXPECT_EQ(hex(app.window->tintColor()), "FF9F0A");
     EXPECT_EQ(kit::TabBar::appearance().tintColor, app.window->tintColor());

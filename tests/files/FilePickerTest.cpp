@@ -103,8 +103,6 @@ TEST_F(FilePickerTest, SortSheetChecksTheStoredChoiceClearsTheSearchAndKeepsTheS
     EXPECT_EQ(shownRows(), (Lines{"Zeta.plist", "alpha.plist", "beta.plist"}));
     EXPECT_EQ(picker->searchTextField()->text(), "");
     EXPECT_EQ(picker->addedArray(), Lines{"beta.plist"});
-    EXPECT_EQ(SetupManager::sharedInstance().objectForKey("fileExplorerSortType", kPrefsID),
-              std::nullopt);
 
     pref("gamma.plist");
     tapAndWait("goforward");

@@ -76,22 +76,19 @@ TEST_F(PreferencesCatalogueTest, RecordDatesComeFromTheModificationTimeAndFollow
     EXPECT_EQ(catalogue.plistAt(0).creationDate, "0103202708000000");
 }
 
-// A choice the picker does not know, or one that is not a text, keeps the listing's order.
-TEST_F(PreferencesCatalogueTest, SortsByTheStoredChoiceDefaultingToNamesAToZ) {
+// Names A to Z by default; a stored choice the picker does not know, or one that is not a text,
+// keeps the listing's order. The picker's road reads a known choice.
+TEST_F(PreferencesCatalogueTest, SortsNamesAToZUnlessTheStoredChoiceIsUnknown) {
     for (std::string name : {"B.plist", "a.plist", "1.plist"}) {
         preference(name);
     }
     catalogue.loadPrefsData();
     EXPECT_EQ(shownNames(), (Names{"1.plist", "B.plist", "a.plist"}));
-    for (const auto& stored : {foundation::PlistValue("File Z-A"), foundation::PlistValue("Size"),
-                               foundation::PlistValue(7)}) {
+    for (const auto& stored : {foundation::PlistValue("Size"), foundation::PlistValue(7)}) {
         SetupManager::sharedInstance().setObject(stored, "filePickerSortType",
                                                  std::string("com.zerovin.KelvoraPrefs"));
         catalogue.loadPrefsData();
-        EXPECT_EQ(shownNames(),
-                  (stored == foundation::PlistValue("File Z-A")
-                       ? Names{"a.plist", "B.plist", "1.plist"}
-                       : SetupManager::sharedInstance().getPreferencesOriginalFiles()));
+        EXPECT_EQ(shownNames(), SetupManager::sharedInstance().getPreferencesOriginalFiles());
     }
 }
 
