@@ -69,6 +69,7 @@ TEST_F(ProgramTest, AFirstLaunchSnapshotsThePreferencesThatRestoringTheOriginals
     for (const auto& name : {kDockFade, kKeyboard}) {
         EXPECT_EQ(read(kPreferences + name), read(kOriginal + name)) << name;
     }
+    EXPECT_NE(read(kPreferences + kDockFade), "<plist><dict/></plist>") << "never snapshot again";
 }
 
 TEST_F(ProgramTest, ASetupIsMadeFilledCountedAndRestored) {

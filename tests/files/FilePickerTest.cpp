@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/FilePickerViewController.h"
 #include "files/PlistFileCell.h"
 #include "store/SetupManager.h"
 #include "tests/files/FileScreenFixture.h"
@@ -20,9 +21,15 @@ class FilePickerTest : public FileScreenFixture {
   protected:
     std::shared_ptr<FilePickerViewController> picker;
 
+    // Opens the explorer and its picker, and lets the picker's transition end.
     void open() {
-        picker = openPicker();
-        ASSERT_NE(picker, nullptr) << "the picker is not on screen";
+        openExplorer();
+        tapAndWait("plus");
+        auto shown = std::dynamic_pointer_cast<kit::NavigationController>(
+            navigation->presentedViewController());
+        ASSERT_NE(shown, nullptr) << "the picker is not on screen";
+        picker = std::dynamic_pointer_cast<FilePickerViewController>(shown->topViewController());
+        ASSERT_NE(picker, nullptr);
     }
     Lines shownRows() const {
         Lines names;
@@ -36,16 +43,9 @@ class FilePickerTest : public FileScreenFixture {
         ASSERT_TRUE(driver->type(text).ok());
         driver->settle();
     }
-    // The log lines the copy wrote, from its first.
-    Lines copyLines() const {
-        auto first = std::find_if(log.lines().begin(), log.lines().end(), [](const auto& line) {
-            return line.rfind("last file ", 0) == 0;
-        });
-        return Lines(first, log.lines().end());
-    }
 };
 
-TEST_F(FilePickerTest, ShowsTheTweaksFilesUnderAClearBarAndClosesWithoutCopying) {
+TEST_F(FilePickerTest, ShowsTheTweaksFilesFiltersThemAndClosesWithoutCopying) {
     pref("com.example.tweak.plist", std::string(1500, 'x'));
     pref("com.other.app.plist");
     pref("com.apple.springboard.plist");
@@ -59,15 +59,7 @@ TEST_F(FilePickerTest, ShowsTheTweaksFilesUnderAClearBarAndClosesWithoutCopying)
     EXPECT_EQ(ticked->checkedIcon()->image()->name(), "checkmark.circle.fill");
     testsupport::expectScreenMatchesGolden(window, "files-picker-notched-light");
 
-    tapAndWait("xmark");
-    EXPECT_EQ(navigation->presentedViewController(), nullptr);
-    EXPECT_TRUE(listed(setup).empty()) << "closing copies nothing";
-}
-
-TEST_F(FilePickerTest, SearchFiltersByNameAndCancelBringsBackEverythingWithTheSelection) {
-    pref("com.example.tweak.plist");
-    pref("com.other.app.plist");
-    open();
+    // A row tapped in a filtered list is that row's file.
     search("TWEAK");
     EXPECT_EQ(shownRows(), Lines{"com.example.tweak.plist"});
     EXPECT_EQ(picker->title(), "Preferences (1)");
@@ -75,17 +67,18 @@ TEST_F(FilePickerTest, SearchFiltersByNameAndCancelBringsBackEverythingWithTheSe
     tapAndWait("Done");
     EXPECT_FALSE(picker->searchTextField()->isEditing());
     EXPECT_EQ(shownRows().size(), 1u) << "Done keeps the filter";
-
     tap("TWEAK");
     ASSERT_TRUE(driver->type("zz").ok());
     driver->settle();
-    EXPECT_EQ(picker->title(), "Preferences");
     EXPECT_TRUE(driver->isShowing("No Results"));
     tapAndWait("Cancel");
     EXPECT_EQ(picker->searchTextField()->text(), "");
     EXPECT_EQ(shownRows().size(), 2u);
-    EXPECT_FALSE(driver->isShowing("No Results"));
-    EXPECT_EQ(picker->addedArray(), Lines{"com.example.tweak.plist"});
+    EXPECT_EQ(picker->addedArray(), (Lines{"com.other.app.plist", "com.example.tweak.plist"}));
+
+    tapAndWait("xmark");
+    EXPECT_EQ(navigation->presentedViewController(), nullptr);
+    EXPECT_TRUE(listed(setup).empty()) << "closing copies nothing";
 }
 
 TEST_F(FilePickerTest, SortSheetChecksTheStoredChoiceClearsTheSearchAndKeepsTheSelection) {
@@ -110,18 +103,11 @@ TEST_F(FilePickerTest, SortSheetChecksTheStoredChoiceClearsTheSearchAndKeepsTheS
     EXPECT_EQ(shownRows(), (Lines{"Zeta.plist", "alpha.plist", "beta.plist"}));
     EXPECT_EQ(picker->searchTextField()->text(), "");
     EXPECT_EQ(picker->addedArray(), Lines{"beta.plist"});
-    EXPECT_EQ(SetupManager::sharedInstance().objectForKey("fileExplorerSortType", kPrefsID),
-              std::nullopt);
-}
 
-TEST_F(FilePickerTest, RefreshFindsNewFilesAndKeepsTheSelection) {
-    pref("a.plist");
-    open();
-    tap("a.plist");
-    pref("b.plist");
+    pref("gamma.plist");
     tapAndWait("goforward");
-    EXPECT_EQ(shownRows(), (Lines{"a.plist", "b.plist"}));
-    EXPECT_EQ(picker->addedArray(), Lines{"a.plist"});
+    EXPECT_EQ(shownRows(), (Lines{"Zeta.plist", "alpha.plist", "beta.plist", "gamma.plist"}));
+    EXPECT_EQ(picker->addedArray(), Lines{"beta.plist"}) << "a refresh keeps the selection";
 }
 
 TEST_F(FilePickerTest, JumpButtonShowsPast275PointsAndScrollsBackToTheTop) {
@@ -131,8 +117,6 @@ TEST_F(FilePickerTest, JumpButtonShowsPast275PointsAndScrollsBackToTheTop) {
     open();
     auto table = picker->tableView();
     double top = table->contentOffset().y;
-    table->setContentOffset({0, 275});
-    EXPECT_EQ(picker->jumpView()->alpha(), 0) << "exactly 275 changes nothing";
     table->setContentOffset({0, 276});
     driver->wait(0.5);
     EXPECT_EQ(picker->jumpView()->alpha(), 1);
@@ -142,60 +126,51 @@ TEST_F(FilePickerTest, JumpButtonShowsPast275PointsAndScrollsBackToTheTop) {
     EXPECT_EQ(picker->jumpView()->alpha(), 0);
 }
 
-// A second tap drops a name and a third puts it back at the end, so "a" is copied last.
-TEST_F(FilePickerTest, CopiesInTapOrderThenClosesAndTheExplorerReloads) {
+// With nothing chosen, Add copies nothing. An earlier file that fails must not be hidden by a
+// last one that succeeds: the picker stays open with its "Error" and the explorer shows at once
+// what was copied. A second tap drops a name and a third puts it back at the end, so "a" is
+// copied last.
+TEST_F(FilePickerTest, CopiesInTapOrderAndStaysOpenWithItsErrorAfterAFailure) {
     for (const char* name : {"a.plist", "b.plist", "c.plist"}) {
         pref(name, std::string("new ") + name);
     }
-    setupFile("a.plist", "old");
     open();
+    EXPECT_TRUE(navigation->isToolbarHidden()) << "the explorer has no files yet";
+    tapAndWait("Add");
+    EXPECT_TRUE(driver->isShowing("Sorry"));
+    tapAndWait("Okay");
+    EXPECT_TRUE(listed(setup).empty());
+    EXPECT_TRUE(refreshes.empty());
     for (const char* name : {"c.plist", "a.plist", "b.plist", "a.plist", "a.plist"}) {
         tap(name);
     }
-    tapAndWait("Add");
-
-    EXPECT_EQ(copyLines(), (Lines{"last file " + setup + "a.plist",
-                                  "successfully copy all files " + setup + "c.plist",
-                                  "successfully copy all files " + setup + "b.plist",
-                                  "successfully copy all files " + setup + "a.plist",
-                                  "yay saved the fucking last file"}));
-    EXPECT_EQ(refreshes, std::vector<const void*>{picker.get()});
-    EXPECT_EQ(navigation->presentedViewController(), nullptr) << "the picker is dismissed";
-    EXPECT_EQ(root.read(setup + "a.plist"), "new a.plist");
-    EXPECT_TRUE(driver->isShowing("c.plist")) << "the explorer was told to reload";
-}
-
-TEST_F(FilePickerTest, NothingSelectedCopiesNothingAndSaysSorry) {
-    pref("a.plist");
-    open();
-    tap("a.plist");
-    tap("a.plist");
-    tapAndWait("Add");
-    EXPECT_TRUE(driver->isShowing("Sorry"));
-    EXPECT_TRUE(listed(setup).empty());
-    EXPECT_TRUE(refreshes.empty());
-}
-
-// An earlier file that fails must not be hidden by a last one that succeeds: the picker stays
-// open with its "Error" until the user closes it, and what was copied is shown at once.
-TEST_F(FilePickerTest, AFailureKeepsThePickerOpenWithItsErrorAndShowsWhatWasCopied) {
-    pref("a.plist");
-    pref("b.plist", "new b");
-    open();
-    tap("a.plist");
-    tap("b.plist");
-    std::filesystem::remove(root.host(prefs + "a.plist"));
+    std::filesystem::remove(root.host(prefs + "c.plist"));
     tapAndWait("Add");
 
     ASSERT_NE(picker->navigationController(), nullptr) << "the picker is still open";
     auto alert = alertOver(*picker->navigationController());
     ASSERT_NE(alert, nullptr) << "the error is still up";
     EXPECT_EQ(alert->alertTitle(), "Error");
-    EXPECT_NE(alert->message().find(prefs + "a.plist"), std::string::npos) << alert->message();
+    EXPECT_NE(alert->message().find(prefs + "c.plist"), std::string::npos) << alert->message();
     EXPECT_EQ(picker->navigationController()->presentingViewController(), navigation);
-    EXPECT_EQ(refreshes, std::vector<const void*>{picker.get()});
-    EXPECT_EQ(listed(setup), Lines{"b.plist"});
-    EXPECT_EQ(explorer->setupArray().size(), 1u) << "the explorer shows the copied file";
+    EXPECT_EQ(listed(setup), (Lines{"a.plist", "b.plist"}));
+    EXPECT_EQ(explorer->setupArray().size(), 2u) << "the explorer shows the copied files";
+    EXPECT_FALSE(navigation->isToolbarHidden());
+
+    tapAndWait("Okay");
+    pref("c.plist", "new c.plist");
+    tapAndWait("Add");
+    auto& lines = log.lines();
+    EXPECT_EQ(
+        Lines(lines.end() - 5, lines.end()),
+        (Lines{"last file " + setup + "a.plist", "successfully copy all files " + setup + "c.plist",
+               "successfully copy all files " + setup + "b.plist",
+               "successfully copy all files " + setup + "a.plist",
+               "yay saved the fucking last file"}));
+    EXPECT_EQ(refreshes, (std::vector<const void*>{picker.get(), picker.get()}));
+    EXPECT_EQ(navigation->presentedViewController(), nullptr) << "the picker is dismissed";
+    EXPECT_EQ(root.read(setup + "c.plist"), "new c.plist");
+    EXPECT_TRUE(driver->isShowing("c.plist")) << "the explorer was told to reload";
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "files/FilePickerViewController.h"
 #include "files/SetupExplorerViewController.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/kit/AlertController.h"
@@ -41,18 +40,6 @@ class FileScreenFixture : public testing::Test, protected testsupport::ScreenHar
             {"bench", "Work Bench", "04C7BE", "folder", "Dec 6, 2026"});
         navigation = kit::NavigationController::make(explorer);
         show(navigation);
-    }
-    // Opens the explorer and its picker, and lets the picker's transition end.
-    std::shared_ptr<FilePickerViewController> openPicker() {
-        if (!explorer) {
-            openExplorer();
-        }
-        tapAndWait("plus");
-        auto shown = std::dynamic_pointer_cast<kit::NavigationController>(
-            navigation->presentedViewController());
-        return shown
-                   ? std::dynamic_pointer_cast<FilePickerViewController>(shown->topViewController())
-                   : nullptr;
     }
     void pref(const std::string& name, std::string_view contents = "<plist/>") const {
         root.write(prefs + name, contents);

@@ -18,7 +18,6 @@ namespace kelvora {
 namespace {
 
 const std::optional<std::string> kPrefsID = "com.zerovin.KelvoraPrefs";
-const std::string kEmpty = "You don't have any files. \nPress the plus button to add files.";
 
 class SetupExplorerTest : public FileScreenFixture {
   protected:
@@ -53,131 +52,66 @@ class SetupExplorerTest : public FileScreenFixture {
     const Lines browsing{"Edit", "|", "Restore", "|", "Sort"};
 };
 
-TEST_F(SetupExplorerTest, ToolbarFollowsTheEmptyBrowsingAndEditingStates) {
-    pref("a.plist");
-    openExplorer();
-    EXPECT_TRUE(driver->isShowing(kEmpty));
-    EXPECT_EQ(toolbar(), Lines{});
-
-    openPicker();
-    tap("a.plist");
-    tapAndWait("Add");
-    EXPECT_EQ(toolbar(), browsing);
-    EXPECT_FALSE(driver->isShowing(kEmpty));
-    tap("a.plist");
-    EXPECT_TRUE(explorer->addedArray().empty()) << "taps do nothing while browsing";
-    EXPECT_EQ(checkOf("a.plist"), "") << "no check marks while browsing";
-
-    tapAndWait("Edit");
-    EXPECT_EQ(checkOf("a.plist"), "circle");
-    tap("a.plist");
-    EXPECT_EQ(checkOf("a.plist"), "checkmark.circle.fill");
-    EXPECT_EQ(toolbar(), (Lines{"Cancel", "|", "|", "|", "Delete"}));
-    tapAndWait("Cancel");
-    EXPECT_EQ(toolbar(), browsing);
-    tapAndWait("Edit");
-    EXPECT_EQ(checkOf("a.plist"), "circle") << "a new editing session starts unchecked";
-}
-
-// Odd names are deleted as they are, never read as options or split at spaces.
-TEST_F(SetupExplorerTest, DeletingAsksWithTheCountAndPostsOnce) {
+// The empty explorer's road to browsing is the picker's copy road. Odd names are deleted as
+// they are, never read as options or split at spaces; a delete that fails part way says so and
+// the list shows what is on disk.
+TEST_F(SetupExplorerTest, EditingChecksRowsAndADeleteThatFailsListsWhatIsLeft) {
     for (const char* name : {"-rf.plist", "two  spaces.plist", "c.plist"}) {
         setupFile(name);
         filetests::setModified(root.host(setup + name), filetests::utc(2026, 12, 6, 9, 30, 0));
     }
     openExplorer();
+    EXPECT_EQ(toolbar(), browsing);
+    tap("c.plist");
+    EXPECT_EQ(checkOf("c.plist"), "") << "taps do nothing while browsing";
     tapAndWait("Edit");
+    tap("c.plist");
+    EXPECT_EQ(checkOf("c.plist"), "checkmark.circle.fill");
+    tapAndWait("Cancel");
+    EXPECT_EQ(toolbar(), browsing);
+    tapAndWait("Edit");
+    EXPECT_EQ(checkOf("c.plist"), "circle") << "a new editing session starts unchecked";
     tapAndWait("Delete");
     EXPECT_TRUE(driver->isShowing("You haven't select any files you want to delete."));
     tapAndWait("Okay");
     tap("two  spaces.plist");
     tap("-rf.plist");
     testsupport::expectScreenMatchesGolden(window, "files-explorer-notched-light");
+    failUnder(foundation::FaultKind::remove, setup + "two  spaces.plist", EACCES);
     tapAndWait("Delete");
     EXPECT_TRUE(driver->isShowing("Are you sure you want to delete 2 files?"));
-    tapAndWait("Delete");
-
-    EXPECT_EQ(listed(setup), Lines{"c.plist"});
-    EXPECT_EQ(refreshes, std::vector<const void*>{explorer.get()});
-    EXPECT_EQ(rows(), Lines{"c.plist"});
-    EXPECT_EQ(toolbar(), browsing);
-}
-
-// The list shows what is on disk after a delete that failed part way.
-TEST_F(SetupExplorerTest, ADeleteThatFailsSaysSoAndListsWhatIsLeft) {
-    setupFile("a.plist");
-    setupFile("b.plist");
-    openExplorer();
-    tapAndWait("Edit");
-    tap("a.plist");
-    tap("b.plist");
-    failUnder(foundation::FaultKind::remove, setup + "b.plist", EACCES);
-    tapAndWait("Delete");
     tap("Delete");
     EXPECT_TRUE(driver->isShowing("Error"));
     tapAndWait("Okay");
 
-    EXPECT_EQ(rows(), Lines{"b.plist"});
-    EXPECT_EQ(refreshes.size(), 1u);
-    EXPECT_FALSE(explorer->isInEditingMode());
+    EXPECT_EQ(listed(setup), (Lines{"c.plist", "two  spaces.plist"}));
+    EXPECT_EQ(rows(), (Lines{"c.plist", "two  spaces.plist"}));
+    EXPECT_EQ(refreshes, std::vector<const void*>{explorer.get()});
+    EXPECT_EQ(toolbar(), browsing);
 }
 
-// Every entry is restored, whatever its name; the list and the message count the plists, names
-// the picker leaves out included, and the message's Undo puts the former files back.
-TEST_F(SetupExplorerTest, RestoreCopiesEveryEntryCountsThePlistsAndCanBeUndone) {
-    const Lines names{"-rf.plist",         "B.PLIST",    "a.plist",
-                      "com.apple.x.plist", "readme.txt", "Ünïcödé tweak ✓.plist"};
+// From the restore confirmation to the review, which lists every entry the restore copies, into
+// one file's keys and back, then the restore. Every entry is restored, whatever its name; the
+// message counts the plists, names the picker leaves out included, and its Undo puts the former
+// files back.
+TEST_F(SetupExplorerTest, TheReviewLeadsToARestoreOfEveryEntryThatCanBeUndone) {
+    ASSERT_TRUE(foundation::writeToFile({{"enabled", true}}, prefs + "edited.plist"));
+    ASSERT_TRUE(foundation::writeToFile({{"enabled", false}}, setup + "edited.plist"));
+    const std::string theirs = root.read(prefs + "edited.plist");
+    const Lines names{"-rf.plist", "B.PLIST", "com.apple.x.plist", "readme.txt",
+                      "Ünïcödé tweak ✓.plist"};
     for (const auto& name : names) {
         setupFile(name, "mine " + name);
     }
-    pref("a.plist", "theirs a");
-    openExplorer();
-    EXPECT_EQ(rows(), (Lines{"-rf.plist", "B.PLIST", "a.plist", "com.apple.x.plist",
-                             "Ünïcödé tweak ✓.plist"}));
-    tapAndWait("Restore");
-    EXPECT_TRUE(driver->isShowing("Are you sure you want to restore this setup to Preferences?"));
-    tapAndWait("Restore Work Bench Setup");
-
-    for (const auto& name : names) {
-        EXPECT_EQ(root.read(prefs + name), "mine " + name);
-    }
-    EXPECT_TRUE(driver->isShowing(
-        "Successfully restore 5 files to Preferences folder and you will need to respring your "
-        "device for the tweak settings to take effect."));
-    EXPECT_TRUE(refreshes.empty()) << "a restore changes no Setup";
-
-    tapAndWait("Undo");
-    EXPECT_EQ(listed(prefs), Lines{"a.plist"});
-    EXPECT_EQ(root.read(prefs + "a.plist"), "theirs a");
-    EXPECT_TRUE(driver->isShowing("Undo Setup Work Bench"));
-}
-
-TEST_F(SetupExplorerTest, ARestoreWithAFailureSaysSoAndNeverClaimsSuccess) {
-    setupFile("a.plist");
-    setupFile("b.plist");
-    openExplorer();
-    failUnder(foundation::FaultKind::copy, prefs + "a.plist", EACCES);
-    tapAndWait("Restore");
-    tapAndWait("Restore Work Bench Setup");
-    EXPECT_TRUE(driver->isShowing("Error"));
-    tapAndWait("Okay");
-
-    EXPECT_EQ(listed(prefs), Lines{"b.plist"}) << "the walk went on after the failure";
-    EXPECT_FALSE(driver->isShowing("Successfully restore"));
-    EXPECT_FALSE(driver->isShowing("Copying")) << "the closing step still hid the overlay";
-}
-
-// From the restore confirmation to the review, into one file's keys and back, then the restore.
-TEST_F(SetupExplorerTest, TheReviewShowsEachGroupAndAFilesKeysAndCanStartTheRestore) {
-    ASSERT_TRUE(foundation::writeToFile({{"enabled", true}}, prefs + "edited.plist"));
-    ASSERT_TRUE(foundation::writeToFile({{"enabled", false}}, setup + "edited.plist"));
-    setupFile("new.plist", "new");
     setupFile("same.plist", "same");
     pref("same.plist", "same");
     openExplorer();
+    EXPECT_EQ(rows(), (Lines{"-rf.plist", "B.PLIST", "com.apple.x.plist", "edited.plist",
+                             "same.plist", "Ünïcödé tweak ✓.plist"}));
     tapAndWait("Restore");
+    EXPECT_TRUE(driver->isShowing("Are you sure you want to restore this setup to Preferences?"));
     tapAndWait("Review Changes");
-    for (const char* heading : {"Will Change (1)", "Will Be Added (1)", "Already the Same (1)"}) {
+    for (const char* heading : {"Will Change (1)", "Will Be Added (5)", "Already the Same (1)"}) {
         EXPECT_TRUE(driver->isShowing(heading)) << heading;
     }
     tapAndWait("edited.plist");
@@ -187,8 +121,17 @@ TEST_F(SetupExplorerTest, TheReviewShowsEachGroupAndAFilesKeysAndCanStartTheRest
     tapAndWait("Restore");
 
     EXPECT_EQ(navigation->topViewController(), explorer);
-    EXPECT_EQ(root.read(prefs + "new.plist"), "new");
-    EXPECT_TRUE(driver->isShowing("Successfully restore 3 files to Preferences folder"));
+    for (const auto& name : names) {
+        EXPECT_EQ(root.read(prefs + name), "mine " + name);
+    }
+    EXPECT_TRUE(driver->isShowing(
+        "Successfully restore 6 files to Preferences folder and you will need to respring your "
+        "device for the tweak settings to take effect."));
+    EXPECT_TRUE(refreshes.empty()) << "a restore changes no Setup";
+    tapAndWait("Undo");
+    EXPECT_EQ(listed(prefs), (Lines{"edited.plist", "same.plist"}));
+    EXPECT_EQ(root.read(prefs + "edited.plist"), theirs);
+    EXPECT_TRUE(driver->isShowing("Undo Setup Work Bench"));
 }
 
 // The picker's choice is not the explorer's, and the explorer's own choice outlives the screen.

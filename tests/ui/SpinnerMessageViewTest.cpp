@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
-#include <tuple>
 
 #include "appearance/SetupAppearance.h"
 #include "platform/foundation/MainQueue.h"
-#include "platform/kit/Button.h"
 #include "platform/kit/TextLayout.h"
 #include "store/SetupManager.h"
 #include "tests/support/Golden.h"
@@ -18,8 +17,6 @@
 #include "ui/extension.h"
 
 namespace kelvora {
-
-using kit::Rect;
 
 namespace {
 
@@ -55,40 +52,28 @@ class SpinnerMessageViewTest : public testing::Test {
     std::shared_ptr<SpinnerMessageView> overlay = SpinnerMessageView::init();
 };
 
-TEST_F(SpinnerMessageViewTest, PanelSpinnerAndMessageSitWhereTheyBelongOnAPhoneScreen) {
-    overlay->beginAnimateWithMessage("Copying 3 of 12");
-    queue.advance(0.2);
-    ui.window->layoutIfNeeded();
-    testsupport::expectScreenMatchesGolden(ui.window, "ui-spinner-notched-light");
-    // A long message takes two lines, cut at the end, standing on the panel's bottom.
-    overlay->messageLabel()->setText(kLongText);
-    ui.window->layoutIfNeeded();
-    double twoLines = std::ceil(2 * overlay->messageLabel()->font().lineHeight());
-    EXPECT_EQ(overlay->messageLabel()->frame(), Rect(20, 110 - twoLines, 270, twoLines));
-    auto label = overlay->messageLabel();
-    EXPECT_TRUE(
-        kit::TextLayout(label->text(), label->font(), label->layoutOptions(270)).isTruncated());
-}
-
-TEST_F(SpinnerMessageViewTest, ShowingAndHidingFadeOverAFifthOfASecondInTheStoredAccent) {
-    // Stopped before it was ever shown, it stays hidden rather than flashing.
+// Stopped before it was ever shown, it stays hidden rather than flashing. A long message takes
+// two lines, cut at the end, standing on the panel's bottom, and stays while the overlay fades.
+TEST_F(SpinnerMessageViewTest, ShowsALongMessageOnItsPanelAndFadesInTheStoredAccent) {
     overlay->stopAnimate();
-    queue.advance(0.1);
+    queue.advance(0.2);
     EXPECT_EQ(overlay->presentationAlpha(), 0);
     EXPECT_TRUE(overlay->spinner()->isHidden());
 
-    overlay->beginAnimateWithMessage("Deleting");
+    overlay->beginAnimateWithMessage(kLongText);
     EXPECT_FALSE(overlay->spinner()->isHidden());
-    queue.advance(0.1);
-    EXPECT_GT(overlay->presentationAlpha(), 0);
-    queue.advance(0.1);
+    queue.advance(0.2);
     EXPECT_EQ(overlay->presentationAlpha(), 1);
+    ui.window->layoutIfNeeded();
+    testsupport::expectScreenMatchesGolden(ui.window, "ui-spinner-notched-light");
+    auto label = overlay->messageLabel();
+    EXPECT_TRUE(
+        kit::TextLayout(label->text(), label->font(), label->layoutOptions(270)).isTruncated());
     overlay->stopAnimate();
     EXPECT_TRUE(overlay->spinner()->isHidden());
     EXPECT_FALSE(overlay->spinner()->isAnimating());
-    EXPECT_EQ(overlay->messageLabel()->text(), "Deleting") << "kept while it fades";
     queue.advance(0.1);
-    EXPECT_GT(overlay->presentationAlpha(), 0);
+    EXPECT_EQ(label->text(), kLongText);
     queue.advance(0.1);
     EXPECT_EQ(overlay->presentationAlpha(), 0);
 
@@ -99,22 +84,11 @@ TEST_F(SpinnerMessageViewTest, ShowingAndHidingFadeOverAFifthOfASecondInTheStore
 }
 
 TEST_F(SpinnerMessageViewTest, ShownOverlaySwallowsTouchesAndHiddenOneLetsThemThrough) {
-    auto button = kit::Button::buttonWithType(kit::ButtonType::custom);
-    content->insertSubview(button, 0);
-    button->setFrame({145, 100, 100, 44});
-    int taps = 0;
-    button->addAction([&taps](const auto&) { ++taps; }, kit::ControlEvents::touchUpInside);
-
     overlay->beginAnimateWithMessage("");
     tap({195, 122});
-    tap({20, 800});
-    EXPECT_EQ(taps, 0);
     EXPECT_EQ(content->touches, 0) << "the touches stop at the overlay";
-
     overlay->stopAnimate();
     tap({195, 122});
-    tap({20, 800});
-    EXPECT_EQ(taps, 1);
     EXPECT_EQ(content->touches, 1);
 }
 
@@ -125,19 +99,16 @@ TEST(SectionTitleView, TitlesCanBeReadOnTheFormInBothAppearances) {
         kit::Rgba back = SetupAppearance::primaryColour().resolved(style);
         kit::Rgba text = title.resolved(style);
         auto luminance = [&](double alpha) {
-            double sum = 0;
-            for (auto [front, behind, weight] : {std::tuple{text.red, back.red, 0.2126},
-                                                 {text.green, back.green, 0.7152},
-                                                 {text.blue, back.blue, 0.0722}}) {
+            auto channel = [alpha](double front, double behind) {
                 double c = front * alpha + behind * (1 - alpha);
-                sum += weight * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
-            }
-            return sum;
+                return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(text.red, back.red) + 0.7152 * channel(text.green, back.green) +
+                   0.0722 * channel(text.blue, back.blue);
         };
         double shown = luminance(text.alpha);
         double behind = luminance(0);
-        EXPECT_GE((std::max(shown, behind) + 0.05) / (std::min(shown, behind) + 0.05), 4.5)
-            << (style == kit::InterfaceStyle::dark ? "dark" : "light");
+        EXPECT_GE((std::max(shown, behind) + 0.05) / (std::min(shown, behind) + 0.05), 4.5);
     }
 }
 
