@@ -92,6 +92,27 @@ TEST_F(ExtensionTest, EdgeInsetsAddAsGivenAndPaddingsKeepTheViewInside) {
     EXPECT_EQ(badge->frame(), Rect(95, 175, 10, 10));
 }
 
+TEST_F(ExtensionTest, RemoveAllConstraintsLeavesNoneThatMentionTheViewAndFramesRuleAgain) {
+    auto sibling = add(container);
+    extension::top(*view, container->topAnchor(), 10);
+    extension::leading(*view, root->leadingAnchor(), 30);  // held two levels up
+    extension::size(*view, {100, 60});
+    extension::top(*sibling, view->bottomAnchor(), 5);
+    extension::size(*sibling, {50, 20});
+    extension::fill(*add(view));  // held by the view itself
+    root->layoutIfNeeded();
+    ASSERT_EQ(view->frame(), Rect(10, 10, 100, 60));
+
+    extension::removeAllConstraints(*view);
+    EXPECT_TRUE(root->constraints().empty());
+    EXPECT_TRUE(container->constraints().empty());
+    EXPECT_EQ(described(*sibling), (std::vector<std::string>{"width = 50", "height = 20"}));
+    EXPECT_TRUE(view->constraints().empty()) << "constraints among its subviews go too";
+    view->setFrame({7, 8, 90, 40});
+    root->layoutIfNeeded();
+    EXPECT_EQ(view->frame(), Rect(7, 8, 90, 40)) << "its frame rules again";
+}
+
 }  // namespace
 
 }  // namespace kelvora
