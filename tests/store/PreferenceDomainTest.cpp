@@ -58,49 +58,39 @@ TEST_F(PreferenceDomainTest, BoolsArePresenceDecidedAndTheFirstSetCreatesTheFile
     EXPECT_TRUE(store.boolForKey("didShowTutorial", false, kPrefs));
 }
 
-TEST_F(PreferenceDomainTest, NumbersReadZeroAsTheDefault) {
+// A stored zero reads as the default; strings of digits read as numbers and bools; a value of
+// another type (a container, data, a date) reads as the default, whatever is asked of it.
+TEST_F(PreferenceDomainTest, NumbersAndBoolsReadWhatTheyCanAndTheDefaultOtherwise) {
     store.setInt(0, "count", kTweak);
     store.setInteger(0, "big", kTweak);
     store.setFloat(0, "wide", kTweak);
     EXPECT_EQ(store.intForKey("count", 5, kTweak), 5);
     EXPECT_EQ(store.integerForKey("big", 6, kTweak), 6);
     EXPECT_EQ(store.floatForKey("wide", 7, kTweak), 7);
-    EXPECT_EQ(store.intForKey("count", kTweak), 0);
-
     store.setInt(-3, "count", kTweak);
     store.setInteger(INT64_MIN, "big", kTweak);
     store.setFloat(INT64_MAX, "wide", kTweak);
     EXPECT_EQ(store.intForKey("count", 5, kTweak), -3);
     EXPECT_EQ(store.integerForKey("big", 6, kTweak), INT64_MIN);
     EXPECT_EQ(store.floatForKey("wide", 7, kTweak), INT64_MAX);
-    EXPECT_EQ(store.integerForKey("missing", 9, kTweak), 9);
-    EXPECT_EQ(store.floatForKey("missing", kTweak), 0);
-}
 
-TEST_F(PreferenceDomainTest, StringsOfDigitsReadAsNumbersAndBools) {
-    writeDomain(kTweakFile, {{"digits", "42"}, {"zero", "0"}, {"yes", "YES"}, {"real", 2.9}});
-    EXPECT_EQ(store.intForKey("digits", 1, kTweak), 42);
-    EXPECT_EQ(store.integerForKey("digits", kTweak), 42);
-    EXPECT_EQ(store.intForKey("zero", 8, kTweak), 8);
-    EXPECT_TRUE(store.boolForKey("digits", false, kTweak));
-    EXPECT_FALSE(store.boolForKey("zero", true, kTweak));
-    EXPECT_TRUE(store.boolForKey("yes", false, kTweak));
-    EXPECT_EQ(store.intForKey("real", kTweak), 2);
-}
-
-TEST_F(PreferenceDomainTest, ValuesOfAnUnexpectedTypeReadAsTheDefault) {
-    writeDomain(kTweakFile, {{"list", PlistArray{1, 2}},
-                             {"table", PlistDictionary{{"a", 1}}},
+    writeDomain(kTweakFile, {{"digits", "42"},
+                             {"zero", "0"},
+                             {"yes", "YES"},
+                             {"real", 2.9},
+                             {"list", PlistArray{1, 2}},
                              {"blob", PlistData{1, 2, 3}},
-                             {"when", foundation::PlistDate{5}},
-                             {"colour", 12}});
-    for (std::string key : {"list", "table", "blob", "when"}) {
+                             {"when", foundation::PlistDate{5}}});
+    EXPECT_EQ(store.intForKey("digits", 1, kTweak), 42);
+    EXPECT_EQ(store.intForKey("zero", 8, kTweak), 8);
+    EXPECT_TRUE(store.boolForKey("yes", false, kTweak));
+    EXPECT_FALSE(store.boolForKey("zero", true, kTweak));
+    EXPECT_EQ(store.intForKey("real", kTweak), 2);
+    for (std::string key : {"list", "blob", "when", "missing"}) {
         EXPECT_TRUE(store.boolForKey(key, true, kTweak)) << key;
         EXPECT_EQ(store.intForKey(key, 4, kTweak), 4) << key;
-        EXPECT_EQ(store.integerForKey(key, kTweak), 0) << key;
         EXPECT_EQ(store.floatForKey(key, 3, kTweak), 3) << key;
     }
-    EXPECT_EQ(store.colourForKey("colour", "04C7BE", kTweak), store.colorWithHexString("04C7BE"));
     EXPECT_EQ(store.objectForKey("list", kTweak), PlistValue(PlistArray{1, 2}));
 }
 
@@ -158,6 +148,10 @@ TEST_F(PreferenceDomainTest, ColoursComeFromTheStoredStringOrTheDefault) {
               "FF8000");
     store.setObject(PlistValue("#FF8000"), "accentColour", kPrefs);
     EXPECT_EQ(store.colourForKey("accentColour", "04C7BE", kPrefs), kit::Color::grayColor());
+    store.setObject(PlistValue(12), "accentColour", kPrefs);
+    EXPECT_EQ(store.colourForKey("accentColour", "04C7BE", kPrefs),
+              store.colorWithHexString("04C7BE"))
+        << "a value that is no string reads as the default";
 }
 
 PlistData bytesOf(const std::string& text) {
