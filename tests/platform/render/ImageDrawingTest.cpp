@@ -1,5 +1,3 @@
-#include <cairo.h>
-
 #include <memory>
 #include <string>
 
@@ -15,26 +13,14 @@ namespace {
 
 class ImageDrawingTest : public rendertest::RenderFixture {
   protected:
-    std::shared_ptr<kit::View> root = plain({0, 0, 100, 100}, Color::whiteColor());
-
     // A PNG of `width` × `height` opaque red pixels.
-    static std::string redPng(int width, int height) {
-        render::Surface surface(width, height);
-        cairo_t* cairo = cairo_create(surface.cairoSurface());
-        cairo_set_source_rgb(cairo, 1, 0, 0);
-        cairo_paint(cairo);
-        cairo_destroy(cairo);
-        std::string bytes;
-        cairo_surface_write_to_png_stream(
-            surface.cairoSurface(),
-            [](void* closure, const unsigned char* data, unsigned int length) {
-                static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data),
-                                                           length);
-                return CAIRO_STATUS_SUCCESS;
-            },
-            &bytes);
-        return bytes;
+    std::string redPng(int width, int height) const {
+        auto picture = plain({0, 0, double(width), double(height)}, Color::rgba(1, 0, 0));
+        EXPECT_TRUE(render::Renderer().writePng(*picture, folder.host("/red.png")).ok());
+        return folder.read("/red.png");
     }
+
+    testsupport::DeviceRoot folder;
 };
 
 TEST_F(ImageDrawingTest, AssetsAreFoundAtTheirSizeInPointsAtEitherScale) {

@@ -22,7 +22,10 @@ namespace {
 
 class TextDrawingTest : public rendertest::RenderFixture {
   protected:
-    std::shared_ptr<kit::View> root = plain({0, 0, 200, 60}, Color::whiteColor());
+    void SetUp() override {
+        RenderFixture::SetUp();
+        root->setFrame({0, 0, 200, 60});
+    }
     std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::classic());
 
     // The horizontal extent of pixels that differ from white, or {-1, -1} for none.
@@ -30,7 +33,7 @@ class TextDrawingTest : public rendertest::RenderFixture {
         int first = -1;
         int last = -1;
         for (int x = 0; x < surface.width(); ++x) {
-            if (inkCount(surface, x, 0, x + 1, surface.height(), white) > 0) {
+            if (inkCount(surface, x, 0, x + 1, surface.height()) > 0) {
                 first = first < 0 ? x : first;
                 last = x;
             }

@@ -28,7 +28,6 @@ class TransitionDrawingTest : public rendertest::RenderFixture {
     }
 
     kit::ContentsSnapshot::Capturer previous;
-    std::shared_ptr<View> root = plain({0, 0, 100, 100}, Color::whiteColor());
     std::shared_ptr<View> tile = plain({20, 20, 60, 60}, Color::rgba(1, 0, 0));
 };
 
