@@ -2,7 +2,6 @@
 
 #include "platform/kit/ContextMenuView.h"
 #include "platform/kit/Window.h"
-#include "platform/render/ContentsPicture.h"
 #include "tests/platform/render/RenderFixture.h"
 
 using kit::Color;
@@ -13,31 +12,27 @@ class ContextMenuDrawingTest : public rendertest::RenderFixture {
   protected:
     void SetUp() override {
         RenderFixture::SetUp();
-        previous = render::ContentsPicture::install(1);
+        installCapturer(1);
         window->addSubview(plain(window->bounds(), Color::whiteColor()));
         tile->setCornerRadius(20);
         window->addSubview(tile);
         window->makeKeyAndVisible();
     }
-    void TearDown() override {
-        kit::ContentsSnapshot::setCapturer(std::move(previous));
-        RenderFixture::TearDown();
-    }
 
-    void show() {
-        foundation::MainQueue::main().advance(kit::ContextMenuView::fadeDuration);
-        window->layoutIfNeeded();
-    }
-
-    kit::ContextMenuRequest request() const {
+    // Presents the tile's menu and lets it fade in.
+    std::shared_ptr<kit::ContextMenuView> show() {
         kit::ContextMenuConfiguration configuration;
         configuration.actionProvider = [] {
             return kit::Menu{"Tile", {{"View", "eye", false, {}}}};
         };
-        return {configuration, tile->frame(), kit::ContentsSnapshot::capture(*tile)};
+        auto menu = kit::ContextMenuView::present(
+            window, {configuration, tile->frame(), kit::ContentsSnapshot::capture(*tile)});
+        EXPECT_NE(menu, nullptr);
+        foundation::MainQueue::main().advance(kit::ContextMenuView::fadeDuration);
+        window->layoutIfNeeded();
+        return menu;
     }
 
-    kit::ContentsSnapshot::Capturer previous;
     std::shared_ptr<kit::Window> window = std::make_shared<kit::Window>(kit::Screen::classic());
     std::shared_ptr<kit::View> tile = plain({20, 100, 160, 100}, Color::rgba(0, 0, 1));
 };
@@ -45,9 +40,7 @@ class ContextMenuDrawingTest : public rendertest::RenderFixture {
 // The pressed tile is lifted whole above the dimmed screen: its rounded corners dim with the
 // rest, and nothing of it is dimmed; without a picture of it, it dims with the rest.
 TEST_F(ContextMenuDrawingTest, TheLiftedTileKeepsItsColourAndItsCornersDimWithTheScreen) {
-    auto menu = kit::ContextMenuView::present(window, request());
-    ASSERT_NE(menu, nullptr);
-    show();
+    auto menu = show();
     render::Surface drawn = draw(*window);
 
     EXPECT_TRUE(near(drawn.pixel(100, 150), 0, 0, 255)) << "the tile itself";
@@ -57,7 +50,6 @@ TEST_F(ContextMenuDrawingTest, TheLiftedTileKeepsItsColourAndItsCornersDimWithTh
     // Where nothing draws pictures, the item dims with the screen rather than vanish.
     menu->removeFromSuperview();
     kit::ContentsSnapshot::setCapturer(nullptr);
-    ASSERT_NE(kit::ContextMenuView::present(window, request()), nullptr);
     show();
     EXPECT_TRUE(near(draw(*window).pixel(100, 150), 0, 0, 179));
 }

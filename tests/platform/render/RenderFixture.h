@@ -4,9 +4,11 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "platform/foundation/MainQueue.h"
 #include "platform/kit/View.h"
+#include "platform/render/ContentsPicture.h"
 #include "platform/render/Renderer.h"
 #include "platform/render/Resources.h"
 #include "tests/support/DeviceRoot.h"
@@ -22,8 +24,19 @@ class RenderFixture : public testing::Test {
         foundation::MainQueue::main().reset();
         render::Resources::setDirectory(testsupport::sourceDir() / "resources");
     }
-    void TearDown() override { foundation::MainQueue::main().reset(); }
+    void TearDown() override {
+        if (previousCapturer) {
+            kit::ContentsSnapshot::setCapturer(std::move(*previousCapturer));
+        }
+        foundation::MainQueue::main().reset();
+    }
 
+    // Has the renderer take the pictures transitions and menus fade from, until the test ends.
+    void installCapturer(double scale) {
+        previousCapturer = render::ContentsPicture::install(scale);
+    }
+
+    std::optional<kit::ContentsSnapshot::Capturer> previousCapturer;
     std::shared_ptr<kit::View> root = plain({0, 0, 100, 100}, kit::Color::whiteColor());
 
     static render::Surface draw(const kit::View& view, double scale = 1) {

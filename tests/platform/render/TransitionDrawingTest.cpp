@@ -1,7 +1,6 @@
 #include <memory>
 
 #include "platform/foundation/MainQueue.h"
-#include "platform/render/ContentsPicture.h"
 #include "tests/platform/render/RenderFixture.h"
 
 using kit::Color;
@@ -13,13 +12,6 @@ namespace {
 
 class TransitionDrawingTest : public rendertest::RenderFixture {
   protected:
-    void TearDown() override {
-        kit::ContentsSnapshot::setCapturer(std::move(previous));
-        RenderFixture::TearDown();
-    }
-
-    void installCapturer(double scale) { previous = render::ContentsPicture::install(scale); }
-
     static void advance(double seconds) { foundation::MainQueue::main().advance(seconds); }
 
     // Half-way through a one-second dissolve the timing curve is exactly at one half.
@@ -27,7 +19,6 @@ class TransitionDrawingTest : public rendertest::RenderFixture {
         View::transition(view, 1, TransitionOption::crossDissolve, changes);
     }
 
-    kit::ContentsSnapshot::Capturer previous;
     std::shared_ptr<View> tile = plain({20, 20, 60, 60}, Color::rgba(1, 0, 0));
 };
 
