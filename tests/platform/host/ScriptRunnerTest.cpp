@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/host/ScriptRunner.h"
 #include "platform/kit/Button.h"
 #include "platform/kit/Label.h"
@@ -21,17 +23,14 @@ class ScriptRunnerTest : public ::testing::Test {
         label->setText("Setup list");
         label->setFrame({{20, 100}, {300, 40}});
         root->addSubview(label);
-        addButton("Add Setup", 200, addTaps);
-        addButton("Add", 300, shortTaps);
-    }
-
-    void addButton(const std::string& title, double y, int& taps) {
-        auto button = kit::Button::buttonWithType(kit::ButtonType::system);
-        button->setTitle(title, kit::ControlState::normal);
-        button->setFrame({{20, y}, {300, 44}});
-        button->addAction([&taps](const std::shared_ptr<kit::Control>&) { ++taps; },
-                          kit::ControlEvents::touchUpInside);
-        root->addSubview(button);
+        for (auto [title, taps] : {std::pair{"Add Setup", &addTaps}, {"Add", &shortTaps}}) {
+            auto button = kit::Button::buttonWithType(kit::ButtonType::system);
+            button->setTitle(title, kit::ControlState::normal);
+            button->setFrame({{20, 100 + 100.0 * root->subviews().size()}, {300, 44}});
+            button->addAction([taps](const std::shared_ptr<kit::Control>&) { ++*taps; },
+                              kit::ControlEvents::touchUpInside);
+            root->addSubview(button);
+        }
     }
 
     std::optional<std::string> play(const std::string& text) {
@@ -92,6 +91,57 @@ TEST_F(ScriptRunnerTest, PlayingStopsAtTheFirstFailureAndSaysWhereAndWhy) {
     auto unsaved = play("screenshot x.png\n");
     ASSERT_TRUE(unsaved);
     EXPECT_NE(unsaved->find("disk full"), std::string::npos);
+}
+
+// Line numbers, comments, "~" and expect-order lists show in the runner's roads above; here,
+// what only reading decides.
+TEST(ScriptTest, StepsReadTheirArgumentsWhateverTheLineEnding) {
+    auto script = Script::parse(
+        "long-press ~My Setup\r\ntype  two  words\nkey Return\nkey Backspace\nkey Escape\n"
+        "wait 0.25\n");
+    ASSERT_TRUE(script.ok()) << script.error().description;
+    const auto& steps = script.value().steps();
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(steps[0].kind, host::ScriptStep::Kind::longPress);
+    EXPECT_EQ(steps[0].text, "My Setup");
+    EXPECT_EQ(steps[1].text, " two  words");
+    EXPECT_EQ((std::vector{steps[2].key, steps[3].key, steps[4].key}),
+              (std::vector{kit::Key::returnKey, kit::Key::backspace, kit::Key::escape}));
+    EXPECT_DOUBLE_EQ(steps[5].seconds, 0.25);
+}
+
+TEST(ScriptTest, ALineThatIsNoStepIsRefusedWithItsNumber) {
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"tap Done\nclick Done\n", "line 2: unknown step \"click\""},
+        {"wait\n", "line 1"},
+        {"wait -1\n", "-1"},
+        {"wait 1s\n", "1s"},
+        {"wait nan\n", "nan"},
+        {"key Tab\n", "Tab"},
+        {"tap\n", "line 1"},
+        {"tap ~\n", "line 1"},
+        {"expect-order A || B\n", "empty"},
+        {"screenshot\n", "path"},
+        {"Tap Done\n", "Tap"},
+    };
+    for (const auto& [text, reason] : refused) {
+        auto script = Script::parse(text);
+        ASSERT_FALSE(script.ok()) << text;
+        EXPECT_NE(script.error().description.find(reason), std::string::npos)
+            << text << " -> " << script.error().description;
+    }
+}
+
+TEST(ScriptTest, AScriptThatCannotBeReadIsAnErrorAndAnEmptyOneHasNoSteps) {
+    testsupport::DeviceRoot root;
+    EXPECT_FALSE(Script::load(root.hostRoot() / "missing.txt").ok());
+    EXPECT_FALSE(Script::load(root.hostRoot()).ok());
+
+    auto file = root.hostRoot() / "steps.txt";
+    std::ofstream(file) << "tap Settings\nexpect ~Restore\n";
+    EXPECT_EQ(Script::load(file).value().steps().size(), 2u);
+    std::ofstream(file, std::ios::trunc).flush();
+    EXPECT_TRUE(Script::load(file).value().steps().empty());
 }
 
 }  // namespace
