@@ -23,10 +23,7 @@ class UrlOpenerTest : public ::testing::Test {
         std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
         setenv("PATH", (bin.string() + ":/usr/bin:/bin").c_str(), 1);
     }
-    std::string opened() const {
-        std::ifstream in(root.hostRoot() / "opened.txt");
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string opened() const { return root.read("/opened.txt"); }
 
     testsupport::DeviceRoot root;
     std::filesystem::path bin = root.hostRoot() / "bin";
