@@ -46,11 +46,9 @@ TEST_F(ViewDrawingTest, CornersCurveAsAskedClipChildrenWhenAskedAndTheBorderLies
     parent->setBorderWidth(4);
     parent->setBorderColor(Color::rgba(1, 0, 0));
     render::Surface clipped = draw(*root);
-    EXPECT_EQ(clipped.pixel(2, 2), white);
     EXPECT_EQ(clipped.pixel(12, 12), white);  // inside the frame, outside the rounded corner
     EXPECT_TRUE(near(clipped.pixel(50, 50), 0, 255, 0));
-    EXPECT_TRUE(near(clipped.pixel(11, 50), 255, 0, 0)) << "the border, inside the bounds";
-    EXPECT_TRUE(near(clipped.pixel(13, 50), 255, 0, 0)) << "over the child";
+    EXPECT_TRUE(near(clipped.pixel(13, 50), 255, 0, 0)) << "the border, inside, over the child";
     EXPECT_TRUE(near(clipped.pixel(15, 50), 0, 255, 0));
 }
 
@@ -126,7 +124,7 @@ TEST_F(ViewDrawingTest, AnimationsAreDrawnPartWayAndEndAtTheirTargets) {
     EXPECT_EQ(inkCount(done, 0, 80, 80, 100), 0);
 }
 
-TEST_F(ViewDrawingTest, OutlandishValuesOnOneViewLeaveTheRestOfTheFrameIntact) {
+TEST_F(ViewDrawingTest, OutlandishValuesLeaveTheRestOfTheFrameIntactAndImpossibleSizesAreRefused) {
     double nan = std::nan("");
     double huge = std::numeric_limits<double>::infinity();
     auto odd = plain({0, 0, 50, 50}, Color::rgba(nan, huge, -huge, nan));
@@ -142,6 +140,15 @@ TEST_F(ViewDrawingTest, OutlandishValuesOnOneViewLeaveTheRestOfTheFrameIntact) {
 
     EXPECT_TRUE(near(surface.pixel(75, 75), 0, 0, 255));
     EXPECT_TRUE(near(surface.pixel(90, 10), 255, 255, 255));
+
+    // A view too large or empty for an image is refused with a reason.
+    auto empty = plain({0, 0, 0, 10}, Color::blackColor());
+    auto vast = plain({0, 0, 40000, 10}, Color::blackColor());
+    for (const auto& view : {empty, vast}) {
+        foundation::Result<render::Surface> surface = render::Renderer(2).render(*view);
+        ASSERT_FALSE(surface.ok());
+        EXPECT_NE(surface.error().description.find("cannot be drawn"), std::string::npos);
+    }
 }
 
 TEST_F(ViewDrawingTest, ViewsMeetingMidPixelLeaveNoSeamAndAHairlineStaysVisible) {
@@ -172,16 +179,6 @@ TEST_F(ViewDrawingTest, ViewsMeetingMidPixelLeaveNoSeamAndAHairlineStaysVisible)
     }
     render::Surface cells = draw(*row, 2);
     EXPECT_EQ(inkCount(cells, 0, 10, 666, 11, render::Pixel{255, 0, 0, 255}), 0);
-}
-
-TEST_F(ViewDrawingTest, ViewTooLargeOrEmptyForAnImageIsRefusedWithAReason) {
-    auto empty = plain({0, 0, 0, 10}, Color::blackColor());
-    auto huge = plain({0, 0, 40000, 10}, Color::blackColor());
-    for (const auto& view : {empty, huge}) {
-        foundation::Result<render::Surface> surface = render::Renderer(2).render(*view);
-        ASSERT_FALSE(surface.ok());
-        EXPECT_NE(surface.error().description.find("cannot be drawn"), std::string::npos);
-    }
 }
 
 TEST_F(ViewDrawingTest, PngIsWrittenWholeOrNotAtAll) {
