@@ -18,13 +18,9 @@ Image pixelsOf(const render::Surface& surface) {
     cairo_surface_flush(surface.cairoSurface());
     const unsigned char* data = cairo_image_surface_get_data(surface.cairoSurface());
     int stride = cairo_image_surface_get_stride(surface.cairoSurface());
-    Image pixels;
+    Image pixels(surface.width() * surface.height());
     for (int y = 0; y < surface.height(); ++y) {
-        for (int x = 0; x < surface.width(); ++x) {
-            std::uint32_t pixel = 0;
-            std::memcpy(&pixel, data + y * stride + x * 4, 4);
-            pixels.push_back(pixel);
-        }
+        std::memcpy(&pixels[y * surface.width()], data + y * stride, surface.width() * 4);
     }
     return pixels;
 }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
 
-#include "platform/foundation/PropertyList.h"
 #include "platform/render/AssetLoader.h"
 #include "platform/render/Resources.h"
 #include "platform/render/SymbolMap.h"
@@ -20,25 +20,6 @@ std::string contents(const fs::path& file) {
     std::stringstream text;
     text << std::ifstream(file, std::ios::binary).rdbuf();
     return text.str();
-}
-
-// Every settings row's "Icon": a picture for social rows, a symbol otherwise.
-void settingsIcons(const foundation::PlistValue& value, std::map<std::string, bool>& social) {
-    if (const auto* array = value.get<foundation::PlistArray>()) {
-        for (const auto& element : *array) {
-            settingsIcons(element, social);
-        }
-    } else if (const auto* entry = value.get<foundation::PlistDictionary>()) {
-        auto icon = entry->find("Icon");
-        auto type = entry->find("CellType");
-        if (icon != entry->end() && icon->second.get<std::string>()) {
-            social[*icon->second.get<std::string>()] =
-                type != entry->end() && type->second == std::string("ZerovinPrefsSocialCell");
-        }
-        for (const auto& [key, element] : *entry) {
-            settingsIcons(element, social);
-        }
-    }
 }
 
 // A symbol name added to the code or to the settings without a glyph in the map, or a social
@@ -70,11 +51,19 @@ TEST(SymbolCoverageTest, EverySymbolTheAppNamesHasAGlyphAndEverySocialPictureAnA
             }
         }
     }
+    // Every settings row's "Icon": a picture for social rows, a symbol otherwise.
     std::map<std::string, bool> social;
-    auto settings =
-        foundation::parsePropertyList(contents(source / "resources" / "QVSettings.plist"));
-    ASSERT_TRUE(settings);
-    settingsIcons(*settings, social);
+    std::string plist = contents(source / "resources" / "QVSettings.plist");
+    static const std::regex icon(R"(<key>Icon</key>\s*<string>([^<]+)</string>)");
+    for (auto at = plist.find("<dict>"); at != std::string::npos;
+         at = plist.find("<dict>", at + 1)) {
+        std::string row = plist.substr(
+            at, std::min(plist.find("</dict>", at), plist.find("<dict>", at + 1)) - at);
+        std::smatch name;
+        if (std::regex_search(row, name, icon)) {
+            social[name[1]] = row.find("ZerovinPrefsSocialCell") != std::string::npos;
+        }
+    }
     int pictures = 0;
     for (const auto& [name, isPicture] : social) {
         pictures += isPicture ? 1 : 0;
