@@ -13,11 +13,11 @@ namespace {
 // writes the arguments it was given, one a line.
 class UrlOpenerTest : public ::testing::Test {
   protected:
-    void SetUp() override { std::filesystem::create_directory(bin); }
     void TearDown() override { setenv("PATH", savedPath.c_str(), 1); }
 
     void installOpener(int status) {
         auto opener = bin / "xdg-open";
+        std::filesystem::create_directories(bin);
         std::ofstream(opener) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > "
                               << (root.hostRoot() / "opened.txt") << "\nexit " << status << "\n";
         std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
