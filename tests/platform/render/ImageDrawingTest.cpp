@@ -70,17 +70,14 @@ TEST_F(ImageDrawingTest, DecodedPicturesAreKeptPerImageAndNeverConfusedWithANewO
     auto image = kit::Image::imageWithData(redPng(8, 8));
     ASSERT_TRUE(image);
     auto first = cache.pixels(*image);
-    kit::Image copy = *image;
     ASSERT_TRUE(first);
-    EXPECT_EQ(cache.pixels(copy)->cairoSurface(), first->cairoSurface());
+    EXPECT_EQ(cache.pixels(kit::Image(*image))->cairoSurface(), first->cairoSurface());
 
     // Freed images cannot hand their address to a new picture while they are cached.
     for (int size = 1; size <= int(render::DecodedImageCache::capacity) + 4; ++size) {
         auto other = kit::Image::imageWithData(redPng(size, 3));
-        ASSERT_TRUE(other);
-        auto pixels = cache.pixels(*other);
-        ASSERT_TRUE(pixels);
-        EXPECT_EQ(pixels->width(), size);
+        ASSERT_TRUE(other && cache.pixels(*other));
+        EXPECT_EQ(cache.pixels(*other)->width(), size);
     }
     EXPECT_NE(cache.pixels(*image)->cairoSurface(), first->cairoSurface());  // evicted
     // JPEG keeps its bytes but has no decoder: no pixels, and no crash.
