@@ -113,11 +113,8 @@ TEST_F(TextDrawingTest, ANameInAnyScriptIsDrawnInInterThenNotoWithoutABox) {
 }
 
 TEST_F(TextDrawingTest, ASharedLayoutIsReusedOnlyForTheSameTextFontAndOptions) {
-    kit::TextLayout::Options narrow;
-    narrow.width = 60;
-    narrow.maximumNumberOfLines = 1;
-    kit::TextLayout::Options wide = narrow;
-    wide.width = 600;
+    kit::TextLayout::Options narrow{.width = 60, .maximumNumberOfLines = 1};
+    kit::TextLayout::Options wide{.width = 600, .maximumNumberOfLines = 1};
     const std::string text = "com.lumen.dockfade.plist";
     auto font = kit::Font::systemFontOfSize(17);
     auto first = kit::TextLayout::shared(text, font, narrow);
