@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -20,11 +21,8 @@ HostOptions::Environment environment(Variables variables) {
 // What a command line, its words split at spaces, leads to: the options read in one line,
 // whether the run lacks the display it needs, or why the line was refused.
 std::string outcome(const std::string& line, const Variables& variables) {
-    std::vector<std::string> arguments;
     std::istringstream words(line);
-    for (std::string word; words >> word;) {
-        arguments.push_back(word);
-    }
+    std::vector<std::string> arguments{std::istream_iterator<std::string>(words), {}};
     auto parsed = HostOptions::parse(arguments, environment(variables));
     if (!parsed) {
         return "refused " + parsed.error().description;
