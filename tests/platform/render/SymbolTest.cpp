@@ -88,6 +88,7 @@ TEST_F(SymbolTest, MapRefusesMalformedLinesAndRepeatedNamesWithTheLineNumber) {
     EXPECT_EQ(good.value().find("eye")->turnDegrees, 90);
     EXPECT_EQ(good.value().find("gear")->codePoint, U'\ue8b8');
     EXPECT_EQ(good.value().find("plus")->codePoint, U'\ue145');
+    EXPECT_EQ(good.value().find("minus"), nullptr);
 
     const std::pair<const char*, const char*> bad[] = {
         {"gear\tsettings\te8b8\ngear\tbuild\te869\n", "line 2 names \"gear\" a second time"},
