@@ -54,7 +54,6 @@ TEST(HostOptionsTest, CommandLinesAreReadOrRefusedByName) {
          {{"XDG_DATA_HOME", ""}, {"HOME", "/h"}},
          "/h/.local/share/kelvora/device (no display)"},
         {"--root /r", {}, "/r (no display)"},
-        {"", console, annRoot + " (no display)"},
         {"--screenshot a.png", console, annRoot + " shot a.png"},
         {"--headless --script s", console, annRoot + " headless script s"},
         {"--script s --screenshot a.png", console, annRoot + " shot a.png script s (no display)"},
