@@ -160,6 +160,7 @@ TEST_F(TextDrawingTest, TextFieldShowsAPlaceholderOrTheEndOfItsTextWithACaret) {
     field->setBackgroundColor(Color::whiteColor());
     field->setTintColor(Color::rgba(1, 0, 0));
     root->addSubview(field);
+    EXPECT_EQ(inkColumns(draw(*field)).first, -1) << "no caret before editing";
 
     field->setPlaceholder("Setup name...");
     render::Surface placeholder = draw(*field);
