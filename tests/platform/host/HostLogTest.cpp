@@ -17,7 +17,7 @@ class HostLogTest : public testing::Test {
     foundation::Log::Sink previous = foundation::Log::setSink({});
 };
 
-TEST_F(HostLogTest, LinesAreAppendedToTheFileAndALargeOneIsSetAsideFirst) {
+TEST_F(HostLogTest, LinesAreAppendedALargeLogIsSetAsideAndOneThatCannotBeMadeSaysWhy) {
     const std::string old(HostLog::kKeptBytes + 1, 'x');
     root.write(HostLog::kDevicePath, old);
     ASSERT_TRUE(HostLog::install(false).ok());
@@ -31,9 +31,9 @@ TEST_F(HostLogTest, LinesAreAppendedToTheFileAndALargeOneIsSetAsideFirst) {
     foundation::Log::write("a second run");
     EXPECT_EQ(root.read(HostLog::kDevicePath),
               "first line\nlast file /var/a b.plist\na second run\n");
-}
 
-TEST_F(HostLogTest, ALogThatCannotBeMadeSaysWhyAndLeavesTheLogAsItWas) {
+    // A log that cannot be made says why and leaves the log as it was.
+    std::filesystem::remove_all(root.host("/var/mobile/Library/Logs"));
     root.write("/var/mobile/Library/Logs", "a file where the folder should be");
     std::vector<std::string> heard;
     foundation::Log::setSink([&heard](std::string_view line) { heard.emplace_back(line); });

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/PropertyList.h"
 #include "platform/host/SampleRoot.h"
@@ -21,15 +19,12 @@ TEST(SampleRootTest, ANewRootGetsReadableTweakFilesInBothFormsAndSomeSystemOnes)
     int binary = 0;
     int system = 0;
     for (const auto& name : SampleRoot::sampleNames()) {
-        std::ifstream in(root / "var/jb/vmo/Library/Preferences" / name, std::ios::binary);
-        std::string magic(8, '\0');
-        in.read(magic.data(), 8);
-        binary += magic == "bplist00" ? 1 : 0;
+        std::string path = std::string(SampleRoot::kPreferencesFolder) + "/" + name;
+        binary += temporary.read(path).starts_with("bplist00");
         system += name.find("apple") != std::string::npos ||
                   name.find("Global") != std::string::npos ||
                   name.find("google") != std::string::npos;
-        auto contents = foundation::dictionaryWithContentsOfFile(
-            std::string(SampleRoot::kPreferencesFolder) + "/" + name);
+        auto contents = foundation::dictionaryWithContentsOfFile(path);
         EXPECT_TRUE(contents && !contents->empty()) << name << " does not read back";
     }
     auto names = SampleRoot::sampleNames();

@@ -13,20 +13,17 @@ namespace {
 // writes the arguments it was given, one a line.
 class UrlOpenerTest : public ::testing::Test {
   protected:
-    void SetUp() override { std::filesystem::create_directory(bin); }
     void TearDown() override { setenv("PATH", savedPath.c_str(), 1); }
 
     void installOpener(int status) {
         auto opener = bin / "xdg-open";
+        std::filesystem::create_directories(bin);
         std::ofstream(opener) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > "
                               << (root.hostRoot() / "opened.txt") << "\nexit " << status << "\n";
         std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
         setenv("PATH", (bin.string() + ":/usr/bin:/bin").c_str(), 1);
     }
-    std::string opened() const {
-        std::ifstream in(root.hostRoot() / "opened.txt");
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string opened() const { return root.read("/opened.txt"); }
 
     testsupport::DeviceRoot root;
     std::filesystem::path bin = root.hostRoot() / "bin";

@@ -12,10 +12,8 @@ const kit::Size notched{390, 844};
 
 TEST(WindowFitTest, TheWindowTakesTwoPixelsAPointOnlyWhereThatFitsAndNeverFallsOffTheDisplay) {
     WindowFit::Display fullHd{{1920, 1010}, 1};
-    WindowFit::Display fourK{{3840, 2090}, 1};
     WindowFit::Display dense{{1920, 1010}, 2};  // a 4K display counted in coordinates
     EXPECT_EQ(WindowFit::defaultScale(notched, fullHd), 1);
-    EXPECT_EQ(WindowFit::defaultScale(notched, fourK), 2);
     EXPECT_EQ(WindowFit::defaultScale(notched, dense), 2);
     EXPECT_EQ(WindowFit::defaultScale(notched, WindowFit::Display{{780, 1688}, 1}), 2) << "just";
     EXPECT_EQ(WindowFit::windowSize(notched, 2, dense), (kit::Size{390, 844}));

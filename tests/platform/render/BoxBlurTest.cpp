@@ -18,13 +18,9 @@ Image pixelsOf(const render::Surface& surface) {
     cairo_surface_flush(surface.cairoSurface());
     const unsigned char* data = cairo_image_surface_get_data(surface.cairoSurface());
     int stride = cairo_image_surface_get_stride(surface.cairoSurface());
-    Image pixels;
+    Image pixels(surface.width() * surface.height());
     for (int y = 0; y < surface.height(); ++y) {
-        for (int x = 0; x < surface.width(); ++x) {
-            std::uint32_t pixel = 0;
-            std::memcpy(&pixel, data + y * stride + x * 4, 4);
-            pixels.push_back(pixel);
-        }
+        std::memcpy(&pixels[y * surface.width()], data + y * stride, surface.width() * 4);
     }
     return pixels;
 }
@@ -60,15 +56,13 @@ TEST(BoxBlurTest, MatchesTheWindowMeanExactlyForRandomPremultipliedPixels) {
         cairo_surface_flush(surface.cairoSurface());
         unsigned char* data = cairo_image_surface_get_data(surface.cairoSurface());
         int stride = cairo_image_surface_get_stride(surface.cairoSurface());
-        for (int y = 0; y < 17; ++y) {
-            for (int x = 0; x < 23; ++x) {
-                std::uint32_t alpha = random() % 256;
-                std::uint32_t pixel = alpha << 24;
-                for (int channel = 0; channel < 3; ++channel) {
-                    pixel |= (alpha == 0 ? 0 : random() % (alpha + 1)) << (channel * 8);
-                }
-                std::memcpy(data + y * stride + x * 4, &pixel, 4);
+        for (int at = 0; at < 23 * 17; ++at) {
+            std::uint32_t alpha = random() % 256;
+            std::uint32_t pixel = alpha << 24;
+            for (int channel = 0; channel < 3; ++channel) {
+                pixel |= (alpha == 0 ? 0 : random() % (alpha + 1)) << (channel * 8);
             }
+            std::memcpy(data + at / 23 * stride + at % 23 * 4, &pixel, 4);
         }
         cairo_surface_mark_dirty(surface.cairoSurface());
         Image expected = referenceBlur(pixelsOf(surface), 23, 17, radius);

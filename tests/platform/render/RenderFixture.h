@@ -4,14 +4,18 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "platform/foundation/MainQueue.h"
 #include "platform/kit/View.h"
+#include "platform/render/ContentsPicture.h"
 #include "platform/render/Renderer.h"
 #include "platform/render/Resources.h"
 #include "tests/support/DeviceRoot.h"
 
 namespace rendertest {
+
+constexpr render::Pixel white{255, 255, 255, 255};
 
 // Draws views with the committed resources, on a main queue whose clock starts at zero.
 class RenderFixture : public testing::Test {
@@ -20,7 +24,20 @@ class RenderFixture : public testing::Test {
         foundation::MainQueue::main().reset();
         render::Resources::setDirectory(testsupport::sourceDir() / "resources");
     }
-    void TearDown() override { foundation::MainQueue::main().reset(); }
+    void TearDown() override {
+        if (previousCapturer) {
+            kit::ContentsSnapshot::setCapturer(std::move(*previousCapturer));
+        }
+        foundation::MainQueue::main().reset();
+    }
+
+    // Has the renderer take the pictures transitions and menus fade from, until the test ends.
+    void installCapturer(double scale) {
+        previousCapturer = render::ContentsPicture::install(scale);
+    }
+
+    std::optional<kit::ContentsSnapshot::Capturer> previousCapturer;
+    std::shared_ptr<kit::View> root = plain({0, 0, 100, 100}, kit::Color::whiteColor());
 
     static render::Surface draw(const kit::View& view, double scale = 1) {
         foundation::Result<render::Surface> surface = render::Renderer(scale).render(view);
@@ -41,31 +58,24 @@ class RenderFixture : public testing::Test {
                std::abs(pixel.blue - blue) <= tolerance && pixel.alpha == 255;
     }
 
-    // Pixels of the whole surface for which `test` holds.
+    // Pixels (x, y) in [x0, x1) × [y0, y1), the whole surface by default, for which `test` holds.
     template <typename Test>
-    static int countIf(const render::Surface& surface, Test test) {
+    static int countIf(const render::Surface& surface, Test test, int x0 = 0, int y0 = 0,
+                       int x1 = -1, int y1 = -1) {
         int count = 0;
-        for (int y = 0; y < surface.height(); ++y) {
-            for (int x = 0; x < surface.width(); ++x) {
+        for (int y = y0; y < (y1 < 0 ? surface.height() : y1); ++y) {
+            for (int x = x0; x < (x1 < 0 ? surface.width() : x1); ++x) {
                 count += test(surface.pixel(x, y)) ? 1 : 0;
             }
         }
         return count;
     }
 
-    // Pixels in [x0, x1) × [y0, y1) that differ from `background`.
     static int inkCount(const render::Surface& surface, int x0, int y0, int x1, int y1,
-                        render::Pixel background) {
-        int count = 0;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) {
-                count += surface.pixel(x, y) == background ? 0 : 1;
-            }
-        }
-        return count;
+                        render::Pixel background = white) {
+        return countIf(
+            surface, [&](render::Pixel pixel) { return pixel != background; }, x0, y0, x1, y1);
     }
 };
-
-constexpr render::Pixel white{255, 255, 255, 255};
 
 }  // namespace rendertest

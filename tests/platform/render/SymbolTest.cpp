@@ -1,3 +1,7 @@
+#include <cairo.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -6,6 +10,7 @@
 #include <vector>
 
 #include "platform/kit/ImageView.h"
+#include "platform/render/AssetLoader.h"
 #include "platform/render/SymbolMap.h"
 #include "platform/render/SymbolPainter.h"
 #include "tests/platform/render/RenderFixture.h"
@@ -13,15 +18,20 @@
 
 using kit::Color;
 using render::SymbolMap;
-using rendertest::white;
 
 namespace {
 
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& file) {
+    std::stringstream text;
+    text << std::ifstream(file, std::ios::binary).rdbuf();
+    return text.str();
+}
+
 // The names the icon picker offers, read from the list in its source.
 std::vector<std::string> pickerSymbolNames() {
-    std::stringstream file;
-    file << std::ifstream(testsupport::sourceDir() / "ui" / "IconCollectionView.cpp").rdbuf();
-    std::string code = file.str();
+    std::string code = contents(testsupport::sourceDir() / "ui" / "IconCollectionView.cpp");
     std::size_t from = code.find("iconArray = {");
     std::string list = code.substr(from, code.find('}', from) - from);
     static const std::regex quoted("\"([^\"]+)\"");
@@ -32,44 +42,37 @@ std::vector<std::string> pickerSymbolNames() {
     return names;
 }
 
+// Each drawn in blue, 48 points wide, 5 points inside a white square.
 class SymbolTest : public rendertest::RenderFixture {
   protected:
-    render::Surface drawSymbol(const std::string& name, Color tint = Color::blackColor(),
-                               double size = 30) {
-        auto root = plain({0, 0, size + 10, size + 10}, Color::whiteColor());
+    render::Surface drawSymbol(const std::string& name) {
+        root->setFrame({0, 0, 58, 58});
         auto view = std::make_shared<kit::ImageView>();
-        view->setFrame({5, 5, size, size});
+        view->setFrame({5, 5, 48, 48});
         view->setImage(kit::Image::systemImageNamed(name));
         view->setContentMode(kit::ContentMode::scaleAspectFit);
-        view->setTintColor(tint);
+        view->setTintColor(Color::rgba(0, 0, 1));
         root->addSubview(view);
-        return draw(*root);
+        render::Surface surface = draw(*root);
+        view->removeFromSuperview();
+        return surface;
     }
 };
 
-TEST_F(SymbolTest, KnownSymbolDrawsInTheTintInsideItsViewAndAnUnknownOneDrawsNothing) {
-    render::Surface gear = drawSymbol("gear", Color::rgba(0, 0, 1));
-    EXPECT_GT(inkCount(gear, 5, 5, 35, 35, white), 150);
-    EXPECT_EQ(inkCount(gear, 0, 0, 40, 5, white) + inkCount(gear, 0, 35, 40, 40, white), 0);
-    EXPECT_GT(countIf(gear, [](render::Pixel pixel) { return near(pixel, 0, 0, 255, 30); }), 50);
-
-    render::Surface unknown = drawSymbol("no.such.symbol");
-    EXPECT_EQ(inkCount(unknown, 0, 0, 40, 40, white), 0);
-}
-
-TEST_F(SymbolTest, EverySymbolThePickerOffersLooksUnlikeEveryOther) {
+TEST_F(SymbolTest, EverySymbolThePickerOffersDrawsInTheTintUnlikeEveryOther) {
     std::vector<std::string> names = pickerSymbolNames();
     ASSERT_GT(names.size(), 100u);
     std::map<std::string, std::string> seen;
     for (const auto& name : names) {
-        render::Surface surface = drawSymbol(name, Color::blackColor(), 48);
-        std::string pixels;
-        for (int y = 0; y < surface.height(); ++y) {
-            for (int x = 0; x < surface.width(); ++x) {
-                pixels.push_back(static_cast<char>(surface.pixel(x, y).red));
-            }
-        }
-        EXPECT_GT(inkCount(surface, 0, 0, surface.width(), surface.height(), white), 0) << name;
+        render::Surface surface = drawSymbol(name);
+        cairo_surface_flush(surface.cairoSurface());
+        std::string pixels(
+            reinterpret_cast<const char*>(cairo_image_surface_get_data(surface.cairoSurface())),
+            cairo_image_surface_get_stride(surface.cairoSurface()) * surface.height());
+        EXPECT_GT(inkCount(surface, 0, 0, 58, 58), 0) << name;
+        EXPECT_GT(countIf(surface, [](render::Pixel pixel) { return near(pixel, 0, 0, 255, 30); }),
+                  0)
+            << name;
         auto [first, added] = seen.emplace(std::move(pixels), name);
         EXPECT_TRUE(added) << name << " draws exactly as " << first->second;
     }
@@ -107,13 +110,17 @@ TEST_F(SymbolTest, MapRefusesMalformedLinesAndRepeatedNamesWithTheLineNumber) {
     }
 }
 
-TEST_F(SymbolTest, UnreadableMapLeavesEverySymbolOutAndSaysWhy) {
+TEST_F(SymbolTest, ASymbolStaysInItsViewAndAnUnreadableMapLeavesEverySymbolOutAndSaysWhy) {
+    render::Surface gear = drawSymbol("gear");
+    EXPECT_GT(inkCount(gear, 5, 5, 53, 53), 150);
+    EXPECT_EQ(inkCount(gear, 0, 0, 58, 5) + inkCount(gear, 0, 53, 58, 58), 0);
+
     testsupport::DeviceRoot folder;
     testsupport::LogCapture log;
     render::Resources::setDirectory(folder.hostRoot());
 
     EXPECT_EQ(SymbolMap::shared().size(), 0u);
-    EXPECT_EQ(inkCount(drawSymbol("gear"), 0, 0, 40, 40, white), 0);
+    EXPECT_EQ(inkCount(drawSymbol("gear"), 0, 0, 58, 58), 0);
     ASSERT_EQ(log.lines().size(), 1u);
     EXPECT_NE(log.lines()[0].find("symbols.tsv"), std::string::npos);
 }
@@ -122,12 +129,8 @@ TEST_F(SymbolTest, UnreadableMapLeavesEverySymbolOutAndSaysWhy) {
 // installed font must have it: otherwise a symbol would draw as some other picture or as a
 // box.
 TEST_F(SymbolTest, EveryMappedGlyphIsTheFontsGlyphOfThatName) {
-    ASSERT_TRUE(render::SymbolPainter::isFontAvailable());
-    std::stringstream text;
-    text << std::ifstream("/usr/share/fonts-material-design-icons-iconfont/scss/_variables.scss")
-                .rdbuf();
-    std::string scss = text.str();
-    ASSERT_FALSE(scss.empty());
+    std::string scss =
+        contents("/usr/share/fonts-material-design-icons-iconfont/scss/_variables.scss");
     const SymbolMap& map = SymbolMap::shared();
     ASSERT_GT(map.size(), 132u);
     for (const auto& [symbol, glyph] : map.entries()) {
@@ -137,6 +140,62 @@ TEST_F(SymbolTest, EveryMappedGlyphIsTheFontsGlyphOfThatName) {
         EXPECT_EQ(std::stoul(scss.substr(at + key.size(), 6), nullptr, 16), glyph.codePoint)
             << symbol;
         EXPECT_TRUE(render::SymbolPainter::hasGlyph(glyph.codePoint)) << symbol;
+    }
+}
+
+// A symbol name added to the code or to the settings without a glyph in the map, or a social
+// row's picture missing from the assets, fails here rather than drawing an empty square. In
+// code, a name is a dotted lower-case literal in a statement that mentions a symbol, an icon,
+// a menu action or a bar item before it.
+TEST_F(SymbolTest, EverySymbolTheAppNamesHasAGlyphAndEverySocialPictureAnAsset) {
+    fs::path source = testsupport::sourceDir();
+    const SymbolMap& map = SymbolMap::shared();
+    // Comment lines and asset pictures, which are named like symbols, are no symbols.
+    static const std::regex unused(R"((^|\n)[ \t]*//[^\n]*|\bimageNamed\(\s*"[^"]*"\s*\))");
+    static const std::regex marker(
+        "systemImageNamed|[sS]ymbol|[iI]con|MenuAction|BarButtonItem|TabBarItem");
+    static const std::regex literal(R"lit("([a-z0-9]+(?:\.[a-z0-9]+)*)")lit");
+    std::map<std::string, std::string> used;  // name, where
+    for (const char* folder :
+         {"platform", "store", "appearance", "ui", "home", "files", "settings", "app"}) {
+        for (const auto& file : fs::recursive_directory_iterator(source / folder)) {
+            std::string code = std::regex_replace(contents(file.path()), unused, "");
+            for (std::sregex_iterator it(code.begin(), code.end(), marker), end; it != end; ++it) {
+                std::size_t from = static_cast<std::size_t>(it->position() + it->length());
+                std::string statement = code.substr(from, code.find(';', from) - from);
+                for (std::sregex_iterator name(statement.begin(), statement.end(), literal);
+                     name != end; ++name) {
+                    used.emplace((*name)[1], file.path().filename().string());
+                }
+            }
+        }
+    }
+    // Every settings row's "Icon": a picture for social rows, a symbol otherwise.
+    std::string plist = contents(source / "resources" / "QVSettings.plist");
+    static const std::regex icon(R"(<key>Icon</key>\s*<string>([^<]+)</string>)");
+    int pictures = 0;
+    for (auto at = plist.find("<dict>"); at != std::string::npos;
+         at = plist.find("<dict>", at + 1)) {
+        std::string row = plist.substr(
+            at, std::min(plist.find("</dict>", at), plist.find("<dict>", at + 1)) - at);
+        std::smatch name;
+        if (!std::regex_search(row, name, icon)) {
+            continue;
+        }
+        if (row.find("ZerovinPrefsSocialCell") == std::string::npos) {
+            used.emplace(name[1], "QVSettings.plist");
+            continue;
+        }
+        ++pictures;
+        auto size = render::AssetLoader::shared().size(name[1].str());
+        EXPECT_TRUE(size && size->width > 0 && size->width == size->height)
+            << name[1] << " is no square picture, which a rounded tile would crop";
+    }
+    EXPECT_GT(pictures, 0);
+    ASSERT_GT(used.size(), 140u) << "the scan finds the picker's list and more";
+    for (const auto& [name, where] : used) {
+        EXPECT_NE(map.find(name), nullptr)
+            << "\"" << name << "\" (" << where << ") is not in resources/symbols.tsv";
     }
 }
 

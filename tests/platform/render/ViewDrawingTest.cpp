@@ -5,100 +5,76 @@
 #include <memory>
 
 #include "platform/kit/ScrollView.h"
+#include "platform/kit/VisualEffectView.h"
 #include "platform/kit/Window.h"
+#include "platform/render/Occlusion.h"
 #include "tests/platform/render/RenderFixture.h"
 
 using kit::Color;
 using kit::Rect;
 using kit::View;
+using render::Occlusion;
 using rendertest::white;
 
 namespace {
 
-class ViewDrawingTest : public rendertest::RenderFixture {
-  protected:
-    std::shared_ptr<View> root = plain({0, 0, 100, 100}, Color::whiteColor());
-};
+using ViewDrawingTest = rendertest::RenderFixture;
 
-TEST_F(ViewDrawingTest, ContinuousCornersCurveLongerThanQuarterCirclesAndMaskedCornersStaySquare) {
-    auto circular = plain({0, 0, 100, 100}, Color::blackColor());
-    circular->setCornerRadius(20);
+// Corners: continuous ones bend longer than quarter circles, masked ones stay square, and a
+// rounded view clips a child only when asked, its border lying on top.
+TEST_F(ViewDrawingTest, CornersCurveAsAskedClipChildrenWhenAskedAndTheBorderLiesOnTop) {
     auto continuous = plain({0, 0, 100, 100}, Color::blackColor());
     continuous->setCornerRadius(20);
-    continuous->setContinuousCorners(true);
-
-    render::Surface arc = draw(*circular);
-    render::Surface smooth = draw(*continuous);
-
     // 24 points along the top edge a quarter circle of radius 20 has already reached the
     // edge; the continuous curve is still bending there, so its pixel next to the edge is empty.
-    EXPECT_EQ(arc.pixel(24, 0).alpha, 255);
+    EXPECT_EQ(draw(*continuous).pixel(24, 0).alpha, 255);
+    continuous->setContinuousCorners(true);
+    render::Surface smooth = draw(*continuous);
     EXPECT_LT(smooth.pixel(24, 0).alpha, 255);
     EXPECT_GT(smooth.pixel(50, 0).alpha, 250);
-
     continuous->setMaskedCorners(kit::minXMinYCorner);
     render::Surface masked = draw(*continuous);
     EXPECT_EQ(masked.pixel(0, 0).alpha, 0);
-    EXPECT_EQ(masked.pixel(99, 0).alpha, 255);
-    EXPECT_EQ(masked.pixel(99, 99).alpha, 255);
-    EXPECT_EQ(masked.pixel(0, 99).alpha, 255);
-}
+    EXPECT_EQ(masked.pixel(99, 0).alpha + masked.pixel(99, 99).alpha + masked.pixel(0, 99).alpha,
+              3 * 255);
 
-TEST_F(ViewDrawingTest, RoundedCornersClipAChildOnlyWhenAskedAndTheBorderLiesOnTop) {
     auto parent = plain({10, 10, 80, 80}, Color::rgba(0, 0, 1));
     parent->setCornerRadius(30);
     root->addSubview(parent);
-    render::Surface alone = draw(*root);
-    EXPECT_TRUE(near(alone.pixel(11, 50), 0, 0, 255));  // straight edge, inside
-    EXPECT_EQ(alone.pixel(12, 12), white);              // corner, outside the curve
-    EXPECT_EQ(alone.pixel(5, 50), white);               // outside the frame
-
     parent->addSubview(plain({-10, -10, 100, 100}, Color::rgba(0, 1, 0)));
     EXPECT_TRUE(near(draw(*root).pixel(12, 12), 0, 255, 0)) << "spills without clipping";
     parent->setClipsToBounds(true);
     parent->setBorderWidth(4);
     parent->setBorderColor(Color::rgba(1, 0, 0));
     render::Surface clipped = draw(*root);
-    EXPECT_EQ(clipped.pixel(2, 2), white);
     EXPECT_EQ(clipped.pixel(12, 12), white);  // inside the frame, outside the rounded corner
     EXPECT_TRUE(near(clipped.pixel(50, 50), 0, 255, 0));
-    EXPECT_TRUE(near(clipped.pixel(11, 50), 255, 0, 0)) << "the border, inside the bounds";
-    EXPECT_TRUE(near(clipped.pixel(13, 50), 255, 0, 0)) << "over the child";
+    EXPECT_TRUE(near(clipped.pixel(13, 50), 255, 0, 0)) << "the border, inside, over the child";
     EXPECT_TRUE(near(clipped.pixel(15, 50), 0, 255, 0));
 }
 
-TEST_F(ViewDrawingTest, DynamicColourTakesTheDarkValueInADarkWindowAndTheLightOneOutside) {
-    kit::Rgba light{1, 1, 1, 1};
-    kit::Rgba dark{0.1, 0.2, 0.3, 1};
-    auto window = std::make_shared<kit::Window>(kit::Screen::classic());
-    auto content = std::make_shared<View>();
-    content->setBackgroundColor(Color::dynamic(light, dark));
-    window->setRootView(content);
-    window->setOverrideInterfaceStyle(kit::InterfaceStyle::dark);
-    window->makeKeyAndVisible();
-    window->layoutIfNeeded();
-
-    render::Surface darkFrame = draw(*window);
-    EXPECT_EQ(darkFrame.width(), 375);
-    EXPECT_TRUE(near(darkFrame.pixel(187, 333), 26, 51, 77, 1));
-
-    window->setOverrideInterfaceStyle(kit::InterfaceStyle::light);
-    EXPECT_EQ(draw(*window).pixel(187, 333), white);
-
-    auto detached = plain({0, 0, 10, 10}, Color::dynamic(light, dark));
-    EXPECT_EQ(draw(*detached).pixel(5, 5), white);
-}
-
-TEST_F(ViewDrawingTest, AlphaFadesAViewAsAWholeAndAnInvisibleOverlayChangesNothing) {
-    root->addSubview(plain({0, 0, 50, 100}, Color::rgba(0, 0, 1)));
+// Hidden, transparent and collapsed views draw nothing; a scale shrinks around the centre; a
+// half-transparent group of two overlapping opaque views blends once, not twice.
+TEST_F(ViewDrawingTest, InvisibleViewsDrawNothingAScaleKeepsTheCentreAndAGroupFadesWhole) {
+    auto hidden = plain({0, 0, 100, 100}, Color::blackColor());
+    hidden->setHidden(true);
+    auto collapsed = plain({0, 0, 100, 100}, Color::blackColor());
+    collapsed->setTransform(kit::AffineTransform::scale(0, 0));
     auto overlay = plain({0, 0, 100, 100}, Color::blackColor());
     overlay->setAlpha(0);
-    root->addSubview(overlay);
-    render::Surface unchanged = draw(*root);
-    EXPECT_TRUE(near(unchanged.pixel(25, 50), 0, 0, 255));
-    EXPECT_EQ(unchanged.pixel(75, 50), white);
+    auto tile = plain({20, 20, 60, 60}, Color::blackColor());
+    tile->setTransform(kit::AffineTransform::scale(0.5, 0.5));
+    for (const auto& view : {hidden, collapsed, tile, overlay}) {
+        root->addSubview(view);
+    }
+    render::Surface surface = draw(*root);
+    EXPECT_EQ(inkCount(surface, 0, 0, 100, 100), 30 * 30);
+    EXPECT_TRUE(near(surface.pixel(36, 36), 0, 0, 0));
+    EXPECT_EQ(surface.pixel(33, 50), white);  // inside the frame, outside the scaled tile
+    EXPECT_EQ(surface.pixel(66, 50), white);
 
-    // A half-transparent group of two overlapping opaque views blends once, not twice.
+    tile->removeFromSuperview();
+    root->insertSubview(plain({0, 0, 50, 100}, Color::rgba(0, 0, 1)), 0);
     overlay->setAlpha(0.5);
     overlay->addSubview(plain({0, 0, 100, 100}, Color::blackColor()));
     render::Surface faded = draw(*root);
@@ -106,27 +82,6 @@ TEST_F(ViewDrawingTest, AlphaFadesAViewAsAWholeAndAnInvisibleOverlayChangesNothi
     EXPECT_TRUE(near(faded.pixel(25, 50), 0, 0, 128, 2));
 }
 
-TEST_F(ViewDrawingTest, HiddenAndCollapsedViewsDrawNothingAndAScaleShrinksAroundTheCentre) {
-    auto hidden = plain({0, 0, 100, 100}, Color::blackColor());
-    hidden->setHidden(true);
-    auto collapsed = plain({0, 0, 100, 100}, Color::blackColor());
-    collapsed->setTransform(kit::AffineTransform::scale(0, 0));
-    auto tile = plain({20, 20, 60, 60}, Color::blackColor());
-    tile->setTransform(kit::AffineTransform::scale(0.5, 0.5));
-    for (const auto& view : {hidden, collapsed, tile}) {
-        root->addSubview(view);
-    }
-
-    render::Surface surface = draw(*root);
-
-    EXPECT_EQ(inkCount(surface, 0, 0, 100, 100, white), 30 * 30);
-    EXPECT_TRUE(near(surface.pixel(36, 36), 0, 0, 0));
-    EXPECT_EQ(surface.pixel(33, 50), white);  // inside the frame, outside the scaled tile
-    EXPECT_EQ(surface.pixel(66, 50), white);
-}
-
-// The kit answers for the values in between (AnimationTest); the renderer must draw them, and
-// it works out the animated scroll offset and background colour itself.
 TEST_F(ViewDrawingTest, AnimationsAreDrawnPartWayAndEndAtTheirTargets) {
     auto scroll = std::make_shared<kit::ScrollView>(Rect{0, 0, 100, 100});
     scroll->setContentInsetAdjustmentBehavior(kit::ContentInsetAdjustment::never);
@@ -146,32 +101,27 @@ TEST_F(ViewDrawingTest, AnimationsAreDrawnPartWayAndEndAtTheirTargets) {
 
     foundation::MainQueue::main().advance(0.2);
     render::Surface early = draw(*root);
-    int stripeRow = -1;
-    for (int y = 0; y < 80 && stripeRow < 0; ++y) {
-        stripeRow = early.pixel(50, y) == white ? -1 : y;
+    int stripeRow = 0;
+    while (stripeRow < 80 && early.pixel(50, stripeRow) == white) {
+        ++stripeRow;
     }
     EXPECT_GT(stripeRow, 2);  // on its way up, not yet at the top
     EXPECT_LT(stripeRow, 78);
     render::Pixel mixed = early.pixel(50, stripeRow + 5);
-    EXPECT_GT(mixed.red, 30);
-    EXPECT_GT(mixed.blue, 5);
-    EXPECT_EQ(inkCount(early, 80, 80, 100, 100, white), 0) << "the tile is not there yet";
-    EXPECT_GT(inkCount(early, 0, 80, 80, 100, white), 300);
-    int darkest = 255;
-    for (int x = 0; x < 80; ++x) {
-        darkest = std::min(darkest, int(early.pixel(x, 90).red));
-    }
-    EXPECT_LT(darkest, 100) << "still nearly opaque, not yet faded to its end";
+    EXPECT_TRUE(mixed.red > 30 && mixed.blue > 5) << "between red and blue";
+    EXPECT_EQ(inkCount(early, 80, 80, 100, 100), 0) << "the tile is not there yet";
+    auto dark = [](render::Pixel pixel) { return pixel.red < 100; };
+    EXPECT_GT(countIf(early, dark, 0, 90, 80, 91), 0)
+        << "still nearly opaque, not yet faded to its end";
 
     foundation::MainQueue::main().advance(1);
     EXPECT_FALSE(render::Renderer::isAnimating(*root));
     render::Surface done = draw(*root);
     EXPECT_TRUE(near(done.pixel(50, 5), 0, 0, 255));
     EXPECT_TRUE(near(done.pixel(90, 90), 204, 204, 204));
-    EXPECT_EQ(inkCount(done, 0, 80, 80, 100, white), 0);
 }
 
-TEST_F(ViewDrawingTest, OutlandishValuesOnOneViewLeaveTheRestOfTheFrameIntact) {
+TEST_F(ViewDrawingTest, OutlandishValuesLeaveTheRestOfTheFrameIntactAndImpossibleSizesAreRefused) {
     double nan = std::nan("");
     double huge = std::numeric_limits<double>::infinity();
     auto odd = plain({0, 0, 50, 50}, Color::rgba(nan, huge, -huge, nan));
@@ -187,28 +137,18 @@ TEST_F(ViewDrawingTest, OutlandishValuesOnOneViewLeaveTheRestOfTheFrameIntact) {
 
     EXPECT_TRUE(near(surface.pixel(75, 75), 0, 0, 255));
     EXPECT_TRUE(near(surface.pixel(90, 10), 255, 255, 255));
+
+    // A view too large or empty for an image is refused with a reason.
+    auto empty = plain({0, 0, 0, 10}, Color::blackColor());
+    auto vast = plain({0, 0, 40000, 10}, Color::blackColor());
+    for (const auto& view : {empty, vast}) {
+        foundation::Result<render::Surface> surface = render::Renderer(2).render(*view);
+        ASSERT_FALSE(surface.ok());
+        EXPECT_NE(surface.error().description.find("cannot be drawn"), std::string::npos);
+    }
 }
 
 TEST_F(ViewDrawingTest, ViewsMeetingMidPixelLeaveNoSeamAndAHairlineStaysVisible) {
-    // Cells of 13.75 points, as a colour grid 330 points wide in 24 columns has.
-    for (int cell = 0; cell < 4; ++cell) {
-        root->addSubview(plain({cell * 13.75, 10, 13.75, 20}, Color::rgba(1, 0, 0)));
-    }
-    auto hairline = plain({0, 60.4, 100, 0.3}, Color::blackColor());
-    root->addSubview(hairline);
-
-    render::Surface surface = draw(*root, 2);
-    for (int x = 0; x < 110; ++x) {
-        ASSERT_TRUE(near(surface.pixel(x, 30), 255, 0, 0)) << "column " << x;
-    }
-    EXPECT_EQ(surface.pixel(110, 30), white);
-    EXPECT_EQ(inkCount(surface, 50, 115, 51, 130, white), 1);
-    EXPECT_EQ(surface.pixel(50, 121), (render::Pixel{0, 0, 0, 255}));
-
-    hairline->setCornerRadius(0.1);  // a rounded outline keeps its exact, softened edges
-    render::Surface rounded = draw(*root, 2);
-    EXPECT_GT(rounded.pixel(50, 121).red, 0);
-
     // 28 cells across 333 points: one shared edge lands a rounding error short of a half.
     auto row = plain({0, 0, 340, 10}, Color::whiteColor());
     double width = 333.0 / 28;
@@ -217,16 +157,14 @@ TEST_F(ViewDrawingTest, ViewsMeetingMidPixelLeaveNoSeamAndAHairlineStaysVisible)
     }
     render::Surface cells = draw(*row, 2);
     EXPECT_EQ(inkCount(cells, 0, 10, 666, 11, render::Pixel{255, 0, 0, 255}), 0);
-}
+    EXPECT_EQ(cells.pixel(666, 10), white) << "no cell grows past its edge";
 
-TEST_F(ViewDrawingTest, ViewTooLargeOrEmptyForAnImageIsRefusedWithAReason) {
-    auto empty = plain({0, 0, 0, 10}, Color::blackColor());
-    auto huge = plain({0, 0, 40000, 10}, Color::blackColor());
-    for (const auto& view : {empty, huge}) {
-        foundation::Result<render::Surface> surface = render::Renderer(2).render(*view);
-        ASSERT_FALSE(surface.ok());
-        EXPECT_NE(surface.error().description.find("cannot be drawn"), std::string::npos);
-    }
+    auto hairline = plain({0, 60.4, 100, 0.3}, Color::blackColor());
+    root->addSubview(hairline);
+    EXPECT_EQ(inkCount(draw(*root, 2), 50, 115, 51, 130), 1);
+    EXPECT_EQ(draw(*root, 2).pixel(50, 121), (render::Pixel{0, 0, 0, 255}));
+    hairline->setCornerRadius(0.1);  // a rounded outline keeps its exact, softened edges
+    EXPECT_GT(draw(*root, 2).pixel(50, 121).red, 0);
 }
 
 TEST_F(ViewDrawingTest, PngIsWrittenWholeOrNotAtAll) {
@@ -251,6 +189,54 @@ TEST_F(ViewDrawingTest, PngIsWrittenWholeOrNotAtAll) {
     ASSERT_FALSE(failed.ok());
     EXPECT_NE(failed.error().description.find(unwritable.string()), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.hostRoot() / "missing"));
+}
+
+class OcclusionTest : public rendertest::RenderFixture {
+  protected:
+    std::shared_ptr<kit::View> add(const std::shared_ptr<kit::View>& parent, kit::Rect frame,
+                                   Color color = Color::whiteColor()) {
+        auto view = plain(frame, color);
+        parent->addSubview(view);
+        return view;
+    }
+
+    std::shared_ptr<kit::View> tall = plain({0, 0, 100, 200}, Color::whiteColor());
+    std::shared_ptr<kit::View> screen = add(tall, {0, 0, 100, 200});
+    std::shared_ptr<kit::View> bar = add(screen, {0, 150, 100, 50}, Color::rgba(0, 0, 1));
+    std::shared_ptr<kit::View> title = add(screen, {0, 0, 100, 30}, Color::rgba(1, 0, 0));
+};
+
+TEST_F(OcclusionTest, OnlyWhatAnOpaqueViewDrawnLaterCoversWholeIsLeftOut) {
+    auto sheet = add(tall, {0, 20, 100, 180});
+    sheet->setCornerRadius(10);
+    sheet->setMaskedCorners(kit::minXMinYCorner | kit::maxXMinYCorner);
+    auto drawn = draw(*tall, 2);
+    Occlusion occlusion = Occlusion::of(*tall, 2);
+    EXPECT_TRUE(occlusion.isHidden(*bar)) << "under the sheet's band";
+    EXPECT_FALSE(occlusion.isHidden(*title)) << "shows above the sheet";
+    EXPECT_FALSE(occlusion.isHidden(*screen) || occlusion.isHidden(*sheet));
+    EXPECT_TRUE(near(drawn.pixel(50, 390), 255, 255, 255)) << "the sheet, not the bar";
+
+    bar->setFrame({0, 25, 100, 50});
+    EXPECT_FALSE(Occlusion::of(*tall, 2).isHidden(*bar)) << "reaches into the rounded corners";
+    bar->setFrame({0, 150, 100, 50});
+    sheet->setAlpha(0.9);
+    EXPECT_FALSE(Occlusion::of(*tall, 2).isHidden(*bar)) << "seen through a faded sheet";
+    sheet->setAlpha(1);
+    sheet->setBackgroundColor(Color::rgba(1, 1, 1, 0.9));
+    EXPECT_FALSE(Occlusion::of(*tall, 2).isHidden(*bar)) << "seen through its background";
+}
+
+TEST_F(OcclusionTest, AViewABlurReadsIsDrawnEvenWhenCoveredLater) {
+    bar->setFrame({0, 150, 100, 20});
+    auto badge = add(screen, {0, 110, 100, 20});
+    auto blur = kit::VisualEffectView::make(kit::BlurEffectStyle::systemMaterial);
+    blur->setFrame({0, 140, 100, 60});
+    tall->addSubview(blur);
+    add(tall, {0, 100, 100, 80});
+    Occlusion occlusion = Occlusion::of(*tall, 2);
+    EXPECT_FALSE(occlusion.isHidden(*bar)) << "the blur between reads it";
+    EXPECT_TRUE(occlusion.isHidden(*badge)) << "the blur reads none of it";
 }
 
 }  // namespace
