@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "platform/foundation/PropertyList.h"
 #include "tests/support/DeviceRoot.h"
+#include "tests/support/Python.h"
 
 // Property lists exchanged with an independent implementation, Python's plistlib: files it
 // wrote (tests/fixtures/plist, made by make_fixtures.py) and files it reads back from us.
@@ -73,27 +72,7 @@ TEST(PlistInteropTest, ArchiveReferencesReadAsTheirXmlForm) {
     EXPECT_EQ(parsePropertyList(xmlPropertyList(*value)), expected);
 }
 
-bool havePython() {
-    return std::system("python3 -c 'import plistlib' >/dev/null 2>&1") == 0;
-}
-
-std::string runPython(const std::string& script, const std::string& path) {
-    std::string command = "python3 -c '" + script + "' '" + path + "' 2>&1";
-    std::string output;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe)) {
-            output += buffer;
-        }
-        ::pclose(pipe);
-    }
-    return output;
-}
-
 TEST(PlistInteropTest, PythonReadsWhatWeWrite) {
-    if (!havePython()) {
-        GTEST_SKIP() << "python3 with plistlib is not available";
-    }
     testsupport::DeviceRoot root;
     root.makeFolder("/prefs");
     auto written = expectedFixture();
@@ -113,14 +92,19 @@ expected["fractional"] = datetime.datetime(2020, 5, 17, 10, 30, 15)
 expected["beforeEpoch"] = datetime.datetime(2000, 12, 31, 23, 59, 59)
 expected["lines"] = "cr\r lf\n tab\t"
 expected["infinite"] = float("-inf")
-with open(sys.argv[1], "rb") as f:
+with open("TARGET", "rb") as f:
     got = plistlib.load(f)
 bad = [k for k in expected if got.get(k) != expected[k]] + [k for k in got if k not in expected]
 print("mismatch", bad, [got.get(k) for k in bad]) if bad else print("equal")
 )PY";
-    std::string withSource = script;
-    withSource.replace(withSource.find("SOURCE"), 6, testsupport::sourceDir().string());
-    EXPECT_EQ(runPython(withSource, root.host("/prefs/ours.plist").string()), "equal\n");
+    std::string filled = script;
+    filled.replace(filled.find("SOURCE"), 6, testsupport::sourceDir().string());
+    filled.replace(filled.find("TARGET"), 6, root.host("/prefs/ours.plist").string());
+    auto run = testsupport::runPython(filled);
+    if (!run) {
+        GTEST_SKIP() << "python3 with plistlib is not available";
+    }
+    EXPECT_EQ(run->output, "equal\n");
 }
 
 }  // namespace
