@@ -40,16 +40,11 @@ const Pairs threeSettings{{"/Setup/a.plist", "/prefs/a.plist"},
                           {"/Setup/b.plist", "/prefs/b.plist"},
                           {"/Setup/c.plist", "/prefs/c.plist"}};
 
-void writeOldAndNew(const testsupport::DeviceRoot& root) {
-    for (const auto& [from, to] : threeSettings) {
-        root.write(from, "new " + lastPathComponent(from) + std::string(300000, 'n'));
-        root.write(to, "old " + lastPathComponent(to));
-    }
-}
-
 TEST(ReplacementBatchTest, AFailedItemKeepsItsOldTargetWhileTheOthersLand) {
     testsupport::DeviceRoot root;
-    writeOldAndNew(root);
+    for (const auto& [from, to] : threeSettings) {
+        root.write(from, "new " + lastPathComponent(from) + std::string(300000, 'n'));
+    }
     for (auto failed : {FaultKind::copy, FaultKind::write, FaultKind::rename}) {
         files().setFaultHook([=](FaultKind operation, std::string_view path) {
             return operation == failed && path == "/prefs/b.plist" ? std::optional(ENOSPC)
@@ -71,13 +66,14 @@ TEST(ReplacementBatchTest, AFailedItemKeepsItsOldTargetWhileTheOthersLand) {
     }
 }
 
-// The same item, a link or a hard link to it, a missing source, a folder into itself and a
-// NUL in a path are each refused alone.
+// The same item, a link or a hard link to it, a missing source or target folder, a folder into
+// itself and a NUL in a path are each refused alone; later items win in order.
 TEST(ReplacementBatchTest, RefusedItemsTouchNothingAndTheRestStillLand) {
     testsupport::DeviceRoot root;
     struct stat info {};
     root.write("/prefs/precious.plist", "precious");
     root.write("/Setup/good.plist", "good");
+    root.write("/prefs/good.plist", "old");
     root.write("/tree/sub/x.plist", "x");
     ASSERT_EQ(::symlink("/prefs/precious.plist", root.host("/prefs/alias.plist").c_str()), 0);
     ASSERT_EQ(::link(root.host("/prefs/precious.plist").c_str(), root.host("/hard").c_str()), 0);
@@ -87,9 +83,11 @@ TEST(ReplacementBatchTest, RefusedItemsTouchNothingAndTheRestStillLand) {
                                                {"/Setup/missing.plist", "/prefs/precious.plist"},
                                                {"/tree", "/tree/sub"},
                                                {std::string("/Setup/good\0x", 13), "/prefs/n"},
+                                               {"/Setup/good.plist", "/other/good.plist"},
+                                               {"/tree/sub/x.plist", "/prefs/good.plist"},
                                                {"/Setup/good.plist", "/prefs/good.plist"}});
     EXPECT_EQ(succeeded(results),
-              (std::vector<bool>{false, false, false, false, false, false, true}));
+              (std::vector<bool>{false, false, false, false, false, false, false, true, true}));
     EXPECT_EQ(root.read("/prefs/precious.plist"), "precious");
     EXPECT_TRUE(
         S_ISLNK(::lstat(root.host("/prefs/alias.plist").c_str(), &info) == 0 ? info.st_mode : 0));
@@ -99,20 +97,6 @@ TEST(ReplacementBatchTest, RefusedItemsTouchNothingAndTheRestStillLand) {
               (std::vector<std::string>{"alias.plist", "good.plist", "precious.plist"}));
     EXPECT_EQ(names("/tree"), std::vector<std::string>{"sub"});
     EXPECT_TRUE(files().copyItemsReplacing({}).empty());
-}
-
-TEST(ReplacementBatchTest, LaterItemsWinInOrderAndAMissingFolderFailsAlone) {
-    testsupport::DeviceRoot root;
-    root.write("/Setup/a.plist", "first");
-    root.write("/Setup/b.plist", "second");
-    root.write("/prefs/a.plist", "old");
-    auto results = files().copyItemsReplacing({{"/Setup/a.plist", "/prefs/a.plist"},
-                                               {"/Setup/b.plist", "/prefs/a.plist"},
-                                               {"/Setup/b.plist", "/other/b.plist"},
-                                               {"/Setup/a.plist", "/prefs/new.plist"}});
-    EXPECT_EQ(succeeded(results), (std::vector<bool>{true, true, false, true}));
-    EXPECT_EQ(root.read("/prefs/a.plist"), "second");
-    EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"a.plist", "new.plist"}));
 }
 
 // Desktops commonly allow a process 1,024 open files; a Setup may hold more than that, and
