@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "platform/foundation/PropertyList.h"
 #include "tests/support/DeviceRoot.h"
@@ -15,9 +15,7 @@ namespace {
 
 std::string fixture(const std::string& name) {
     std::ifstream in(testsupport::sourceDir() / "tests/fixtures/plist" / name, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // What make_fixtures.py wrote, apart from "fractional", whose fraction only the binary

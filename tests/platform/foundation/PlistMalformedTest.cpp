@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,10 +13,8 @@ using namespace foundation;
 
 namespace {
 
-const std::string xmlHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n";
-
 std::string nestedXml(int depth) {
-    std::string text = xmlHead + "<dict><key>k</key>";
+    std::string text = "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>k</key>";
     for (int i = 1; i < depth; ++i) {
         text += "<array>";
     }
@@ -117,7 +114,7 @@ TEST(PlistMalformedTest, BinaryWithBrokenStructureReadsAsNothing) {
     EXPECT_FALSE(parsePropertyList(oneKeyBinary(std::string("a\0b", 3))));
 }
 
-TEST(PlistMalformedTest, NestingIsLimitedInBothFormsWithoutExhaustingTheStack) {
+TEST(PlistMalformedTest, NestingAndSharingAreLimitedInBothFormsWithoutExhaustingTheStack) {
     EXPECT_TRUE(parsePropertyList(nestedXml(maximumPropertyListNesting)).has_value());
     EXPECT_FALSE(parsePropertyList(nestedXml(maximumPropertyListNesting + 1)));
     EXPECT_FALSE(parsePropertyList(nestedXml(200000)));
@@ -130,11 +127,9 @@ TEST(PlistMalformedTest, NestingIsLimitedInBothFormsWithoutExhaustingTheStack) {
     EXPECT_FALSE(parsePropertyList(nestedBinary(maximumPropertyListNesting + 1)));
     // libplist's binary reader alone overflows the stack on this.
     EXPECT_FALSE(parsePropertyList(nestedBinary(100000)));
-}
 
-// libplist copies a shared object at every reference, so each doubling costs a few bytes of
-// file and doubles what it builds.
-TEST(PlistMalformedTest, SharedContainersExpandOnlyAsFarAsTheFileIsLong) {
+    // libplist copies a shared object at every reference, so each doubling costs a few bytes
+    // of file and doubles what it builds.
     auto small = parsePropertyList(nestedBinary(3, false, 2));
     PlistValue leaf = PlistArray{};
     PlistValue middle = PlistArray{leaf, leaf};
