@@ -34,7 +34,8 @@ bool failsSaying(const Result& result, std::string_view text) {
     return !result && mentions(result.error(), text);
 }
 
-TEST(FileManagerTest, DevicePathsNeverLeaveTheRoot) {
+// Existence counts links, broken ones too, and reports folders.
+TEST(FileManagerTest, DevicePathsNeverLeaveTheRootAndExistenceCountsLinks) {
     testsupport::DeviceRoot root;
     const auto& host = root.hostRoot();
     EXPECT_EQ(files().hostPath("/../../etc/passwd"), host / "etc/passwd");
@@ -49,10 +50,7 @@ TEST(FileManagerTest, DevicePathsNeverLeaveTheRoot) {
     EXPECT_FALSE(files().fileExists(std::string("/inside.txt\0/x", 13)));
     EXPECT_FALSE(files().removeItem(std::string("/inside.txt\0x", 13)));
     EXPECT_TRUE(files().fileExists("/inside.txt"));
-}
 
-TEST(FileManagerTest, ExistenceCountsLinksAndReportsFolders) {
-    testsupport::DeviceRoot root;
     root.write("/a/file", "x");
     ASSERT_EQ(::symlink("nowhere", root.host("/a/broken").c_str()), 0);
     // An absolute link target starts from the root, as on the device.
@@ -97,7 +95,7 @@ TEST(FileManagerTest, LinksNeverLeadOutOfTheRoot) {
     EXPECT_EQ(std::filesystem::file_size(secret), 6u);
 }
 
-TEST(FileManagerTest, CreatingFoldersWithAndWithoutIntermediates) {
+TEST(FileManagerTest, CreatingFoldersAndRemovingWholeTrees) {
     testsupport::DeviceRoot root;
     EXPECT_TRUE(failsSaying(files().createDirectory("/var/mobile/Kelvora", false),
                             "“/var/mobile/Kelvora” couldn’t be created"));
@@ -114,17 +112,24 @@ TEST(FileManagerTest, CreatingFoldersWithAndWithoutIntermediates) {
     EXPECT_TRUE(failsSaying(files().createDirectory("/var/file/below", true), "not a folder"));
     EXPECT_EQ(root.read("/var/file"), "x");
 
-    files().setFaultHook([](FaultKind operation, std::string_view path) -> std::optional<int> {
-        if (operation == FaultKind::createDirectory && path == "/var/new") {
-            return EACCES;
-        }
-        return std::nullopt;
+    root.write("/t/a/b/c.plist", "x");
+    root.write("/t/.hidden", "x");
+    root.write("/outside/kept", "x");
+    ASSERT_EQ(::symlink(root.host("/outside").c_str(), root.host("/t/a/link").c_str()), 0);
+    ASSERT_TRUE(files().removeItem("/t"));
+    EXPECT_FALSE(files().fileExists("/t"));
+    EXPECT_EQ(root.read("/outside/kept"), "x") << "a link is removed, not followed";
+    EXPECT_TRUE(failsSaying(files().removeItem("/t"), "“/t” couldn’t be removed"));
+
+    files().setFaultHook([](FaultKind operation, std::string_view path) {
+        return operation == FaultKind::createDirectory && path == "/var/new" ? std::optional(EACCES)
+                                                                             : std::nullopt;
     });
     EXPECT_TRUE(failsSaying(files().createDirectory("/var/new/deeper", true), "permission"));
     EXPECT_FALSE(files().fileExists("/var/new"));
 }
 
-TEST(FileManagerTest, ListingsIncludeHiddenNamesAndNothingForMissingFolders) {
+TEST(FileManagerTest, ListingsAndWholeFileReadsGiveAllOrNothing) {
     testsupport::DeviceRoot root;
     root.write("/p/.GlobalPreferences.plist", "x");
     root.write("/p/com.a.plist", "x");
@@ -134,6 +139,15 @@ TEST(FileManagerTest, ListingsIncludeHiddenNamesAndNothingForMissingFolders) {
     EXPECT_EQ(sortedNames("/p/sub.plist"), std::vector<std::string>{});
     EXPECT_FALSE(files().contentsOfDirectory("/missing"));
     EXPECT_FALSE(files().contentsOfDirectory("/p/com.a.plist"));
+
+    root.write("/f", "contents");
+    root.makeFolder("/d");
+    EXPECT_EQ(files().contentsOfFile("/f", 8).value(), "contents");
+    EXPECT_FALSE(files().contentsOfFile("/f", 7));
+    EXPECT_FALSE(files().contentsOfFile("/d", 100));
+    EXPECT_FALSE(files().contentsOfFile("/missing", 100));
+    ASSERT_EQ(::mkfifo(root.host("/pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(files().contentsOfFile("/pipe", 100)) << "a pipe must not block the reader";
 }
 
 // A listing reads many entries of one folder at once; a name must stay an entry of that
@@ -202,40 +216,14 @@ TEST(FileManagerTest, AFailedCopyTouchesNothingAndLeavesNoPartialDestination) {
 
     root.write("/src/one", std::string(200000, 'a'));
     root.write("/src/two", std::string(200000, 'b'));
-    files().setFaultHook([](FaultKind operation, std::string_view path) -> std::optional<int> {
-        if (operation == FaultKind::write && path.ends_with("/two")) {
-            return ENOSPC;
-        }
-        return std::nullopt;
+    files().setFaultHook([](FaultKind operation, std::string_view path) {
+        return operation == FaultKind::write && path.ends_with("/two") ? std::optional(ENOSPC)
+                                                                       : std::nullopt;
     });
     EXPECT_TRUE(failsSaying(files().copyItem("/src/two", "/two"), "isn’t enough space"));
     EXPECT_FALSE(files().fileExists("/two"));
     EXPECT_FALSE(files().copyItem("/src", "/copy"));
     EXPECT_FALSE(files().fileExists("/copy"));
-}
-
-TEST(FileManagerTest, RemovingFilesAndWholeTrees) {
-    testsupport::DeviceRoot root;
-    root.write("/t/a/b/c.plist", "x");
-    root.write("/t/.hidden", "x");
-    root.write("/outside/kept", "x");
-    ASSERT_EQ(::symlink(root.host("/outside").c_str(), root.host("/t/a/link").c_str()), 0);
-    ASSERT_TRUE(files().removeItem("/t"));
-    EXPECT_FALSE(files().fileExists("/t"));
-    EXPECT_EQ(root.read("/outside/kept"), "x") << "a link is removed, not followed";
-    EXPECT_TRUE(failsSaying(files().removeItem("/t"), "“/t” couldn’t be removed"));
-}
-
-TEST(FileManagerTest, ReadingAWholeFileWithinALimit) {
-    testsupport::DeviceRoot root;
-    root.write("/f", "contents");
-    root.makeFolder("/d");
-    EXPECT_EQ(files().contentsOfFile("/f", 8).value(), "contents");
-    EXPECT_FALSE(files().contentsOfFile("/f", 7));
-    EXPECT_FALSE(files().contentsOfFile("/d", 100));
-    EXPECT_FALSE(files().contentsOfFile("/missing", 100));
-    ASSERT_EQ(::mkfifo(root.host("/pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(files().contentsOfFile("/pipe", 100)) << "a pipe must not block the reader";
 }
 
 TEST(FileManagerTest, PathComponentsFollowThePhonesStringRules) {
