@@ -119,15 +119,13 @@ TEST(AtomicReplacementTest, ReplacingKeepsTheTargetsModeAndOwnerAndANewFileTakes
     if (!superuser) {
         GTEST_SKIP() << "owners can only be checked as the superuser";
     }
-    const std::pair<const char*, unsigned> owners[] = {{"/prefs/a.plist", 501},
-                                                       {"/prefs/com.a.plist", 501},
-                                                       {"/prefs/new.plist", 601},
-                                                       {"/prefs/com.b.plist", 601}};
-    for (const auto& [path, owner] : owners) {
-        EXPECT_EQ(statOf(root.host(path)).st_uid, owner) << path;
+    for (auto [path, owner] : {std::pair{"/prefs/a.plist", 501u},
+                               {"/prefs/com.a.plist", 501u},
+                               {"/prefs/new.plist", 601u},
+                               {"/prefs/com.b.plist", 601u}}) {
+        struct stat info = statOf(root.host(path));
+        EXPECT_EQ(std::pair(info.st_uid, info.st_gid), std::pair(owner, owner + 1)) << path;
     }
-    EXPECT_EQ(statOf(root.host("/prefs/a.plist")).st_gid, 502u);
-    EXPECT_EQ(statOf(root.host("/prefs/new.plist")).st_gid, 602u);
 }
 
 // Two links to one file are two entries: a link replaces a link, and a file replaces a link

@@ -64,8 +64,7 @@ bool expectAgreesWithTheFullReader(const std::string& bytes) {
 
 TEST(FastXmlPlistReader, ReadsCommonDocumentsAsTheFullReaderDoes) {
     for (const std::string& bytes : plainDocuments()) {
-        ASSERT_TRUE(readPlainXmlPropertyList(bytes).has_value()) << bytes;
-        expectAgreesWithTheFullReader(bytes);
+        EXPECT_TRUE(expectAgreesWithTheFullReader(bytes)) << "the quick reader refused:\n" << bytes;
     }
 }
 

@@ -24,14 +24,10 @@ std::vector<std::string> sortedNames(std::string_view folder) {
     return result;
 }
 
-bool mentions(const Error& error, std::string_view text) {
-    return error.description.find(text) != std::string::npos;
-}
-
 // Whether `result` failed with an error that says `text`.
 template <typename Result>
 bool failsSaying(const Result& result, std::string_view text) {
-    return !result && mentions(result.error(), text);
+    return !result && result.error().description.find(text) != std::string::npos;
 }
 
 // Existence counts links, broken ones too, and reports folders.
@@ -169,7 +165,7 @@ TEST(FileManagerTest, AttributesGiveSizeAndKindAndAFoldersEntriesStayInsideIt) {
     for (std::size_t index = 2; index < results.size(); ++index) {
         EXPECT_FALSE(results[index]) << index;
     }
-    EXPECT_TRUE(mentions(results[7].error(), "/prefs/gone"));
+    EXPECT_TRUE(failsSaying(results[7], "/prefs/gone"));
     auto missingFolder = files().attributesOfItems("/none", {"a.plist"});
     ASSERT_EQ(missingFolder.size(), 1u);
     EXPECT_FALSE(missingFolder[0]);
