@@ -79,8 +79,7 @@ TEST(AtomicReplacementTest, ProcessKilledBeforeTheRenameLeavesTheOldFileReadable
         }
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        ASSERT_EQ(WEXITSTATUS(status), 0) << "the child did not stop at the fault";
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no stop at the fault";
         EXPECT_EQ(dictionaryWithContentsOfFile("/prefs/a.plist"), oldSettings);
         auto left = names("/prefs");
         ASSERT_EQ(left.size(), 2u) << "the crash leaves its temporary";

@@ -56,13 +56,12 @@ void expectFixture(const std::string& name, double fractional) {
     EXPECT_EQ(*dictionary, expected) << name;
 }
 
-TEST(PlistInteropTest, ReadsWhatPythonWroteInBothForms) {
+TEST(PlistInteropTest, ReadsWhatPythonWroteInBothFormsAndArchiveReferences) {
     // 2020-05-17T10:30:15.25Z; the XML form holds whole seconds only.
     expectFixture("interop.bplist", 611404215.25);
     expectFixture("interop.xml", 611404215.0);
-}
 
-TEST(PlistInteropTest, ArchiveReferencesReadAsTheirXmlForm) {
+    // Archive references read as their XML form.
     auto value = parsePropertyList(fixture("uid.bplist"));
     ASSERT_TRUE(value.has_value());
     PlistValue expected(PlistDictionary{{"archive", PlistDictionary{{"CF$UID", 5}}}});
