@@ -16,12 +16,10 @@ using namespace foundation;
 
 namespace {
 
-FileManager& files() {
-    return FileManager::defaultManager();
-}
+FileManager& files = FileManager::defaultManager();
 
 std::vector<std::string> names(std::string_view folder) {
-    auto list = files().contentsOfDirectory(folder).value_or(std::vector<std::string>{});
+    auto list = files.contentsOfDirectory(folder).value_or(std::vector<std::string>{});
     std::sort(list.begin(), list.end());
     return list;
 }
@@ -47,7 +45,7 @@ TEST(AtomicReplacementTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
     PlistDictionary bigger{{"blob", PlistData(300000, 7)}};
     for (auto [operation, error] :
          {std::pair{FaultKind::write, ENOSPC}, std::pair{FaultKind::rename, EACCES}}) {
-        files().setFaultHook(failing(operation, error));
+        files.setFaultHook(failing(operation, error));
         auto result = writeToFile(bigger, "/prefs/a.plist");
         ASSERT_FALSE(result);
         EXPECT_NE(result.error().description.find("“/prefs/a.plist” couldn’t be saved"),
@@ -68,7 +66,7 @@ TEST(AtomicReplacementTest, ProcessKilledBeforeTheRenameLeavesTheOldFileReadable
         pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            files().setFaultHook([=](FaultKind operation, std::string_view) {
+            files.setFaultHook([=](FaultKind operation, std::string_view) {
                 if (operation == dieAt) {
                     ::_exit(0);
                 }
@@ -85,7 +83,7 @@ TEST(AtomicReplacementTest, ProcessKilledBeforeTheRenameLeavesTheOldFileReadable
         ASSERT_EQ(left.size(), 2u) << "the crash leaves its temporary";
         EXPECT_TRUE(left[0].starts_with(".a.plist.kelvora-")) << left[0];
         EXPECT_NE(pathExtension(left[0]), "plist") << left[0];
-        ASSERT_TRUE(files().removeItem(appendingPathComponent("/prefs", left[0])));
+        ASSERT_TRUE(files.removeItem(appendingPathComponent("/prefs", left[0])));
     }
 }
 
@@ -105,8 +103,8 @@ TEST(AtomicReplacementTest, ReplacingKeepsTheTargetsModeAndOwnerAndANewFileTakes
     }
     ASSERT_TRUE(writeToFile({{"x", 1}}, "/prefs/a.plist"));
     ASSERT_TRUE(writeToFile({{"y", 2}}, "/prefs/new.plist"));
-    ASSERT_TRUE(files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist"));
-    ASSERT_TRUE(files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.b.plist"));
+    ASSERT_TRUE(files.copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist"));
+    ASSERT_TRUE(files.copyItemReplacing("/Setup/com.a.plist", "/prefs/com.b.plist"));
     EXPECT_EQ(root.read("/prefs/com.b.plist"), "from the setup");
     EXPECT_EQ(names("/prefs"),
               (std::vector<std::string>{"a.plist", "com.a.plist", "com.b.plist", "new.plist"}));
@@ -137,9 +135,9 @@ TEST(AtomicReplacementTest, ALinkIsAnItemOfItsOwnAndFoldersSwapWhole) {
     for (const char* link : {"/Setup/com.a.plist", "/prefs/com.a.plist"}) {
         ASSERT_EQ(::symlink("../shared/one.plist", root.host(link).c_str()), 0);
     }
-    ASSERT_TRUE(files().copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist"));
+    ASSERT_TRUE(files.copyItemReplacing("/Setup/com.a.plist", "/prefs/com.a.plist"));
     EXPECT_TRUE(S_ISLNK(statOf(root.host("/prefs/com.a.plist")).st_mode));
-    ASSERT_TRUE(files().copyItemReplacing("/shared/one.plist", "/prefs/com.a.plist"));
+    ASSERT_TRUE(files.copyItemReplacing("/shared/one.plist", "/prefs/com.a.plist"));
     EXPECT_TRUE(S_ISREG(statOf(root.host("/prefs/com.a.plist")).st_mode));
     EXPECT_EQ(root.read("/prefs/com.a.plist"), "shared");
     EXPECT_EQ(root.read("/shared/one.plist"), "shared");
@@ -148,16 +146,16 @@ TEST(AtomicReplacementTest, ALinkIsAnItemOfItsOwnAndFoldersSwapWhole) {
     root.write("/new/sub/b.plist", "new b");
     root.write("/target/old.plist", "old");
     root.write("/file.plist", "file");
-    ASSERT_TRUE(files().copyItemReplacing("/new", "/target"));
+    ASSERT_TRUE(files.copyItemReplacing("/new", "/target"));
     EXPECT_EQ(names("/target"), (std::vector<std::string>{"a.plist", "sub"}));
     EXPECT_EQ(root.read("/target/sub/b.plist"), "new b");
-    ASSERT_TRUE(files().copyItemReplacing("/file.plist", "/target"));
+    ASSERT_TRUE(files.copyItemReplacing("/file.plist", "/target"));
     EXPECT_EQ(root.read("/target"), "file");
-    ASSERT_TRUE(files().copyItemReplacing("/new", "/file.plist"));
+    ASSERT_TRUE(files.copyItemReplacing("/new", "/file.plist"));
     EXPECT_EQ(root.read("/file.plist/a.plist"), "new a");
     EXPECT_EQ(names("/"), (std::vector<std::string>{"Setup", "file.plist", "new", "prefs", "shared",
                                                     "target"}));
-    EXPECT_FALSE(files().copyItemReplacing("/new", "/new/sub"));
+    EXPECT_FALSE(files.copyItemReplacing("/new", "/new/sub"));
     EXPECT_EQ(root.read("/new/sub/b.plist"), "new b");
 }
 

@@ -18,12 +18,10 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-FileManager& files() {
-    return FileManager::defaultManager();
-}
+FileManager& files = FileManager::defaultManager();
 
 std::vector<std::string> names(std::string_view folder) {
-    auto list = files().contentsOfDirectory(folder).value_or(std::vector<std::string>{});
+    auto list = files.contentsOfDirectory(folder).value_or(std::vector<std::string>{});
     std::sort(list.begin(), list.end());
     return list;
 }
@@ -46,14 +44,14 @@ TEST(ReplacementBatchTest, AFailedItemKeepsItsOldTargetWhileTheOthersLand) {
         root.write(from, "new " + lastPathComponent(from) + std::string(300000, 'n'));
     }
     for (auto failed : {FaultKind::copy, FaultKind::write, FaultKind::rename}) {
-        files().setFaultHook([=](FaultKind operation, std::string_view path) {
+        files.setFaultHook([=](FaultKind operation, std::string_view path) {
             return operation == failed && path == "/prefs/b.plist" ? std::optional(ENOSPC)
                                                                    : std::nullopt;
         });
         for (const auto& [from, to] : threeSettings) {
             root.write(to, "old " + lastPathComponent(to));
         }
-        auto results = files().copyItemsReplacing(threeSettings);
+        auto results = files.copyItemsReplacing(threeSettings);
         ASSERT_EQ(succeeded(results), (std::vector<bool>{true, false, true}));
         EXPECT_EQ(root.read("/prefs/a.plist"), root.read("/Setup/a.plist"));
         EXPECT_EQ(root.read("/prefs/b.plist"), "old b.plist");
@@ -73,15 +71,15 @@ TEST(ReplacementBatchTest, RefusedItemsTouchNothingAndTheRestStillLand) {
     root.write("/tree/sub/x.plist", "x");
     ASSERT_EQ(::symlink("/prefs/precious.plist", root.host("/prefs/alias.plist").c_str()), 0);
     ASSERT_EQ(::link(root.host("/prefs/precious.plist").c_str(), root.host("/hard").c_str()), 0);
-    auto results = files().copyItemsReplacing({{"/prefs/precious.plist", "/prefs/precious.plist"},
-                                               {"/prefs/alias.plist", "/prefs/precious.plist"},
-                                               {"/hard", "/prefs/precious.plist"},
-                                               {"/Setup/missing.plist", "/prefs/precious.plist"},
-                                               {"/tree", "/tree/sub"},
-                                               {std::string("/Setup/good\0x", 13), "/prefs/n"},
-                                               {"/Setup/good.plist", "/other/good.plist"},
-                                               {"/tree/sub/x.plist", "/prefs/good.plist"},
-                                               {"/Setup/good.plist", "/prefs/good.plist"}});
+    auto results = files.copyItemsReplacing({{"/prefs/precious.plist", "/prefs/precious.plist"},
+                                             {"/prefs/alias.plist", "/prefs/precious.plist"},
+                                             {"/hard", "/prefs/precious.plist"},
+                                             {"/Setup/missing.plist", "/prefs/precious.plist"},
+                                             {"/tree", "/tree/sub"},
+                                             {std::string("/Setup/good\0x", 13), "/prefs/n"},
+                                             {"/Setup/good.plist", "/other/good.plist"},
+                                             {"/tree/sub/x.plist", "/prefs/good.plist"},
+                                             {"/Setup/good.plist", "/prefs/good.plist"}});
     EXPECT_EQ(succeeded(results),
               (std::vector<bool>{false, false, false, false, false, false, false, true, true}));
     EXPECT_EQ(root.read("/prefs/precious.plist"), "precious");
@@ -92,7 +90,7 @@ TEST(ReplacementBatchTest, RefusedItemsTouchNothingAndTheRestStillLand) {
     EXPECT_EQ(names("/prefs"),
               (std::vector<std::string>{"alias.plist", "good.plist", "precious.plist"}));
     EXPECT_EQ(names("/tree"), std::vector<std::string>{"sub"});
-    EXPECT_TRUE(files().copyItemsReplacing({}).empty());
+    EXPECT_TRUE(files.copyItemsReplacing({}).empty());
 }
 
 // Desktops commonly allow a process 1,024 open files; a Setup may hold more than that, and
@@ -109,10 +107,9 @@ TEST(ReplacementBatchTest, ABatchLargerThanTheOpenFileLimitLandsWhole) {
     }
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
-    rlimit low = saved;
-    low.rlim_cur = 64;
+    rlimit low{64, saved.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
-    auto results = files().copyItemsReplacing(pairs);
+    auto results = files.copyItemsReplacing(pairs);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
     EXPECT_EQ(succeeded(results), std::vector<bool>(count, true));
     EXPECT_EQ(root.read("/prefs/tweak149.plist"), "new /tweak149.plist");
@@ -138,13 +135,13 @@ TEST(ReplacementBatchTest, ProcessKilledBetweenStagingAndRenamingLeavesWholeTarg
         ASSERT_GE(child, 0);
         if (child == 0) {
             int renames = 0;
-            files().setFaultHook([&](FaultKind operation, std::string_view) {
+            files.setFaultHook([&](FaultKind operation, std::string_view) {
                 if (operation == FaultKind::rename && ++renames == dieAtRename) {
                     ::kill(::getpid(), SIGKILL);
                 }
                 return std::optional<int>();
             });
-            (void)files().copyItemsReplacing(threeSettings);
+            (void)files.copyItemsReplacing(threeSettings);
             ::_exit(0);
         }
         int status = 0;
