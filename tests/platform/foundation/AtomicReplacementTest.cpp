@@ -42,11 +42,10 @@ TEST(AtomicReplacementTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
     testsupport::DeviceRoot root;
     root.makeFolder("/prefs");
     ASSERT_TRUE(writeToFile(oldSettings, "/prefs/a.plist"));
-    PlistDictionary bigger{{"blob", PlistData(300000, 7)}};
     for (auto [operation, error] :
          {std::pair{FaultKind::write, ENOSPC}, std::pair{FaultKind::rename, EACCES}}) {
         files.setFaultHook(failing(operation, error));
-        auto result = writeToFile(bigger, "/prefs/a.plist");
+        auto result = writeToFile({{"blob", PlistData(300000, 7)}}, "/prefs/a.plist");
         ASSERT_FALSE(result);
         EXPECT_NE(result.error().description.find("“/prefs/a.plist” couldn’t be saved"),
                   std::string::npos);

@@ -22,7 +22,6 @@ std::vector<std::string> sortedNames(std::string_view folder) {
     return result;
 }
 
-// Whether `result` failed with an error that says `text`.
 template <typename Result>
 bool failsSaying(const Result& result, std::string_view text) {
     return !result && result.error().description.find(text) != std::string::npos;
@@ -45,14 +44,14 @@ TEST(FileManagerTest, DevicePathsNeverLeaveTheRootAndExistenceCountsLinks) {
     EXPECT_FALSE(files.removeItem(std::string("/inside.txt\0x", 13)));
     EXPECT_TRUE(files.fileExists("/inside.txt"));
 
-    root.write("/a/file", "x");
-    ASSERT_EQ(::symlink("nowhere", root.host("/a/broken").c_str()), 0);
+    root.makeFolder("/a");
+    ASSERT_EQ(::symlink("nowhere", root.host("/broken").c_str()), 0);
     // An absolute link target starts from the root, as on the device.
     ASSERT_EQ(::symlink("/a", root.host("/folderLink").c_str()), 0);
-    for (auto [path, exists, folder] : {std::tuple{"/a/file", true, false},
-                                        {"/a/broken", true, false},
+    for (auto [path, exists, folder] : {std::tuple{"/inside.txt", true, false},
+                                        {"/broken", true, false},
                                         {"/folderLink", true, true},
-                                        {"/a/missing", false, false}}) {
+                                        {"/missing", false, false}}) {
         bool isDirectory = !folder;
         EXPECT_EQ(files.fileExists(path, isDirectory), exists) << path;
         EXPECT_EQ(isDirectory, folder) << path;
@@ -92,9 +91,7 @@ TEST(FileManagerTest, LinksNeverLeadOutOfTheRoot) {
 TEST(FileManagerTest, CreatingFoldersAndRemovingWholeTrees) {
     testsupport::DeviceRoot root;
     EXPECT_TRUE(failsSaying(files.createDirectory("/var/mobile/Kelvora", false),
-                            "“/var/mobile/Kelvora” couldn’t be created"));
-    EXPECT_TRUE(
-        failsSaying(files.createDirectory("/var/mobile/Kelvora", false), "no such file or folder"));
+                            "“/var/mobile/Kelvora” couldn’t be created because there is no such"));
 
     ASSERT_TRUE(files.createDirectory("/var/mobile/Kelvora/Setup", true));
     EXPECT_TRUE(files.createDirectory("/var/mobile/Kelvora/Setup", true));

@@ -80,9 +80,7 @@ TEST(PlistMalformedTest, DamagedTextAndRandomBytesReadAsNothing) {
     EXPECT_FALSE(parsePropertyList(valid.substr(0, valid.find("</dict>"))));
     EXPECT_FALSE(parsePropertyList("\xEF\xBB\xBF" + valid));
     EXPECT_FALSE(parsePropertyList(""));
-    std::string withNul = valid;
-    withNul.insert(withNul.find("value"), 1, '\0');
-    EXPECT_FALSE(parsePropertyList(withNul));
+    EXPECT_FALSE(parsePropertyList(std::string(valid).insert(valid.find("value"), 1, '\0')));
 
     std::mt19937 random(20261206);
     for (int round = 0; round < 300; ++round) {
