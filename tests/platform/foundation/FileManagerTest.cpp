@@ -132,10 +132,9 @@ TEST(FileManagerTest, ListingsAndWholeFileReadsGiveAllOrNothing) {
     EXPECT_FALSE(files.contentsOfDirectory("/p/com.a.plist"));
 
     root.write("/f", "contents");
-    root.makeFolder("/d");
     EXPECT_EQ(files.contentsOfFile("/f", 8).value(), "contents");
     EXPECT_FALSE(files.contentsOfFile("/f", 7));
-    EXPECT_FALSE(files.contentsOfFile("/d", 100));
+    EXPECT_FALSE(files.contentsOfFile("/p/sub.plist", 100));
     EXPECT_FALSE(files.contentsOfFile("/missing", 100));
     ASSERT_EQ(::mkfifo(root.host("/pipe").c_str(), 0600), 0);
     EXPECT_FALSE(files.contentsOfFile("/pipe", 100)) << "a pipe must not block the reader";
