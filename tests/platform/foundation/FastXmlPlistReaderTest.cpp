@@ -8,10 +8,7 @@
 
 #include "platform/foundation/PropertyList.h"
 
-using foundation::PlistArray;
-using foundation::PlistData;
-using foundation::PlistDictionary;
-using foundation::PlistValue;
+using namespace foundation;
 
 namespace {
 
@@ -41,7 +38,7 @@ std::vector<std::string> plainDocuments() {
          PlistDictionary{{"list", PlistArray{1, "two", PlistArray{}, PlistDictionary{}}}}},
     };
     return {
-        foundation::xmlPropertyList(written),
+        xmlPropertyList(written),
         document("<dict>\n\t<key>a</key>\n\t<string>x</string>\n\t<key>b</key>\n\t<integer>0"
                  "</integer>\n\t<key>c</key>\n\t<real>-0.5</real>\n\t<key>d</key>\n\t<data>\n\t"
                  "AAEC\n\t/w==\n\t</data>\n\t<key>e</key>\n\t<string/>\n\t<key>f</key>\n\t"
@@ -55,11 +52,11 @@ std::vector<std::string> plainDocuments() {
 
 // Returns whether the quick reader took the document.
 bool expectAgreesWithTheFullReader(const std::string& bytes) {
-    auto quick = foundation::readPlainXmlPropertyList(bytes);
+    auto quick = readPlainXmlPropertyList(bytes);
     if (!quick) {
         return false;
     }
-    auto full = foundation::parsePropertyListWithLibplist(bytes);
+    auto full = parsePropertyListWithLibplist(bytes);
     EXPECT_TRUE(full.has_value()) << "only the quick reader accepted:\n" << bytes;
     EXPECT_EQ(quick, full) << bytes;
     return true;
@@ -67,8 +64,7 @@ bool expectAgreesWithTheFullReader(const std::string& bytes) {
 
 TEST(FastXmlPlistReader, ReadsCommonDocumentsAsTheFullReaderDoes) {
     for (const std::string& bytes : plainDocuments()) {
-        ASSERT_TRUE(foundation::readPlainXmlPropertyList(bytes).has_value()) << bytes;
-        expectAgreesWithTheFullReader(bytes);
+        EXPECT_TRUE(expectAgreesWithTheFullReader(bytes)) << "the quick reader refused:\n" << bytes;
     }
 }
 
@@ -89,15 +85,8 @@ TEST(FastXmlPlistReader, LeavesUncommonFormsToTheFullReader) {
              "<dict><key>a</key></dict>",
              "<dict><key>a</key><true/></dict><junk/>",
          }) {
-        EXPECT_FALSE(foundation::readPlainXmlPropertyList(document(body)).has_value()) << body;
+        EXPECT_FALSE(readPlainXmlPropertyList(document(body)).has_value()) << body;
     }
-    EXPECT_FALSE(
-        foundation::readPlainXmlPropertyList("\xEF\xBB\xBF" + document("<dict/>")).has_value());
-    std::string nested;
-    for (int i = 0; i < 100; ++i) {
-        nested = "<array>" + nested + "</array>";
-    }
-    EXPECT_FALSE(foundation::readPlainXmlPropertyList(document(nested)).has_value());
 }
 
 // Positions inside element text, where damage changes a value rather than the structure.

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "platform/foundation/PropertyList.h"
 #include "tests/support/DeviceRoot.h"
+#include "tests/support/Python.h"
 
 // Property lists exchanged with an independent implementation, Python's plistlib: files it
 // wrote (tests/fixtures/plist, made by make_fixtures.py) and files it reads back from us.
@@ -16,9 +15,7 @@ namespace {
 
 std::string fixture(const std::string& name) {
     std::ifstream in(testsupport::sourceDir() / "tests/fixtures/plist" / name, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // What make_fixtures.py wrote, apart from "fractional", whose fraction only the binary
@@ -59,13 +56,12 @@ void expectFixture(const std::string& name, double fractional) {
     EXPECT_EQ(*dictionary, expected) << name;
 }
 
-TEST(PlistInteropTest, ReadsWhatPythonWroteInBothForms) {
+TEST(PlistInteropTest, ReadsWhatPythonWroteInBothFormsAndArchiveReferences) {
     // 2020-05-17T10:30:15.25Z; the XML form holds whole seconds only.
     expectFixture("interop.bplist", 611404215.25);
     expectFixture("interop.xml", 611404215.0);
-}
 
-TEST(PlistInteropTest, ArchiveReferencesReadAsTheirXmlForm) {
+    // Archive references read as their XML form.
     auto value = parsePropertyList(fixture("uid.bplist"));
     ASSERT_TRUE(value.has_value());
     PlistValue expected(PlistDictionary{{"archive", PlistDictionary{{"CF$UID", 5}}}});
@@ -73,27 +69,7 @@ TEST(PlistInteropTest, ArchiveReferencesReadAsTheirXmlForm) {
     EXPECT_EQ(parsePropertyList(xmlPropertyList(*value)), expected);
 }
 
-bool havePython() {
-    return std::system("python3 -c 'import plistlib' >/dev/null 2>&1") == 0;
-}
-
-std::string runPython(const std::string& script, const std::string& path) {
-    std::string command = "python3 -c '" + script + "' '" + path + "' 2>&1";
-    std::string output;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe)) {
-            output += buffer;
-        }
-        ::pclose(pipe);
-    }
-    return output;
-}
-
 TEST(PlistInteropTest, PythonReadsWhatWeWrite) {
-    if (!havePython()) {
-        GTEST_SKIP() << "python3 with plistlib is not available";
-    }
     testsupport::DeviceRoot root;
     root.makeFolder("/prefs");
     auto written = expectedFixture();
@@ -113,14 +89,19 @@ expected["fractional"] = datetime.datetime(2020, 5, 17, 10, 30, 15)
 expected["beforeEpoch"] = datetime.datetime(2000, 12, 31, 23, 59, 59)
 expected["lines"] = "cr\r lf\n tab\t"
 expected["infinite"] = float("-inf")
-with open(sys.argv[1], "rb") as f:
+with open("TARGET", "rb") as f:
     got = plistlib.load(f)
 bad = [k for k in expected if got.get(k) != expected[k]] + [k for k in got if k not in expected]
 print("mismatch", bad, [got.get(k) for k in bad]) if bad else print("equal")
 )PY";
-    std::string withSource = script;
-    withSource.replace(withSource.find("SOURCE"), 6, testsupport::sourceDir().string());
-    EXPECT_EQ(runPython(withSource, root.host("/prefs/ours.plist").string()), "equal\n");
+    std::string filled = script;
+    filled.replace(filled.find("SOURCE"), 6, testsupport::sourceDir().string());
+    filled.replace(filled.find("TARGET"), 6, root.host("/prefs/ours.plist").string());
+    auto run = testsupport::runPython(filled);
+    if (!run) {
+        GTEST_SKIP() << "python3 with plistlib is not available";
+    }
+    EXPECT_EQ(run->output, "equal\n");
 }
 
 }  // namespace

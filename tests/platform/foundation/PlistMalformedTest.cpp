@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,10 +13,8 @@ using namespace foundation;
 
 namespace {
 
-const std::string xmlHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n";
-
 std::string nestedXml(int depth) {
-    std::string text = xmlHead + "<dict><key>k</key>";
+    std::string text = "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>k</key>";
     for (int i = 1; i < depth; ++i) {
         text += "<array>";
     }
@@ -25,6 +22,27 @@ std::string nestedXml(int depth) {
         text += "</array>";
     }
     return text + "</dict></plist>";
+}
+
+void appendBigEndian(std::string& bytes, std::uint64_t value, int width) {
+    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8) {
+        bytes += static_cast<char>(value >> shift);
+    }
+}
+
+// A binary list of the objects in `bytes` at `offsets`, the first being the top.
+std::string binaryList(std::string bytes, const std::vector<std::size_t>& offsets, int offsetWidth,
+                       int referenceWidth) {
+    std::size_t table = bytes.size();
+    for (auto offset : offsets) {
+        appendBigEndian(bytes, offset, offsetWidth);
+    }
+    bytes +=
+        std::string(6, '\0') + static_cast<char>(offsetWidth) + static_cast<char>(referenceWidth);
+    appendBigEndian(bytes, offsets.size(), 8);
+    appendBigEndian(bytes, 0, 8);
+    appendBigEndian(bytes, table, 8);
+    return bytes;
 }
 
 // A binary list whose objects each are an array holding the next `fan` times, `depth` arrays
@@ -35,41 +53,19 @@ std::string nestedBinary(std::size_t depth, bool cycle = false, int fan = 1) {
     for (std::size_t i = 0; i < depth; ++i) {
         offsets.push_back(bytes.size());
         bool last = i + 1 == depth;
-        std::size_t next = last && cycle ? 0 : i + 1;
         int refs = last && !cycle ? 0 : fan;
         bytes += static_cast<char>(0xA0 + refs);
         for (int ref = 0; ref < refs; ++ref) {
-            bytes += static_cast<char>(next >> 16);
-            bytes += static_cast<char>(next >> 8);
-            bytes += static_cast<char>(next);
+            appendBigEndian(bytes, last && cycle ? 0 : i + 1, 3);
         }
     }
-    std::size_t table = bytes.size();
-    for (auto offset : offsets) {
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            bytes += static_cast<char>(offset >> shift);
-        }
-    }
-    std::string trailer(32, '\0');
-    trailer[6] = 4;
-    trailer[7] = 3;
-    for (int i = 0; i < 8; ++i) {
-        trailer[8 + i] = static_cast<char>(static_cast<std::uint64_t>(depth) >> (56 - 8 * i));
-        trailer[24 + i] = static_cast<char>(static_cast<std::uint64_t>(table) >> (56 - 8 * i));
-    }
-    return bytes + trailer;
+    return binaryList(bytes, offsets, 4, 3);
 }
 
 // {key: 1} in the binary form, for a key of three ASCII characters.
 std::string oneKeyBinary(const std::string& key) {
-    std::string objects = std::string("bplist00\xD1\x01\x02\x53", 12) + key + "\x10\x01";
-    std::string offsets{8, 11, 15};
-    std::string trailer(32, '\0');
-    trailer[6] = 1;
-    trailer[7] = 1;
-    trailer[15] = 3;
-    trailer[31] = static_cast<char>(objects.size());
-    return objects + offsets + trailer;
+    return binaryList(std::string("bplist00\xD1\x01\x02\x53", 12) + key + "\x10\x01", {8, 11, 15},
+                      1, 1);
 }
 
 std::string validXml() {
@@ -77,19 +73,15 @@ std::string validXml() {
         {"name", "value"}, {"list", PlistArray{1, 2.5, true}}, {"when", PlistDate{1.0}}}));
 }
 
-TEST(PlistMalformedTest, DamagedTextReadsAsNothing) {
+TEST(PlistMalformedTest, DamagedTextAndRandomBytesReadAsNothing) {
     std::string valid = validXml();
     ASSERT_TRUE(parsePropertyList(valid).has_value());
     EXPECT_FALSE(parsePropertyList(valid.substr(0, valid.size() / 2)));
     EXPECT_FALSE(parsePropertyList(valid.substr(0, valid.find("</dict>"))));
     EXPECT_FALSE(parsePropertyList("\xEF\xBB\xBF" + valid));
     EXPECT_FALSE(parsePropertyList(""));
-    std::string withNul = valid;
-    withNul.insert(withNul.find("value"), 1, '\0');
-    EXPECT_FALSE(parsePropertyList(withNul));
-}
+    EXPECT_FALSE(parsePropertyList(std::string(valid).insert(valid.find("value"), 1, '\0')));
 
-TEST(PlistMalformedTest, RandomBytesReadAsNothing) {
     std::mt19937 random(20261206);
     for (int round = 0; round < 300; ++round) {
         std::string bytes(random() % 512, '\0');
@@ -120,7 +112,7 @@ TEST(PlistMalformedTest, BinaryWithBrokenStructureReadsAsNothing) {
     EXPECT_FALSE(parsePropertyList(oneKeyBinary(std::string("a\0b", 3))));
 }
 
-TEST(PlistMalformedTest, NestingIsLimitedInBothFormsWithoutExhaustingTheStack) {
+TEST(PlistMalformedTest, NestingAndSharingAreLimitedInBothFormsWithoutExhaustingTheStack) {
     EXPECT_TRUE(parsePropertyList(nestedXml(maximumPropertyListNesting)).has_value());
     EXPECT_FALSE(parsePropertyList(nestedXml(maximumPropertyListNesting + 1)));
     EXPECT_FALSE(parsePropertyList(nestedXml(200000)));
@@ -133,11 +125,9 @@ TEST(PlistMalformedTest, NestingIsLimitedInBothFormsWithoutExhaustingTheStack) {
     EXPECT_FALSE(parsePropertyList(nestedBinary(maximumPropertyListNesting + 1)));
     // libplist's binary reader alone overflows the stack on this.
     EXPECT_FALSE(parsePropertyList(nestedBinary(100000)));
-}
 
-// libplist copies a shared object at every reference, so each doubling costs a few bytes of
-// file and doubles what it builds.
-TEST(PlistMalformedTest, SharedContainersExpandOnlyAsFarAsTheFileIsLong) {
+    // libplist copies a shared object at every reference, so each doubling costs a few bytes
+    // of file and doubles what it builds.
     auto small = parsePropertyList(nestedBinary(3, false, 2));
     PlistValue leaf = PlistArray{};
     PlistValue middle = PlistArray{leaf, leaf};
@@ -145,7 +135,8 @@ TEST(PlistMalformedTest, SharedContainersExpandOnlyAsFarAsTheFileIsLong) {
     EXPECT_FALSE(parsePropertyList(nestedBinary(20, false, 2)));
 }
 
-TEST(PlistMalformedTest, FilesThatAreNotDictionariesReadAsNothing) {
+// An oversized file is refused by its size before a byte of it is read.
+TEST(PlistMalformedTest, FilesThatAreNotDictionariesOrTooLargeReadAsNothing) {
     testsupport::DeviceRoot root;
     root.write("/p/array.plist", xmlPropertyList(PlistValue(PlistArray{1, 2})));
     root.write("/p/text.plist", "just some text");
@@ -155,13 +146,10 @@ TEST(PlistMalformedTest, FilesThatAreNotDictionariesReadAsNothing) {
         EXPECT_FALSE(dictionaryWithContentsOfFile(path)) << path;
     }
     EXPECT_TRUE(parsePropertyList(root.read("/p/array.plist"))->is<PlistArray>());
-}
 
-TEST(PlistMalformedTest, OversizedFileReadsAsNothingWithoutBeingRead) {
-    testsupport::DeviceRoot root;
     root.write("/p/huge.plist", validXml());
     ASSERT_TRUE(dictionaryWithContentsOfFile("/p/huge.plist").has_value());
-    // Sparse: the size is checked before a byte is read.
+    // Sparse, so reading it would be slow and large.
     ASSERT_EQ(::truncate(root.host("/p/huge.plist").c_str(),
                          static_cast<off_t>(maximumPropertyListBytes + 1)),
               0);

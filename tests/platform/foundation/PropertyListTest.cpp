@@ -33,21 +33,18 @@ TEST(PropertyListTest, WriterOutputIsTheStandardFormWithEscapes) {
 }
 
 // Exact reals, whole dates and the extremes are checked against plistlib in PlistInteropTest;
-// here, what the text form cannot hold as it is.
-TEST(PropertyListTest, ANanReadsBackAndDatesBeyondTheTextFormClamp) {
+// here, what the text form cannot hold as it is, and what only the binary form holds.
+TEST(PropertyListTest, ANanReadsBackFarDatesClampAndABinaryRewriteKeepsEveryText) {
     auto nan = parsePropertyList(xmlPropertyList(PlistValue(std::nan(""))));
-    ASSERT_TRUE(nan.has_value() && nan->is<double>());
-    EXPECT_TRUE(std::isnan(*nan->get<double>()));
+    EXPECT_TRUE(nan && nan->is<double>() && std::isnan(*nan->get<double>()));
     // Dates beyond the years the text form holds are clamped to 0001-01-01 and 9999-12-31.
     auto clamped =
         parsePropertyList(xmlPropertyList(PlistArray{PlistDate{1e15}, PlistDate{-1e15}}));
     EXPECT_EQ(*clamped,
               PlistValue(PlistArray{PlistDate{252423993599.0}, PlistDate{-63113904000.0}}));
-}
 
-// The binary form's single-byte text holds any bytes and its two-byte text any character,
-// NUL included; a binary rewrite keeps them all.
-TEST(PropertyListTest, ABinaryRewriteKeepsEveryText) {
+    // The binary form's single-byte text holds any bytes and its two-byte text any character,
+    // NUL included; a binary rewrite keeps them all.
     PlistValue value(PlistDictionary{
         {"raw", std::string("a\x96z")}, {"nul", std::string("caf\0e", 5)}, {"text", "caf\u00e9"}});
     EXPECT_EQ(parsePropertyList(binaryPropertyList(value)), value);
@@ -73,53 +70,46 @@ TEST(PropertyListTest, UnstorableValuesOrAMissingFolderAreRefusedAndTheFileKept)
     EXPECT_FALSE(FileManager::defaultManager().fileExists("/missing"));
 }
 
-struct Conversion {
-    PlistValue value;
-    bool boolValue;
-    std::int64_t longLongValue;
-    int intValue;
-};
+using Conversion = std::tuple<PlistValue, bool, std::int64_t, int>;
 
 TEST(PropertyListTest, NumbersAndStringsConvertLikeThePhone) {
     constexpr auto int64Max = std::numeric_limits<std::int64_t>::max();
     constexpr auto int64Min = std::numeric_limits<std::int64_t>::min();
     constexpr auto intMax = std::numeric_limits<int>::max();
     constexpr auto intMin = std::numeric_limits<int>::min();
-    const Conversion table[] = {
-        {"", false, 0, 0},
-        {"  42abc", true, 42, 42},
-        {"\t\n-17", true, -17, -17},
-        {"+0005", true, 5, 5},
-        {"-0", false, 0, 0},
-        {"YES", true, 0, 0},
-        {"yes", true, 0, 0},
-        {"true", true, 0, 0},
-        {"-00t", true, 0, 0},
-        {"No", false, 0, 0},
-        {"0.9", false, 0, 0},
-        {"x1", false, 0, 0},
-        {"99999999999999999999", true, int64Max, intMax},
-        {"-99999999999999999999", true, int64Min, intMin},
-        {"-9223372036854775808", true, int64Min, intMin},
-        {"3000000000", true, 3000000000, intMax},
-        {std::int64_t{0}, false, 0, 0},
-        {std::int64_t{-3}, true, -3, -3},
-        {std::int64_t{4294967301}, true, 4294967301, 5},
-        {2.9, true, 2, 2},
-        {-2.9, true, -2, -2},
-        {0.4, true, 0, 0},
-        {1e30, true, int64Max, intMax},
-        {std::nan(""), true, 0, 0},
-        {true, true, 1, 1},
-        {false, false, 0, 0},
-        {PlistDate{5}, false, 0, 0},
-        {PlistArray{1}, false, 0, 0},
-    };
-    for (const auto& row : table) {
-        std::string shown = xmlPropertyList(row.value);
-        EXPECT_EQ(row.value.boolValue(), row.boolValue) << shown;
-        EXPECT_EQ(row.value.longLongValue(), row.longLongValue) << shown;
-        EXPECT_EQ(row.value.intValue(), row.intValue) << shown;
+    for (const auto& [value, boolValue, longLongValue, intValue] :
+         {Conversion{"", false, 0, 0},
+          {"  42abc", true, 42, 42},
+          {"\t\n-17", true, -17, -17},
+          {"+0005", true, 5, 5},
+          {"-0", false, 0, 0},
+          {"YES", true, 0, 0},
+          {"yes", true, 0, 0},
+          {"true", true, 0, 0},
+          {"-00t", true, 0, 0},
+          {"No", false, 0, 0},
+          {"0.9", false, 0, 0},
+          {"x1", false, 0, 0},
+          {"99999999999999999999", true, int64Max, intMax},
+          {"-99999999999999999999", true, int64Min, intMin},
+          {"-9223372036854775808", true, int64Min, intMin},
+          {"3000000000", true, 3000000000, intMax},
+          {std::int64_t{0}, false, 0, 0},
+          {std::int64_t{-3}, true, -3, -3},
+          {std::int64_t{4294967301}, true, 4294967301, 5},
+          {2.9, true, 2, 2},
+          {-2.9, true, -2, -2},
+          {0.4, true, 0, 0},
+          {1e30, true, int64Max, intMax},
+          {std::nan(""), true, 0, 0},
+          {true, true, 1, 1},
+          {false, false, 0, 0},
+          {PlistDate{5}, false, 0, 0},
+          {PlistArray{1}, false, 0, 0}}) {
+        std::string shown = xmlPropertyList(value);
+        EXPECT_EQ(value.boolValue(), boolValue) << shown;
+        EXPECT_EQ(value.longLongValue(), longLongValue) << shown;
+        EXPECT_EQ(value.intValue(), intValue) << shown;
     }
 }
 

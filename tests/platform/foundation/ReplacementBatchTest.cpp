@@ -18,12 +18,10 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-FileManager& files() {
-    return FileManager::defaultManager();
-}
+FileManager& files = FileManager::defaultManager();
 
 std::vector<std::string> names(std::string_view folder) {
-    auto list = files().contentsOfDirectory(folder).value_or(std::vector<std::string>{});
+    auto list = files.contentsOfDirectory(folder).value_or(std::vector<std::string>{});
     std::sort(list.begin(), list.end());
     return list;
 }
@@ -40,30 +38,21 @@ const Pairs threeSettings{{"/Setup/a.plist", "/prefs/a.plist"},
                           {"/Setup/b.plist", "/prefs/b.plist"},
                           {"/Setup/c.plist", "/prefs/c.plist"}};
 
-void writeOldAndNew(const testsupport::DeviceRoot& root) {
-    for (const auto& [from, to] : threeSettings) {
-        root.write(from, "new " + lastPathComponent(from) + std::string(300000, 'n'));
-        root.write(to, "old " + lastPathComponent(to));
-    }
-}
-
 TEST(ReplacementBatchTest, AFailedItemKeepsItsOldTargetWhileTheOthersLand) {
     testsupport::DeviceRoot root;
-    writeOldAndNew(root);
+    for (const auto& [from, to] : threeSettings) {
+        root.write(from, "new " + lastPathComponent(from) + std::string(300000, 'n'));
+    }
     for (auto failed : {FaultKind::copy, FaultKind::write, FaultKind::rename}) {
-        files().setFaultHook([=](FaultKind operation, std::string_view path) {
+        files.setFaultHook([=](FaultKind operation, std::string_view path) {
             return operation == failed && path == "/prefs/b.plist" ? std::optional(ENOSPC)
                                                                    : std::nullopt;
         });
         for (const auto& [from, to] : threeSettings) {
             root.write(to, "old " + lastPathComponent(to));
         }
-        auto results = files().copyItemsReplacing(threeSettings);
+        auto results = files.copyItemsReplacing(threeSettings);
         ASSERT_EQ(succeeded(results), (std::vector<bool>{true, false, true}));
-        EXPECT_NE(results[1].error().description.find(
-                      "“/Setup/b.plist” couldn’t be copied to “/prefs/b.plist”"),
-                  std::string::npos)
-            << results[1].error().description;
         EXPECT_EQ(root.read("/prefs/a.plist"), root.read("/Setup/a.plist"));
         EXPECT_EQ(root.read("/prefs/b.plist"), "old b.plist");
         EXPECT_EQ(root.read("/prefs/c.plist"), root.read("/Setup/c.plist"));
@@ -71,25 +60,28 @@ TEST(ReplacementBatchTest, AFailedItemKeepsItsOldTargetWhileTheOthersLand) {
     }
 }
 
-// The same item, a link or a hard link to it, a missing source, a folder into itself and a
-// NUL in a path are each refused alone.
+// The same item, a link or a hard link to it, a missing source or target folder, a folder into
+// itself and a NUL in a path are each refused alone; later items win in order.
 TEST(ReplacementBatchTest, RefusedItemsTouchNothingAndTheRestStillLand) {
     testsupport::DeviceRoot root;
     struct stat info {};
     root.write("/prefs/precious.plist", "precious");
     root.write("/Setup/good.plist", "good");
+    root.write("/prefs/good.plist", "old");
     root.write("/tree/sub/x.plist", "x");
     ASSERT_EQ(::symlink("/prefs/precious.plist", root.host("/prefs/alias.plist").c_str()), 0);
     ASSERT_EQ(::link(root.host("/prefs/precious.plist").c_str(), root.host("/hard").c_str()), 0);
-    auto results = files().copyItemsReplacing({{"/prefs/precious.plist", "/prefs/precious.plist"},
-                                               {"/prefs/alias.plist", "/prefs/precious.plist"},
-                                               {"/hard", "/prefs/precious.plist"},
-                                               {"/Setup/missing.plist", "/prefs/precious.plist"},
-                                               {"/tree", "/tree/sub"},
-                                               {std::string("/Setup/good\0x", 13), "/prefs/n"},
-                                               {"/Setup/good.plist", "/prefs/good.plist"}});
+    auto results = files.copyItemsReplacing({{"/prefs/precious.plist", "/prefs/precious.plist"},
+                                             {"/prefs/alias.plist", "/prefs/precious.plist"},
+                                             {"/hard", "/prefs/precious.plist"},
+                                             {"/Setup/missing.plist", "/prefs/precious.plist"},
+                                             {"/tree", "/tree/sub"},
+                                             {std::string("/Setup/good\0x", 13), "/prefs/n"},
+                                             {"/Setup/good.plist", "/other/good.plist"},
+                                             {"/tree/sub/x.plist", "/prefs/good.plist"},
+                                             {"/Setup/good.plist", "/prefs/good.plist"}});
     EXPECT_EQ(succeeded(results),
-              (std::vector<bool>{false, false, false, false, false, false, true}));
+              (std::vector<bool>{false, false, false, false, false, false, false, true, true}));
     EXPECT_EQ(root.read("/prefs/precious.plist"), "precious");
     EXPECT_TRUE(
         S_ISLNK(::lstat(root.host("/prefs/alias.plist").c_str(), &info) == 0 ? info.st_mode : 0));
@@ -98,21 +90,7 @@ TEST(ReplacementBatchTest, RefusedItemsTouchNothingAndTheRestStillLand) {
     EXPECT_EQ(names("/prefs"),
               (std::vector<std::string>{"alias.plist", "good.plist", "precious.plist"}));
     EXPECT_EQ(names("/tree"), std::vector<std::string>{"sub"});
-    EXPECT_TRUE(files().copyItemsReplacing({}).empty());
-}
-
-TEST(ReplacementBatchTest, LaterItemsWinInOrderAndAMissingFolderFailsAlone) {
-    testsupport::DeviceRoot root;
-    root.write("/Setup/a.plist", "first");
-    root.write("/Setup/b.plist", "second");
-    root.write("/prefs/a.plist", "old");
-    auto results = files().copyItemsReplacing({{"/Setup/a.plist", "/prefs/a.plist"},
-                                               {"/Setup/b.plist", "/prefs/a.plist"},
-                                               {"/Setup/b.plist", "/other/b.plist"},
-                                               {"/Setup/a.plist", "/prefs/new.plist"}});
-    EXPECT_EQ(succeeded(results), (std::vector<bool>{true, true, false, true}));
-    EXPECT_EQ(root.read("/prefs/a.plist"), "second");
-    EXPECT_EQ(names("/prefs"), (std::vector<std::string>{"a.plist", "new.plist"}));
+    EXPECT_TRUE(files.copyItemsReplacing({}).empty());
 }
 
 // Desktops commonly allow a process 1,024 open files; a Setup may hold more than that, and
@@ -129,10 +107,9 @@ TEST(ReplacementBatchTest, ABatchLargerThanTheOpenFileLimitLandsWhole) {
     }
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
-    rlimit low = saved;
-    low.rlim_cur = 64;
+    rlimit low{64, saved.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
-    auto results = files().copyItemsReplacing(pairs);
+    auto results = files.copyItemsReplacing(pairs);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
     EXPECT_EQ(succeeded(results), std::vector<bool>(count, true));
     EXPECT_EQ(root.read("/prefs/tweak149.plist"), "new /tweak149.plist");
@@ -158,13 +135,13 @@ TEST(ReplacementBatchTest, ProcessKilledBetweenStagingAndRenamingLeavesWholeTarg
         ASSERT_GE(child, 0);
         if (child == 0) {
             int renames = 0;
-            files().setFaultHook([&](FaultKind operation, std::string_view) {
+            files.setFaultHook([&](FaultKind operation, std::string_view) {
                 if (operation == FaultKind::rename && ++renames == dieAtRename) {
                     ::kill(::getpid(), SIGKILL);
                 }
                 return std::optional<int>();
             });
-            (void)files().copyItemsReplacing(threeSettings);
+            (void)files.copyItemsReplacing(threeSettings);
             ::_exit(0);
         }
         int status = 0;
