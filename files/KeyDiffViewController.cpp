@@ -4,7 +4,6 @@
 #include "files/PlistFileCell.h"
 #include "files/ReviewRows.h"
 #include "platform/kit/NavigationController.h"
-#include "ui/extension.h"
 
 namespace kelvora {
 
@@ -55,13 +54,15 @@ void KeyDiffViewController::viewDidLoad() {
     setTitle(name_.ends_with(extension) ? name_.substr(0, name_.size() - extension.size()) : name_);
     const PlistDiff::Files diff = PlistDiff::ofFiles(livePath_, incomingPath_);
     if (diff.unreadable) {
-        layoutMessage("\u201C" + *diff.unreadable +
-                      "\u201D is not a readable property list, so its keys cannot be compared.");
+        ReviewRows::addMessage(
+            *view(), "\u201C" + *diff.unreadable +
+                         "\u201D is not a readable property list, so its keys cannot be compared.");
     } else if (diff.changes.empty()) {
-        layoutMessage("Every key is the same; only the way the file is written differs.");
+        ReviewRows::addMessage(*view(),
+                               "Every key is the same; only the way the file is written differs.");
     } else {
         groupChanges(diff.changes);
-        layoutTableView();
+        ReviewRows::addTable(*view(), kit::sharedSelf(this), kit::sharedSelf(this));
     }
 }
 
@@ -89,23 +90,6 @@ void KeyDiffViewController::groupChanges(const std::vector<KeyChange>& changes) 
             groups_.push_back(std::move(group));
         }
     }
-}
-
-void KeyDiffViewController::layoutTableView() {
-    tableView_ = PlistFileCell::makeTable({7, 0, 7, 0});
-    tableView_->setSectionHeaderHeight(ReviewRows::kHeaderHeight);
-    tableView_->setDataSource(kit::sharedSelf(this));
-    tableView_->setDelegate(kit::sharedSelf(this));
-    view()->addSubview(tableView_);
-    extension::fill(*tableView_);
-}
-
-void KeyDiffViewController::layoutMessage(const std::string& text) {
-    messageLabel_ = ReviewRows::message(text);
-    view()->addSubview(messageLabel_);
-    extension::y(*messageLabel_, view()->centerYAnchor());
-    extension::leading(*messageLabel_, view()->leadingAnchor(), 20);
-    extension::trailing(*messageLabel_, view()->trailingAnchor(), -20);
 }
 
 std::int64_t KeyDiffViewController::numberOfSections(kit::TableView&) {

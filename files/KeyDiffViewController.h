@@ -47,15 +47,11 @@ class KeyDiffViewController final : public kit::ViewController,
     };
 
     void groupChanges(const std::vector<KeyChange>& changes);
-    void layoutTableView();
-    void layoutMessage(const std::string& text);
 
     std::string name_;
     std::string livePath_;
     std::string incomingPath_;
     std::vector<Group> groups_;
-    std::shared_ptr<kit::TableView> tableView_;
-    std::shared_ptr<kit::Label> messageLabel_;
 };
 
 }  // namespace kelvora

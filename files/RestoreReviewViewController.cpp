@@ -5,7 +5,6 @@
 #include "files/ReviewRows.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/kit/NavigationController.h"
-#include "ui/extension.h"
 
 namespace kelvora {
 
@@ -46,14 +45,10 @@ void RestoreReviewViewController::viewDidLoad() {
             groups_.back().title += " (" + std::to_string(group.names->size()) + ")";
         }
     }
-    layoutTableView();
+    ReviewRows::addTable(*view(), kit::sharedSelf(this), kit::sharedSelf(this));
     layoutToolbar();
     if (groups_.empty()) {
-        auto message = ReviewRows::message("This Setup has no files to restore.");
-        view()->addSubview(message);
-        extension::y(*message, view()->centerYAnchor());
-        extension::leading(*message, view()->leadingAnchor(), 20);
-        extension::trailing(*message, view()->trailingAnchor(), -20);
+        ReviewRows::addMessage(*view(), "This Setup has no files to restore.");
     }
 }
 
@@ -63,15 +58,6 @@ void RestoreReviewViewController::viewWillAppear(bool animated) {
     if (auto navigation = navigationController()) {
         navigation->setToolbarHidden(false);
     }
-}
-
-void RestoreReviewViewController::layoutTableView() {
-    tableView_ = PlistFileCell::makeTable({7, 0, 7, 0});
-    tableView_->setSectionHeaderHeight(ReviewRows::kHeaderHeight);
-    tableView_->setDataSource(kit::sharedSelf(this));
-    tableView_->setDelegate(kit::sharedSelf(this));
-    view()->addSubview(tableView_);
-    extension::fill(*tableView_);
 }
 
 void RestoreReviewViewController::layoutToolbar() {

@@ -57,7 +57,6 @@ class RestoreReviewViewController final : public kit::ViewController,
     };
 
     void defineActions();
-    void layoutTableView();
     void layoutToolbar();
     const Group& groupAt(std::int64_t section) const;
 
@@ -66,7 +65,6 @@ class RestoreReviewViewController final : public kit::ViewController,
     Restore restore_;
     RestoreReview review_;
     std::vector<Group> groups_;
-    std::shared_ptr<kit::TableView> tableView_;
 };
 
 }  // namespace kelvora

@@ -16,6 +16,16 @@ void fill(PlistFileCell& cell, const std::string& title, const std::string& subt
     cell.checkedIcon()->setAlpha(opensMore ? 1 : 0);
 }
 
+void addTable(kit::View& parent, std::weak_ptr<kit::TableViewDataSource> dataSource,
+              std::weak_ptr<kit::TableViewDelegate> delegate) {
+    auto table = PlistFileCell::makeTable({7, 0, 7, 0});
+    table->setSectionHeaderHeight(kHeaderHeight);
+    table->setDataSource(std::move(dataSource));
+    table->setDelegate(std::move(delegate));
+    parent.addSubview(table);
+    extension::fill(*table);
+}
+
 std::shared_ptr<kit::View> header(const std::string& title) {
     auto view = std::make_shared<kit::View>();
     auto label = std::make_shared<kit::Label>();
@@ -29,14 +39,17 @@ std::shared_ptr<kit::View> header(const std::string& title) {
     return view;
 }
 
-std::shared_ptr<kit::Label> message(const std::string& text) {
+void addMessage(kit::View& parent, const std::string& text) {
     auto label = std::make_shared<kit::Label>();
     label->setText(text);
     label->setTextAlignment(kit::TextAlignment::center);
     label->setFont(kit::Font::systemFontOfSize(18, kit::FontWeight::semibold));
     label->setTextColor(kit::Color::tertiaryLabelColor());
     label->setNumberOfLines(0);
-    return label;
+    parent.addSubview(label);
+    extension::y(*label, parent.centerYAnchor());
+    extension::leading(*label, parent.leadingAnchor(), 20);
+    extension::trailing(*label, parent.trailingAnchor(), -20);
 }
 
 }  // namespace ReviewRows

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "files/PlistFileCell.h"
+#include "platform/kit/TableView.h"
 #include "platform/kit/View.h"
 
 namespace kelvora {
@@ -18,8 +19,11 @@ void fill(PlistFileCell& cell, const std::string& title, const std::string& subt
           const char* symbol, bool opensMore);
 // A heading over a group of rows, in the secondary text colour.
 std::shared_ptr<kit::View> header(const std::string& title);
-// The one message a screen shows instead of rows, centred.
-std::shared_ptr<kit::Label> message(const std::string& text);
+// The screen's list of file cards under group headings, filling `parent`.
+void addTable(kit::View& parent, std::weak_ptr<kit::TableViewDataSource> dataSource,
+              std::weak_ptr<kit::TableViewDelegate> delegate);
+// The one message a screen shows instead of rows, centred in `parent`.
+void addMessage(kit::View& parent, const std::string& text);
 
 }  // namespace ReviewRows
 
