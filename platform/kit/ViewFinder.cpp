@@ -147,8 +147,8 @@ bool ViewFinder::isCovered(const std::vector<Painted>& painted, std::size_t inde
     Point centre = candidate.visibleRect.center();
     for (std::size_t later = index + 1; later < painted.size(); ++later) {
         const auto& other = painted[later];
-        // The geometry first: walking up the tree for every pair made finding a text on a
-        // screen of a few hundred views cost most of a test's time.
+        // The geometry first: walking up the tree for every pair made each tap on a screen
+        // of a few hundred views slow.
         if (!other.visibleRect.contains(centre) || !coversWhatIsBehind(*other.view)) {
             continue;
         }
