@@ -15,16 +15,16 @@ namespace {
 // Far more than the map will ever hold; anything larger is not our map.
 constexpr std::uintmax_t maximumFileSize = 1 << 20;
 
-std::vector<std::string> splitTabs(std::string_view line) {
-    std::vector<std::string> fields;
+std::vector<std::string> split(std::string_view text, char separator) {
+    std::vector<std::string> parts;
     std::size_t start = 0;
     while (true) {
-        std::size_t tab = line.find('\t', start);
-        fields.emplace_back(line.substr(start, tab - start));
-        if (tab == std::string_view::npos) {
-            return fields;
+        std::size_t found = text.find(separator, start);
+        parts.emplace_back(text.substr(start, found - start));
+        if (found == std::string_view::npos) {
+            return parts;
         }
-        start = tab + 1;
+        start = found + 1;
     }
 }
 
@@ -39,19 +39,6 @@ std::optional<char32_t> parseCodePoint(const std::string& hex) {
         return std::nullopt;
     }
     return value;
-}
-
-std::vector<std::string> splitCommas(std::string_view text) {
-    std::vector<std::string> words;
-    std::size_t start = 0;
-    while (true) {
-        std::size_t comma = text.find(',', start);
-        words.emplace_back(text.substr(start, comma - start));
-        if (comma == std::string_view::npos) {
-            return words;
-        }
-        start = comma + 1;
-    }
 }
 
 std::optional<int> parseTurn(const std::string& word) {
@@ -80,7 +67,7 @@ std::optional<Form> parseForm(const std::string& word) {
 
 // Fills in how `glyph` is drawn from the words of a map line's last field.
 bool parseDrawing(std::string_view field, SymbolMap::Glyph& glyph) {
-    for (const std::string& word : splitCommas(field)) {
+    for (const std::string& word : split(field, ',')) {
         if (auto form = parseForm(word); form && glyph.form == Form::plain) {
             glyph.form = *form;
         } else if (auto turn = parseTurn(word); turn && glyph.turnDegrees == 0) {
@@ -113,7 +100,7 @@ foundation::Result<SymbolMap> SymbolMap::parse(std::string_view text) {
         if (line.empty() || line.front() == '#') {
             continue;
         }
-        std::vector<std::string> fields = splitTabs(line);
+        std::vector<std::string> fields = split(line, '\t');
         bool counted = fields.size() == 3 || fields.size() == 4;
         std::optional<char32_t> codePoint = counted ? parseCodePoint(fields[2]) : std::nullopt;
         if (!codePoint || fields[0].empty() || fields[1].empty()) {
