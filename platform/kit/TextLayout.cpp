@@ -1,6 +1,5 @@
 #include "platform/kit/TextLayout.h"
 
-#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -10,33 +9,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/kit/FontConfiguration.h"
+
 namespace kit {
 
 namespace {
 
 constexpr std::string_view ellipsis = "\u2026";
-
-// A name may be in any script or hold emoji. Inter comes first; what it lacks comes from the
-// Noto families named here before anything else fontconfig would pick, so that every script
-// draws in one design on any machine with them installed. The emoji font is left to
-// fontconfig, which finds it for emoji alone: named here, it would take digits and spaces too,
-// which it also holds (for keycaps), as colour pictures. Said to fontconfig rather than in
-// each font description, so that Pango sorts the fonts once per size, not once per family.
-constexpr const char* fallbackRule = R"(<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <match target="pattern">
-    <test name="family"><string>Inter</string></test>
-    <edit name="family" mode="append" binding="strong">
-      <string>Noto Sans</string>
-      <string>Noto Sans Thai</string>
-      <string>Noto Sans Arabic</string>
-      <string>Noto Sans Hebrew</string>
-      <string>Noto Sans CJK JP</string>
-    </edit>
-  </match>
-</fontconfig>
-)";
 
 // One Pango context for all measuring, made from an image surface so that no display is
 // needed. Hinting is off so that widths do not snap to device pixels.
@@ -175,10 +154,8 @@ std::string sharedLayoutKey(std::string_view text, const Font& font,
 }  // namespace
 
 PangoFontMap* TextLayout::fontMap() {
-    // Before Pango's font map exists, so that no fontconfig work of its threads is under way.
     static PangoFontMap* map = [] {
-        FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
-                                       reinterpret_cast<const FcChar8*>(fallbackRule), FcTrue);
+        FontConfiguration::install();
         return pango_cairo_font_map_get_default();
     }();
     return map;

@@ -105,6 +105,9 @@ TEST_F(TextDrawingTest, ANameInAnyScriptIsDrawnInInterThenNotoWithoutABox) {
     EXPECT_EQ(runFamilies(kit::TextLayout("Evening 12, 3 KB", kit::Font::systemFontOfSize(17))),
               std::vector<std::string>{"Inter"})
         << "digits and spaces are not emoji";
+    EXPECT_EQ(runFamilies(kit::TextLayout("\u2600\uFE0F", kit::Font::systemFontOfSize(17))),
+              std::vector<std::string>{"Noto Color Emoji"})
+        << "an emoji that text fonts also hold is drawn as emoji";
 
     // The emoji is a colour bitmap: it must come out in colour among the black letters.
     render::Surface surface = draw(*root, 2);
