@@ -96,7 +96,7 @@ void SdlWindow::handleMotion(const SDL_MouseMotionEvent& motion) {
 void SdlWindow::handleWheel(const SDL_MouseWheelEvent& wheel) {
     int x = 0;
     int y = 0;
-    SDL_GetMouseState(&x, &y);
+    sdl_->SDL_GetMouseState(&x, &y);
     if (auto scroll = kit::ScrollView::wheelTarget(session_.window()->hitTest(toPoint(x, y)))) {
         scroll->scrollBy({0, -wheel.preciseY * kWheelPoints});
     }

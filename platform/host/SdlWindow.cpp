@@ -19,22 +19,22 @@ constexpr int kFrameMilliseconds = 16;
 // Room for a title bar where the window manager does not say how tall its own is.
 constexpr int kAssumedTitleBar = 32;
 
-foundation::Error sdlError(const char* doing) {
-    return foundation::Error{std::string(doing) + ": " + SDL_GetError()};
+foundation::Error sdlError(const SdlLibrary& sdl, const char* doing) {
+    return foundation::Error{std::string(doing) + ": " + sdl.SDL_GetError()};
 }
 
 // The frame is composed whole in Cairo, so the renderer only has to put it on screen, which
 // X11 does best with its own shared-memory images. On X11 nothing of OpenGL is loaded then:
 // its drivers allocate for the process and are unloaded at exit without freeing, which the
 // debug build's leak checker rightly reports. Elsewhere SDL chooses.
-SDL_Renderer* makeRenderer(SDL_Window* window) {
-    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") {
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+SDL_Renderer* makeRenderer(const SdlLibrary& sdl, SDL_Window* window) {
+    if (std::string_view(sdl.SDL_GetCurrentVideoDriver()) == "x11") {
+        sdl.SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     }
-    if (SDL_Renderer* software = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE)) {
+    if (SDL_Renderer* software = sdl.SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE)) {
         return software;
     }
-    return SDL_CreateRenderer(window, -1, 0);
+    return sdl.SDL_CreateRenderer(window, -1, 0);
 }
 
 }  // namespace
@@ -50,66 +50,76 @@ int SdlWindow::run(HostSession& session) {
         return session.runRequested([&window] {
             window.dirty_ = true;
             window.present();
-            SDL_PumpEvents();
+            window.sdl_->SDL_PumpEvents();
         });
     }
     return window.loop();
 }
 
 SdlWindow::~SdlWindow() {
+    if (sdl_ == nullptr) {
+        return;  // SDL could not be opened: nothing of it to close
+    }
     if (texture_ != nullptr) {
-        SDL_DestroyTexture(texture_);
+        sdl_->SDL_DestroyTexture(texture_);
     }
     if (renderer_ != nullptr) {
-        SDL_DestroyRenderer(renderer_);
+        sdl_->SDL_DestroyRenderer(renderer_);
     }
     if (window_ != nullptr) {
-        SDL_DestroyWindow(window_);
+        sdl_->SDL_DestroyWindow(window_);
     }
-    SDL_Quit();
+    sdl_->SDL_Quit();
 }
 
 // The window opens hidden at the device's size in points, so that its density can be read
 // before it is given its real size.
 foundation::Result<void> SdlWindow::open() {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        return sdlError("Cannot open a window");
+    auto sdl = SdlLibrary::open();
+    if (!sdl) {
+        return sdl.error();
+    }
+    sdl_ = sdl.value();
+    if (sdl_->SDL_Init(SDL_INIT_VIDEO) != 0) {
+        return sdlError(*sdl_, "Cannot open a window");
     }
     kit::Size points = session_.window()->bounds().size;
-    window_ = SDL_CreateWindow("Kelvora", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+    window_ =
+        sdl_->SDL_CreateWindow("Kelvora", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                static_cast<int>(points.width), static_cast<int>(points.height),
                                SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
-    renderer_ = window_ ? makeRenderer(window_) : nullptr;
+    renderer_ = window_ ? makeRenderer(*sdl_, window_) : nullptr;
     if (!renderer_) {
-        return sdlError("Cannot open a window");
+        return sdlError(*sdl_, "Cannot open a window");
     }
     int pixels = 0;
-    SDL_GetRendererOutputSize(renderer_, &pixels, nullptr);
+    sdl_->SDL_GetRendererOutputSize(renderer_, &pixels, nullptr);
     density_ = std::max(1.0, pixels / points.width);
     WindowFit::Display shown = display();
     int scale = session_.options().scale.value_or(WindowFit::defaultScale(points, shown));
     kit::Size size = WindowFit::windowSize(points, scale, shown);
-    int index = std::max(SDL_GetWindowDisplayIndex(window_), 0);
-    SDL_SetWindowSize(window_, static_cast<int>(size.width), static_cast<int>(size.height));
-    SDL_SetWindowMinimumSize(window_, static_cast<int>(points.width / 2 / density_),
-                             static_cast<int>(points.height / 2 / density_));
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(index),
-                          SDL_WINDOWPOS_CENTERED_DISPLAY(index));
-    SDL_ShowWindow(window_);
+    int index = std::max(sdl_->SDL_GetWindowDisplayIndex(window_), 0);
+    sdl_->SDL_SetWindowSize(window_, static_cast<int>(size.width), static_cast<int>(size.height));
+    sdl_->SDL_SetWindowMinimumSize(window_, static_cast<int>(points.width / 2 / density_),
+                                   static_cast<int>(points.height / 2 / density_));
+    sdl_->SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(index),
+                                SDL_WINDOWPOS_CENTERED_DISPLAY(index));
+    sdl_->SDL_ShowWindow(window_);
     lastTick_ = std::chrono::steady_clock::now();
     return fitFrame();
 }
 
 WindowFit::Display SdlWindow::display() const {
     SDL_Rect usable{0, 0, 0, 0};
-    if (SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &usable) != 0) {
+    if (sdl_->SDL_GetDisplayUsableBounds(std::max(sdl_->SDL_GetWindowDisplayIndex(window_), 0),
+                                         &usable) != 0) {
         return {{0, 0}, density_};
     }
     int top = 0;
     int left = 0;
     int bottom = 0;
     int right = 0;
-    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) {
+    if (sdl_->SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) {
         top = kAssumedTitleBar;
     }
     return {{double(usable.w - left - right), double(usable.h - top - bottom)}, density_};
@@ -121,22 +131,23 @@ foundation::Result<void> SdlWindow::fitFrame() {
     int width = 0;
     int height = 0;
     int coordinates = 0;
-    SDL_GetRendererOutputSize(renderer_, &width, &height);
-    SDL_GetWindowSize(window_, &coordinates, nullptr);
+    sdl_->SDL_GetRendererOutputSize(renderer_, &width, &height);
+    sdl_->SDL_GetWindowSize(window_, &coordinates, nullptr);
     density_ = coordinates > 0 ? std::max(1.0, double(width) / coordinates) : 1.0;
     placement_ =
         WindowFit::place(session_.window()->bounds().size, {double(width), double(height)});
     if (texture_ != nullptr) {
-        SDL_DestroyTexture(texture_);
+        sdl_->SDL_DestroyTexture(texture_);
     }
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                 std::max(1, static_cast<int>(placement_.frame.width())),
-                                 std::max(1, static_cast<int>(placement_.frame.height())));
+    texture_ =
+        sdl_->SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                std::max(1, static_cast<int>(placement_.frame.width())),
+                                std::max(1, static_cast<int>(placement_.frame.height())));
     if (!texture_) {
-        return sdlError("Cannot draw in the window");
+        return sdlError(*sdl_, "Cannot draw in the window");
     }
     // Cairo's pixels are premultiplied and the frame is opaque, so it goes up as it is.
-    SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+    sdl_->SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
     render::ContentsPicture::install(placement_.scale);
     dirty_ = true;
     return {};
@@ -145,10 +156,10 @@ foundation::Result<void> SdlWindow::fitFrame() {
 int SdlWindow::loop() {
     while (!quit_) {
         SDL_Event event;
-        if (SDL_WaitEventTimeout(&event, waitMilliseconds())) {
+        if (sdl_->SDL_WaitEventTimeout(&event, waitMilliseconds())) {
             do {
                 handle(event);
-            } while (SDL_PollEvent(&event));
+            } while (sdl_->SDL_PollEvent(&event));
         }
         advanceClock();
         longPressIfHeld();
@@ -204,13 +215,13 @@ void SdlWindow::present() {
     session_.window()->layoutIfNeeded();
     drawFrame();
     dirty_ = false;
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
+    sdl_->SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    sdl_->SDL_RenderClear(renderer_);
     const kit::Rect& frame = placement_.frame;
     SDL_Rect target{static_cast<int>(frame.minX()), static_cast<int>(frame.minY()),
                     static_cast<int>(frame.width()), static_cast<int>(frame.height())};
-    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
-    SDL_RenderPresent(renderer_);
+    sdl_->SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+    sdl_->SDL_RenderPresent(renderer_);
     std::vector<std::shared_ptr<kit::View>> pending{session_.window()};
     while (!pending.empty()) {
         auto view = pending.back();
@@ -224,7 +235,7 @@ void SdlWindow::present() {
 void SdlWindow::drawFrame() {
     void* pixels = nullptr;
     int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) {
+    if (sdl_->SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) {
         return;
     }
     cairo_surface_t* surface = cairo_image_surface_create_for_data(
@@ -239,7 +250,7 @@ void SdlWindow::drawFrame() {
     render::Renderer(placement_.scale).draw(cairo, *session_.window());
     cairo_destroy(cairo);
     cairo_surface_destroy(surface);
-    SDL_UnlockTexture(texture_);
+    sdl_->SDL_UnlockTexture(texture_);
 }
 
 // From the window's coordinates to the device's points.

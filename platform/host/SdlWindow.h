@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/host/HostSession.h"
+#include "platform/host/SdlLibrary.h"
 #include "platform/host/WindowFit.h"
 #include "platform/kit/Geometry.h"
 
@@ -54,6 +55,7 @@ class SdlWindow final {
     int waitMilliseconds() const;
 
     HostSession& session_;
+    const SdlLibrary* sdl_ = nullptr;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
