@@ -20,14 +20,16 @@ ScreenHarness::~ScreenHarness() {
 void ScreenHarness::show(std::shared_ptr<kit::ViewController> controller) {
     window = std::make_shared<kit::Window>(screen_);
     window->setRootViewController(std::move(controller));
-    window->makeKeyAndVisible();
-    driver = std::make_unique<kit::Driver>(window);
-    driver->settle();
+    start();
 }
 
 void ScreenHarness::showView(std::shared_ptr<kit::View> view) {
     window = std::make_shared<kit::Window>(screen_);
     window->setRootView(std::move(view));
+    start();
+}
+
+void ScreenHarness::start() {
     window->makeKeyAndVisible();
     driver = std::make_unique<kit::Driver>(window);
     driver->settle();

@@ -49,6 +49,9 @@ class ScreenHarness {
     std::unique_ptr<kit::Driver> driver;
 
   private:
+    // Makes the window key and visible, drives it and lets its first turn run.
+    void start();
+
     kit::Screen screen_;
 };
 
